@@ -1,0 +1,13 @@
+#include "app/mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Weftara"));
+
+    weftara::app::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,24 @@
+# Helpers shared by the subsystem folders.
+
+# weftara_add_library(<name> SOURCES ... [LIBS ...])
+# One static library per subsystem folder; its headers are included as
+# "<folder>/<file>.h" from the source root.
+function(weftara_add_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# weftara_add_test(<subsystem> SOURCES ... [LIBS ...])
+# One Qt Test executable per subsystem, run headless by CTest.
+function(weftara_add_test subsystem)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    set(target test_${subsystem})
+    add_executable(${target} ${ARG_SOURCES})
+    target_link_libraries(${target} PRIVATE weftara_testsupport Qt6::Test ${ARG_LIBS})
+    add_test(NAME ${subsystem} COMMAND ${target})
+    set_tests_properties(${subsystem} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+        TIMEOUT 600)
+endfunction()

@@ -1,0 +1,36 @@
+#include "engine/mirror.h"
+
+#include "engine/surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace weftara::engine {
+
+QImage mirrored(const QImage &src, Mirror kind)
+{
+    const bool flipRows = kind != Mirror::LeftRight;
+    const bool flipColumns = kind != Mirror::TopBottom;
+    if (!isReadable(src))
+        return src.mirrored(flipColumns, flipRows);
+
+    const int width = src.width();
+    const int height = src.height();
+    QImage out(width, height, QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    out.setDotsPerMeterX(src.dotsPerMeterX());
+    out.setDotsPerMeterY(src.dotsPerMeterY());
+    const auto rowBytes = std::size_t(width) * sizeof(quint32);
+    for (int y = 0; y < height; ++y) {
+        const auto *from = reinterpret_cast<const quint32 *>(src.constScanLine(y));
+        auto *to = reinterpret_cast<quint32 *>(out.scanLine(flipRows ? height - 1 - y : y));
+        if (flipColumns)
+            std::reverse_copy(from, from + width, to);
+        else
+            std::memcpy(to, from, rowBytes);
+    }
+    return out;
+}
+
+} // namespace weftara::engine

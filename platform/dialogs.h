@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+namespace weftara::platform {
+
+// Everything that asks the person at the screen something. The window gets
+// the real dialogs (QtDialogs); tests give a scripted stand-in that records
+// the messages and answers the questions, so that no window ever blocks.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with one OK button; returns once it has been dismissed.
+    virtual void message(const QString &text) = 0;
+
+    // The font dialog, opened on `initial`; nullopt when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
+
+    // The colour dialog, opened on `initial`; nullopt when cancelled.
+    virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+};
+
+} // namespace weftara::platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace weftara::platform {
+
+// The real dialogs, modal over `parent`: a message box titled "Weftara"
+// with only an OK button, Qt's font dialog and Qt's colour dialog.
+class QtDialogs final : public Dialogs
+{
+public:
+    explicit QtDialogs(QWidget *parent = nullptr);
+
+    void message(const QString &text) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+} // namespace weftara::platform

@@ -1,0 +1,4 @@
+#include "app/mainwindowtest.h"
+#include "support/testmain.h"
+
+WEFTARA_TEST_MAIN(MainWindowTest)

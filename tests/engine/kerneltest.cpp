@@ -1,0 +1,71 @@
+#include "engine/kerneltest.h"
+
+#include "engine/packedbytes.h"
+#include "engine/weavemix.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+using namespace weftara::engine;
+
+void EngineKernelTest::packedByteArithmetic()
+{
+    // Every pair of byte values in every byte position, with the other bytes
+    // at their extremes so that a carry or borrow leaking across bytes shows.
+    for (int lane = 0; lane < 4; ++lane) {
+        const int shift = 8 * lane;
+        for (std::uint32_t fill : {0x00000000u, 0xFFFFFFFFu, 0x80808080u, 0x7F7F7F7Fu}) {
+            const std::uint32_t others = fill & ~(0xFFu << shift);
+            for (std::uint32_t a = 0; a < 256; ++a) {
+                for (std::uint32_t b = 0; b < 256; ++b) {
+                    const std::uint32_t x = others | (a << shift);
+                    const std::uint32_t y = (b << shift);
+                    const std::uint32_t sum = addSaturated(x, y);
+                    const std::uint32_t difference = subtractSaturated(x, y);
+                    const std::uint32_t wantSum = others | (std::min(a + b, 255u) << shift);
+                    const std::uint32_t wantDifference = others | ((a > b ? a - b : 0u) << shift);
+                    if (sum != wantSum || difference != wantDifference)
+                        QFAIL(qPrintable(QStringLiteral("lane %1, %2 and %3").arg(lane).arg(a).arg(b)));
+                }
+            }
+        }
+    }
+    QCOMPARE(highBitBytes(0x80017FFFu), 0xFF0000FFu);
+}
+
+void EngineKernelTest::weaveMixPathsAgree_data()
+{
+    QTest::addColumn<bool>("wideVectors");
+    QTest::newRow("wide vectors where offered") << true;
+    QTest::newRow("portable loops") << false;
+}
+
+void EngineKernelTest::weaveMixPathsAgree()
+{
+    QFETCH(bool, wideVectors);
+    // Every (pattern, base) pair, at a length that leaves a ragged tail.
+    std::vector<quint8> pattern(65536 + 13);
+    std::vector<quint8> base(pattern.size());
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        pattern[k] = quint8(k);
+        base[k] = quint8(k >> 8);
+    }
+    std::vector<quint8> out(pattern.size());
+    std::size_t corrections = 0;
+    for (int ratio = 0; ratio <= 100; ++ratio) {
+        const WeaveMix mix(ratio, wideVectors);
+        corrections += mix.correctionCount();
+        mix.apply(pattern.data(), base.data(), out.data(), out.size());
+        const double r = ratio / 100.0;
+        for (std::size_t k = 0; k < out.size(); ++k) {
+            const int want = int(std::floor(((1 - r) * pattern[k]) + (base[k] * r)));
+            if (out[k] != want)
+                QFAIL(qPrintable(QStringLiteral("ratio %1 at %2: got %3, want %4").arg(ratio).arg(k).arg(out[k]).arg(want)));
+        }
+    }
+    // The double evaluation falls one below the exact quotient this often.
+    QCOMPARE(corrections, std::size_t(10624));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class EngineKernelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void packedByteArithmetic();
+    void weaveMixPathsAgree_data();
+    void weaveMixPathsAgree();
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+class InteractionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageBoxHasOnlyOk();
+    void colorDialogAnswers();
+    void fontDialogAnswers();
+    void scriptedDialogsRecordAndAnswer();
+    void busyCursorNests();
+};

@@ -1,0 +1,8 @@
+#include "platform/interactiontest.h"
+#include "platform/numbertexttest.h"
+#include "platform/programfoldertest.h"
+#include "platform/surfacetest.h"
+#include "platform/textfiletest.h"
+#include "support/testmain.h"
+
+WEFTARA_TEST_MAIN(NumberTextTest, TextFileTest, ProgramFolderTest, SurfaceTest, InteractionTest)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+class SurfaceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithBackColor();
+    void setPictureWithoutAutoSize_data();
+    void setPictureWithoutAutoSize();
+    void setPictureWithAutoSize();
+    void clsRestoresPicture();
+    void fixDrawingSurvivesCls();
+    void clearPictureLeavesBackColor();
+    void resizeKeepsContent_data();
+    void resizeKeepsContent();
+    void twipsGeometry();
+    void plainStretchPicksNearestPixels();
+    void smoothStretchIgnoresByte3();
+    void paintingIgnoresByte3();
+    void printAdvancesLines();
+    void mouseSignalsCarryPixels();
+};

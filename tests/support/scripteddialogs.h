@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <utility>
+
+namespace weftara::testing {
+
+// Dialogs that never open a window: messages are recorded in order, and the
+// font and colour questions are answered from queues filled by the test
+// (an empty queue answers "cancelled").
+class ScriptedDialogs final : public platform::Dialogs
+{
+public:
+    void message(const QString &text) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+
+    // The next answers; nullopt stands for the user cancelling.
+    void queueFont(std::optional<QFont> answer) { m_fonts.push_back(std::move(answer)); }
+    void queueColor(std::optional<QColor> answer) { m_colors.push_back(std::move(answer)); }
+
+    // Every message shown so far, oldest first.
+    const QStringList &messages() const { return m_messages; }
+    void clearMessages() { m_messages.clear(); }
+
+    // What each dialog was opened on, oldest first.
+    const QList<QFont> &fontRequests() const { return m_fontRequests; }
+    const QList<QColor> &colorRequests() const { return m_colorRequests; }
+
+private:
+    QStringList m_messages;
+    std::deque<std::optional<QFont>> m_fonts;
+    std::deque<std::optional<QColor>> m_colors;
+    QList<QFont> m_fontRequests;
+    QList<QColor> m_colorRequests;
+};
+
+} // namespace weftara::testing

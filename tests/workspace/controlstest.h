@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+// The panels, sliders, check boxes and tab strip: their settings, layout,
+// re-entry guards and the per-tab slider memory.
+class ControlsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlPanelCaptions();
+    void sliderSettings_data();
+    void sliderSettings();
+    void nothingClipped_data();
+    void nothingClipped();
+    void dragActsOnce();
+    void unchangedTextRaisesNothing();
+    void weaveOptionsPanel();
+    void reentryGuards();
+    void sliderMemoryPerTab();
+    void tabFiveWithoutBase();
+    void collectionTabs();
+    void largePictureScrolls();
+    void tabStripRect_data();
+    void tabStripRect();
+};

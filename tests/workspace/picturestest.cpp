@@ -1,0 +1,591 @@
+#include "picturestest.h"
+
+#include "formulas.h"
+#include "workspacefixture.h"
+
+#include "platform/surface.h"
+#include "workspace/flips.h"
+#include "workspace/zoom.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace weftara::testing;
+using weftara::workspace::Workspace;
+
+namespace {
+
+// The lines the fixture's loads write, and the two messages.
+constexpr QLatin1String BaseLine("Motoe=C:\\Motoe\\base.bmp");
+constexpr QLatin1String PatternLine("Garae=C:\\Garae\\pattern.bmp");
+QString selectBase()
+{
+    return QStringLiteral("元絵を選択してくださいね。");
+}
+QString selectPattern()
+{
+    return QStringLiteral("柄絵を選択してくださいね。");
+}
+
+// A base whose pixels run through light, dark and mixed colours.
+QImage thresholdBase()
+{
+    return makePicture(9, 7, [](int x, int y) {
+        const quint32 v = quint32(x * 31 + y * 5) % 256;
+        const quint32 g = v > 4 ? v - (x % 2) * 5 : v;
+        return v | g << 8 | v << 16 | 0x11000000u;
+    });
+}
+
+// Base and pattern loaded and woven on tab 5.
+void loadAndWeave(WorkspaceFixture &f, const QImage &base, const QImage &pattern)
+{
+    f.loadBase(base);
+    f.loadPattern(pattern);
+    f.selectTab(5);
+}
+
+} // namespace
+
+void PicturesTest::weaveButton_data()
+{
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("50") << "50" << 50;
+    QTest::newRow("30") << "30" << 30;
+    QTest::newRow("pattern alone") << "0" << 0;
+    QTest::newRow("base alone") << "100" << 100;
+    QTest::newRow("half to even") << " 42.5" << 42;
+    // Outside 0..100 the blend writes nothing: the woven picture stays as
+    // the pipeline cleared it (-1 below). Only numbers beyond 16 bits are
+    // pulled back into the slider's range.
+    QTest::newRow("above the range") << "101" << -1;
+    QTest::newRow("far above the range") << "150" << -1;
+    QTest::newRow("below the range") << "-1" << -1;
+    QTest::newRow("beyond 16 bits") << "99999999" << 100;
+    QTest::newRow("beyond 16 bits, negative") << "-99999999" << 1;
+    QTest::newRow("no number") << "abc" << 0;
+}
+
+void PicturesTest::weaveButton()
+{
+    QFETCH(QString, text2);
+    QFETCH(int, ratio);
+    WorkspaceFixture f;
+    const QImage base = variedPicture(7, 5, 1), pattern = variedPicture(7, 5, 2);
+    f.loadBase(base);
+    f.loadPattern(pattern);
+    f.setText(2, text2);
+    f.clickCommand3(10);
+
+    if (ratio < 0)
+        QVERIFY(samePixels(f.picture(2), uniformPicture(7, 5, weftara::platform::Surface::DefaultBackColor)));
+    else
+        QVERIFY(samePixels(f.picture(2), formula::weave(base, pattern, ratio)));
+    QCOMPARE(f.ws.selectedTab(), 5);
+    QVERIFY(!f.ws.Picture1(2).isHidden());
+    QVERIFY(f.ws.Picture1(1).isHidden());
+    // The tab change weaves once more; its lines overwrite the first weave's.
+    QCOMPARE(f.log(), (QStringList{BaseLine, PatternLine, "Text2=" + text2, "Orikomi"}));
+    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{1, 1, 1}));
+    QVERIFY(f.ws.flags().OrikomiFlg);
+    QVERIFY(f.dialogs.messages().isEmpty());
+    QVERIFY(samePixels(f.picture(0), base));
+}
+
+void PicturesTest::thresholdWeaves()
+{
+    WorkspaceFixture f;
+    const QImage base = thresholdBase(), pattern = variedPicture(9, 7, 3);
+    f.loadBase(base);
+    f.loadPattern(pattern);
+    const auto select = [&](auto takes) {
+        return mapPixels(base, [&](Bytes b, int x, int y) { return takes(b) ? bytesAt(pattern, x, y) : b; });
+    };
+
+    // Ticking a box does not weave; moving its threshold slider does.
+    f.tick(0, true);
+    QCOMPARE(f.log().size(), 2);
+    f.setThreshold(0, 200);
+    QCOMPARE(f.ws.controls().Text12[0]->text(), QStringLiteral(" 200"));
+    QVERIFY(samePixels(f.picture(2), select([](Bytes b) {
+        return b.blue >= 200 && b.green >= 200 && b.red >= 200;
+    })));
+    QCOMPARE(f.log().mid(2), (QStringList{"ChechValue1= 200", "Text2=50", "Orikomi"}));
+
+    // The dark weave replaces the light group whole.
+    f.tick(1, true);
+    QVERIFY(!f.ws.controls().Check1[0]->isChecked());
+    f.setThreshold(1, 60);
+    QVERIFY(samePixels(f.picture(2), select([](Bytes b) {
+        return b.blue <= 60 && b.green <= 60 && b.red <= 60;
+    })));
+    QCOMPARE(f.log().mid(2), (QStringList{"ChechValue2= 60", "Text2=50", "Orikomi"}));
+
+    // A plain weave after it keeps the threshold line before its own two.
+    f.tick(1, false);
+    f.setText(2, "80");
+    f.clickCommand3(10);
+    QCOMPARE(f.log().mid(2), (QStringList{"ChechValue2= 60", "Text2=80", "Orikomi"}));
+    QVERIFY(samePixels(f.picture(2), formula::weave(base, pattern, 80)));
+
+    // Ticked again: the threshold line left in front is overwritten with
+    // the rest of the group.
+    f.tick(0, true);
+    f.setThreshold(0, 250);
+    QCOMPARE(f.log().mid(2), (QStringList{"ChechValue1= 250", "Text2=80", "Orikomi"}));
+    QVERIFY(f.dialogs.messages().isEmpty());
+}
+
+void PicturesTest::weaveWithoutPattern()
+{
+    WorkspaceFixture f;
+    const QImage base = variedPicture(8, 6, 4);
+    f.loadBase(base);
+    f.selectTab(5);
+    QVERIFY(samePixels(f.picture(2), base));
+    QCOMPARE(f.log(), (QStringList{BaseLine, "Text2=50", "Orikomi"}));
+    QVERIFY(f.ws.flags().OrikomiFlg);
+
+    // After a base zoom the woven copy is the zoomed base as shown, not an
+    // empty picture.
+    f.selectTab(3);
+    f.setSlider(3, 50);
+    f.clickCommand3(4);
+    f.selectTab(5);
+    QCOMPARE(f.picture(2).size(), QSize(4, 3));
+    QVERIFY(samePixels(f.picture(2), f.picture(0)));
+}
+
+void PicturesTest::missingPictures_data()
+{
+    QTest::addColumn<bool>("base");
+    QTest::addColumn<bool>("pattern");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("織込比, nothing loaded") << false << false << "button" << QStringList{selectBase()};
+    QTest::newRow("織込比, base only") << true << false << "button" << QStringList{selectPattern()};
+    QTest::newRow("ratio slider, nothing loaded") << false << false << "ratio" << QStringList{selectBase()};
+    QTest::newRow("ratio slider, base only") << true << false << "ratio" << QStringList{};
+    QTest::newRow("threshold ticked, base only") << true << false << "ticked threshold"
+                                                 << QStringList{selectPattern()};
+    QTest::newRow("threshold, no box ticked") << true << true << "threshold" << QStringList{};
+}
+
+void PicturesTest::missingPictures()
+{
+    QFETCH(bool, base);
+    QFETCH(bool, pattern);
+    QFETCH(QString, action);
+    QFETCH(QStringList, messages);
+    WorkspaceFixture f;
+    if (base)
+        f.loadBase(variedPicture(5, 4, 5));
+    if (pattern)
+        f.loadPattern(variedPicture(5, 4, 6));
+    const QStringList log = f.log();
+    const int tab = f.ws.selectedTab();
+    const QImage woven = f.picture(2);
+
+    if (action == "button")
+        f.clickCommand3(10);
+    else if (action == "ratio")
+        f.setSlider(1, 70);
+    else {
+        f.tick(0, action == "ticked threshold");
+        f.setThreshold(0, 200);
+    }
+
+    QCOMPARE(f.dialogs.messages(), messages);
+    QCOMPARE(f.log(), log);
+    QCOMPARE(f.ws.selectedTab(), tab);
+    QVERIFY(samePixels(f.picture(2), woven));
+    if (action == "ratio")
+        QCOMPARE(f.ws.controls().Text2->text(), QStringLiteral(" 70"));
+    if (action.contains("threshold"))
+        QCOMPARE(f.ws.controls().Text12[0]->text(), QStringLiteral(" 200"));
+}
+
+void PicturesTest::effects_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("単色 on 元絵") << 0 << 3 << "単色 0";
+    QTest::newRow("ｿﾗﾘ on 元絵集 acts on the base") << 1 << 1 << "ソラリ 0";
+    QTest::newRow("ｿﾗﾘ on 柄絵") << 1 << 4 << "ソラリ 1";
+    QTest::newRow("上 F on 織込") << 2 << 5 << "上下 2";
+    QTest::newRow("左 F logs 右") << 3 << 4 << "右 1";
+    QTest::newRow("強調 on 織込") << 4 << 5 << "強調 2";
+    QTest::newRow("右 F logs 左") << 6 << 3 << "左 0";
+    QTest::newRow("強調 on 柄絵集 acts on the base") << 4 << 2 << "強調 0";
+}
+
+void PicturesTest::effects()
+{
+    QFETCH(int, index);
+    QFETCH(int, tab);
+    QFETCH(QString, command);
+    WorkspaceFixture f;
+    loadAndWeave(f, variedPicture(6, 5, 7), variedPicture(6, 5, 8));
+    f.selectTab(tab);
+    const int g = Workspace::pictureOfTab(tab) < 0 ? 0 : Workspace::pictureOfTab(tab);
+    const std::array<QImage, 3> before{f.picture(0), f.picture(1), f.picture(2)};
+    const QStringList log = f.log();
+    const QImage &in = before[std::size_t(g)];
+    const int w = in.width(), h = in.height();
+
+    std::function<Bytes(Bytes, int, int)> rule;
+    const auto perByte = [](auto op) {
+        return [op](Bytes b, int, int) { return Bytes{op(b.blue), op(b.green), op(b.red), 0}; };
+    };
+    const auto fade = [](auto position, double n) {
+        const double step = (255 / (n - 1)) * 0.2;
+        return [=](Bytes b, int x, int y) {
+            const int add = formula::halfEven(position(x, y) * step);
+            return Bytes{std::min(255, b.blue + add), std::min(255, b.green + add),
+                         std::min(255, b.red + add), 0};
+        };
+    };
+    switch (index) {
+    case 0:
+        rule = [](Bytes b, int, int) {
+            const int grey = formula::halfEven((0.587 * b.green + 0.299 * b.red) + 0.114 * b.blue);
+            return Bytes{grey, grey, grey, 0};
+        };
+        break;
+    case 1:
+        rule = perByte([](int v) { return v >= 128 ? 255 - v : v; });
+        break;
+    case 4:
+        rule = perByte([](int v) { return v > 100 ? std::min(255, formula::halfEven(v * 1.3)) : v; });
+        break;
+    case 2:
+        rule = fade([h](int, int y) { return h - 1 - y; }, h);
+        break;
+    case 3:
+        rule = fade([w](int x, int) { return w - 1 - x; }, w);
+        break;
+    default:
+        rule = fade([](int x, int) { return x; }, w);
+        break;
+    }
+
+    f.clickCommand3(index);
+
+    for (int k = 0; k < 3; ++k)
+        QVERIFY2(samePixels(f.picture(k), k == g ? mapPixels(in, rule) : before[std::size_t(k)]),
+                 qPrintable(QStringLiteral("picture %1").arg(k)));
+    QCOMPARE(f.log(), (log + QStringList{QStringLiteral("SelectedItem=%1").arg(g), command}));
+    // Only an effect on the base or pattern tab makes the woven picture stale.
+    QCOMPARE(f.ws.flags().OrikomiFlg, tab != 3 && tab != 4);
+}
+
+void PicturesTest::colourButtons_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("step"); // < 0: Text6 holds "abc"
+
+    QTest::newRow("赤強 on 元絵") << 2 << 3 << 20;
+    QTest::newRow("青弱 on 柄絵") << 3 << 4 << 20;
+    QTest::newRow("緑強 on 織込, step 255") << 1 << 5 << 255;
+    QTest::newRow("赤弱 on 柄絵集 changes nothing") << 5 << 2 << 20;
+    QTest::newRow("step 0") << 0 << 3 << 0;
+    QTest::newRow("no number in Text6") << 4 << 4 << -1;
+}
+
+void PicturesTest::colourButtons()
+{
+    QFETCH(int, index);
+    QFETCH(int, tab);
+    QFETCH(int, step);
+    WorkspaceFixture f;
+    loadAndWeave(f, variedPicture(5, 4, 9), variedPicture(5, 4, 10));
+    f.selectTab(tab);
+    if (step >= 0)
+        f.setSlider(4, step);
+    else
+        f.setText(6, "abc");
+    const QString text6 = f.ws.controls().Text6->text();
+    QCOMPARE(text6, step >= 0 ? QString::number(step) : QStringLiteral("abc"));
+    const std::array<QImage, 3> before{f.picture(0), f.picture(1), f.picture(2)};
+    const QStringList log = f.log();
+    const bool orikomi = f.ws.flags().OrikomiFlg;
+
+    f.clickCommand8(index);
+    f.clickCommand8(index);
+
+    const int amount = std::max(step, 0) * (index < 3 ? 1 : -1);
+    const auto shift = [&](Bytes b, int, int) {
+        for (int i = 0; i < 2; ++i) {
+            int &channel = index % 3 == 0 ? b.blue : index % 3 == 1 ? b.green : b.red;
+            channel = formula::clampByte(channel + amount);
+        }
+        b.unused = 0;
+        return b;
+    };
+    const int g = Workspace::pictureOfTab(tab);
+    for (int k = 0; k < 3; ++k)
+        QVERIFY(samePixels(f.picture(k), k == g ? mapPixels(before[std::size_t(k)], shift)
+                                                : before[std::size_t(k)]));
+    const QStringList group{"Text6=" + text6, QStringLiteral("Command8= %1").arg(index), "色変更"};
+    QCOMPARE(f.log(), log + group + group);
+    QCOMPARE(f.ws.flags().OrikomiFlg, orikomi);
+}
+
+void PicturesTest::toneOnPattern()
+{
+    WorkspaceFixture f;
+    const QImage pattern = variedPicture(6, 4, 11);
+    loadAndWeave(f, variedPicture(6, 4, 12), pattern);
+    f.selectTab(4);
+    f.setSlider(2, 20);
+    f.setSlider(2, 40);
+    QVERIFY(samePixels(f.picture(1), formula::shifted(pattern, 40)));
+    QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1"}));
+    QCOMPARE(f.ws.flags().FlgState[1], 3);
+    QVERIFY(!f.ws.flags().OrikomiFlg);
+
+    // Another picture starts its own group; the woven tone sets OrikomiFlg.
+    // Tab 5 weaves again first (the pattern changed).
+    f.selectTab(5);
+    f.setSlider(2, -30);
+    QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1",
+                                          "Text2=50", "Orikomi", "TbsSelect=2", "FlgState(t)=3", "Text3.Text=-30", "Noutan2"}));
+    QVERIFY(f.ws.flags().OrikomiFlg);
+
+    // On a collection tab the base is toned, without the pre-step and
+    // without touching OrikomiFlg.
+    const QImage base = f.picture(0);
+    f.selectTab(2);
+    f.setSlider(2, 10);
+    QVERIFY(samePixels(f.picture(0), formula::shifted(base, 10)));
+    QVERIFY(f.ws.flags().OrikomiFlg);
+    QCOMPARE(f.log().last(), QStringLiteral("Noutan0"));
+}
+
+void PicturesTest::toneOnBaseAfterWeave()
+{
+    WorkspaceFixture f;
+    const QImage base = variedPicture(6, 4, 13);
+    f.loadBase(base);
+    f.loadPattern(variedPicture(6, 4, 14));
+    f.clickCommand3(10);
+    f.selectTab(3);
+    f.setSlider(2, 20);
+    // Shifted once by the pre-step (kept as the untoned copy), then again.
+    const QImage untoned = formula::shifted(base, 20);
+    QVERIFY(samePixels(f.picture(0), formula::shifted(untoned, 20)));
+    QVERIFY(!f.ws.flags().OrikomiFlg);
+    f.setSlider(2, 40);
+    QVERIFY(samePixels(f.picture(0), formula::shifted(untoned, 40)));
+    QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=0", "FlgState(t)=3", "Text3.Text= 40", "Noutan0"}));
+}
+
+void PicturesTest::toneStartsAfreshAfterReweave()
+{
+    WorkspaceFixture f;
+    const QImage base = variedPicture(6, 4, 15), pattern = variedPicture(6, 4, 16);
+    loadAndWeave(f, base, pattern);
+
+    // Woven toned, then the pattern changed: the new weave is what a later
+    // tone of the woven picture starts from.
+    f.setSlider(2, 20);
+    f.selectTab(4);
+    f.clickCommand3(1);
+    const QImage solarised = f.picture(1);
+    f.selectTab(5);
+    QVERIFY(samePixels(f.picture(2), formula::weave(base, solarised, 50)));
+    f.setSlider(2, 40);
+    QVERIFY(samePixels(f.picture(2), formula::shifted(formula::weave(base, solarised, 50), 40)));
+
+    // Pattern toned, then re-woven (which reuses Picture3(1)): a later tone
+    // of the pattern starts from the pattern, not from the woven picture.
+    f.selectTab(4);
+    f.setSlider(2, 30);
+    const QImage toned = f.picture(1);
+    f.selectTab(5);
+    f.selectTab(4);
+    QCOMPARE(f.ws.controls().HScroll2->value(), 30);
+    f.setSlider(2, 50);
+    QVERIFY(samePixels(f.picture(1), formula::shifted(toned, 50)));
+}
+
+void PicturesTest::zoomBaseTwice()
+{
+    WorkspaceFixture f;
+    const quint32 colour = 0x00336699;
+    f.loadBase(uniformPicture(40, 30, colour));
+    f.loadPattern(variedPicture(40, 30, 17));
+    f.selectTab(4);
+    f.setSlider(3, 200);
+    QCOMPARE(f.picture(0).size(), QSize(80, 60));
+    f.setSlider(3, 50);
+    // Half of the unzoomed copy, not a quarter of the first zoom.
+    QCOMPARE(f.picture(0).size(), QSize(20, 15));
+    QVERIFY(sameColours(f.picture(0), uniformPicture(20, 15, colour)));
+    QCOMPARE(f.log(), (QStringList{BaseLine, PatternLine, "Text4= 50", "FlgState(0)= 0", "sZoom"}));
+    QVERIFY(!f.ws.flags().GaraeSentakuFlg);
+    QVERIFY(!f.ws.Picture1(1).hasPicture());
+    QCOMPARE(f.ws.flags().FlgState[0], 1);
+    // Tab 4 still shows the (now empty) pattern surface, not the base.
+    QVERIFY(!f.ws.Picture1(1).isHidden());
+    QVERIFY(f.ws.Picture1(0).isHidden());
+}
+
+void PicturesTest::zoomWovenWithoutPattern()
+{
+    WorkspaceFixture f;
+    f.loadBase(variedPicture(6, 4, 18));
+    f.selectTab(5);
+    const QStringList log = f.log();
+    f.setSlider(3, 200);
+    QCOMPARE(f.dialogs.messages(), QStringList{selectPattern()});
+    QCOMPARE(f.ws.selectedTab(), 2);
+    QCOMPARE(f.log(), log);
+    QCOMPARE(f.picture(2).size(), QSize(6, 4));
+}
+
+void PicturesTest::zoomWovenAfterTone()
+{
+    WorkspaceFixture f;
+    loadAndWeave(f, uniformPicture(10, 8, 0x00102030), uniformPicture(10, 8, 0x00506070));
+    f.setSlider(2, 20);
+    f.setSlider(3, 200);
+    QCOMPARE(f.picture(2).size(), QSize(20, 16));
+    // mix(0x50, 0x10) = 0x30 and so on, then toned by 20.
+    QVERIFY(sameColours(f.picture(2), uniformPicture(20, 16, 0x00445464)));
+    QCOMPARE(f.ws.flags().FlgState[2], 2);
+    QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=2", "FlgState(t)=3", "Text3.Text= 20", "Noutan2",
+                                          "Text4= 200", "FlgState(0)= 2", "oZoom"}));
+}
+
+void PicturesTest::zoomedSize_data()
+{
+    QTest::addColumn<QSize>("unzoomed");
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<QSize>("zoomed");
+    QTest::newRow("half") << QSize(100, 70) << 50.0 << QSize(50, 35);
+    QTest::newRow("halves to even") << QSize(5, 3) << 50.0 << QSize(2, 2);
+    QTest::newRow("never below one pixel") << QSize(10, 10) << 1.0 << QSize(1, 1);
+    QTest::newRow("negative percent") << QSize(8, 6) << -150.0 << QSize(12, 9);
+    QTest::newRow("largest") << QSize(3, 2) << 500.0 << QSize(15, 10);
+}
+
+void PicturesTest::zoomedSize()
+{
+    QFETCH(QSize, unzoomed);
+    QFETCH(double, percent);
+    QFETCH(QSize, zoomed);
+    QCOMPARE(weftara::workspace::zoomedSize(unzoomed, percent), zoomed);
+}
+
+void PicturesTest::applyButtons_data()
+{
+    QTest::addColumn<int>("button"); // 7 ｽﾞｰﾑ, 8 濃淡
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<QSize>("baseSize");
+    QTest::addColumn<int>("newLines");
+
+    QTest::newRow("ｽﾞｰﾑ at the slider's value") << 7 << " 100" << 100 << QSize(10, 8) << 0;
+    QTest::newRow("ｽﾞｰﾑ 150") << 7 << "150" << 150 << QSize(15, 12) << 3;
+    QTest::newRow("ｽﾞｰﾑ below the range") << 7 << "-7" << 1 << QSize(1, 1) << 3;
+    QTest::newRow("ｽﾞｰﾑ beyond 16 bits") << 7 << "99999999" << 500 << QSize(50, 40) << 3;
+    QTest::newRow("濃淡 above the range") << 8 << "500" << 100 << QSize(10, 8) << 4;
+    QTest::newRow("濃淡 without a number") << 8 << "abc" << 0 << QSize(10, 8) << 0;
+}
+
+void PicturesTest::applyButtons()
+{
+    QFETCH(int, button);
+    QFETCH(QString, text);
+    QFETCH(int, slider);
+    QFETCH(QSize, baseSize);
+    QFETCH(int, newLines);
+    WorkspaceFixture f;
+    const QImage base = variedPicture(10, 8, 19);
+    f.loadBase(base);
+    f.loadPattern(variedPicture(10, 8, 20));
+    const int lines = int(f.log().size());
+    f.setText(button == 7 ? 4 : 3, text);
+    f.clickCommand3(button);
+
+    QScrollBar *bar = button == 7 ? f.ws.controls().HScroll3 : f.ws.controls().HScroll2;
+    QCOMPARE(bar->value(), slider);
+    QCOMPARE(f.picture(0).size(), baseSize);
+    QCOMPARE(int(f.log().size()), lines + newLines);
+    QVERIFY(f.dialogs.messages().isEmpty());
+    // Only a zoom that ran drops the pattern.
+    QCOMPARE(f.ws.flags().GaraeSentakuFlg, !(button == 7 && newLines > 0));
+    if (button == 8 && newLines > 0) {
+        QCOMPARE(f.ws.controls().Text3->text(), QStringLiteral(" 100"));
+        QVERIFY(samePixels(f.picture(0), formula::shifted(formula::shifted(base, 100), 100)));
+    }
+}
+
+void PicturesTest::flips_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::newRow("元絵") << 3;
+    QTest::newRow("柄絵") << 4;
+    QTest::newRow("織込") << 5;
+    QTest::newRow("元絵集") << 1;
+    QTest::newRow("柄絵集") << 2;
+}
+
+void PicturesTest::flips()
+{
+    QFETCH(int, tab);
+    WorkspaceFixture f;
+    loadAndWeave(f, variedPicture(7, 5, 21), variedPicture(7, 5, 22));
+    f.selectTab(tab);
+    const std::array<QImage, 3> before{f.picture(0), f.picture(1), f.picture(2)};
+    const QStringList log = f.log();
+    const auto flags = f.ws.flags().FlgState;
+    const int g = Workspace::pictureOfTab(tab);
+    const auto expect = [&](int k, bool flipX, bool flipY) {
+        const QImage &in = before[std::size_t(k)];
+        if (k != g)
+            return in;
+        return mapPixels(in, [&](Bytes, int x, int y) {
+            return bytesAt(in, flipX ? in.width() - 1 - x : x, flipY ? in.height() - 1 - y : y);
+        });
+    };
+    const auto check = [&](bool flipX, bool flipY) {
+        for (int k = 0; k < 3; ++k)
+            if (!samePixels(f.picture(k), expect(k, flipX, flipY)))
+                return false;
+        return true;
+    };
+
+    weftara::workspace::mjyouge_Click(f.ws);
+    QVERIFY(check(false, true));
+    weftara::workspace::msayu_Click(f.ws);
+    QVERIFY(check(true, true)); // the same as 全体の反転
+    weftara::workspace::zentai_Click(f.ws);
+    QVERIFY(check(false, false));
+    weftara::workspace::msayu_Click(f.ws);
+    weftara::workspace::msayu_Click(f.ws);
+    QVERIFY(check(false, false));
+    QCOMPARE(f.log(), log);
+    QCOMPARE(f.ws.flags().FlgState, flags);
+}
+
+void PicturesTest::flipKeepsZoomSource()
+{
+    WorkspaceFixture f;
+    loadAndWeave(f, variedPicture(8, 6, 23), variedPicture(8, 6, 24));
+    const QImage woven = f.picture(2);
+    f.selectTab(4);
+    weftara::workspace::msayu_Click(f.ws);
+    f.selectTab(5);
+    f.setSlider(3, 200);
+    f.setSlider(3, 100);
+    QVERIFY(sameColours(f.picture(2), woven));
+}

@@ -1,0 +1,170 @@
+#include "workspacefixture.h"
+
+#include "platform/surface.h"
+#include "workspace/controlpanel.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace weftara::testing {
+
+QImage makePicture(int width, int height, const std::function<quint32(int, int)> &word)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = word(x, y);
+    }
+    return image;
+}
+
+QImage variedPicture(int width, int height, int seed)
+{
+    return makePicture(width, height, [seed](int x, int y) {
+        const quint32 b = quint32(x * 37 + y * 11 + seed * 53) % 256;
+        const quint32 g = quint32(x * 5 + y * 71 + seed * 29) % 256;
+        const quint32 r = quint32(x * 97 + y * 3 + seed * 7) % 256;
+        const quint32 unused = quint32(x + y + seed) % 256;
+        return b | g << 8 | r << 16 | unused << 24;
+    });
+}
+
+QImage uniformPicture(int width, int height, quint32 word)
+{
+    return makePicture(width, height, [word](int, int) { return word; });
+}
+
+Bytes bytesAt(const QImage &image, int x, int y)
+{
+    const uchar *p = image.constScanLine(y) + 4 * x;
+    return {p[0], p[1], p[2], p[3]};
+}
+
+QImage mapPixels(const QImage &image, const std::function<Bytes(Bytes, int, int)> &f)
+{
+    QImage out = image.copy();
+    for (int y = 0; y < out.height(); ++y) {
+        uchar *p = out.scanLine(y);
+        for (int x = 0; x < out.width(); ++x, p += 4) {
+            const Bytes b = f(Bytes{p[0], p[1], p[2], p[3]}, x, y);
+            p[0] = uchar(b.blue);
+            p[1] = uchar(b.green);
+            p[2] = uchar(b.red);
+            p[3] = uchar(b.unused);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+bool compare(const QImage &a, const QImage &b, bool withUnused)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            Bytes p = bytesAt(a, x, y);
+            Bytes q = bytesAt(b, x, y);
+            if (!withUnused)
+                p.unused = q.unused = 0;
+            if (!(p == q))
+                return false;
+        }
+    return true;
+}
+
+} // namespace
+
+bool samePixels(const QImage &a, const QImage &b)
+{
+    return compare(a, b, true);
+}
+
+bool sameColours(const QImage &a, const QImage &b)
+{
+    return compare(a, b, false);
+}
+
+WorkspaceFixture::WorkspaceFixture()
+    : ws(form.workspace())
+{
+    form.resize(900, 650);
+}
+
+void WorkspaceFixture::loadBase(const QImage &picture)
+{
+    using workspace::Workspace;
+    platform::Surface &base = ws.Picture1(0);
+    for (int k : {1, 2})
+        ws.Picture1(k).clearPicture();
+    for (int k : {0, 1, 2})
+        ws.Picture3(k).clearPicture();
+    base.setAutoSize(true);
+    base.setPicture(picture);
+    ws.Picture3(0).setPicture(picture);
+    ws.flags().FlgState = {0, 0, 0};
+    ws.flags().GaraeSentakuFlg = false;
+    ws.LstLog().clear();
+    ws.LstLog().append(QStringLiteral("Motoe=C:\\Motoe\\base.bmp"));
+    ws.selectTab(workspace::TabMotoe);
+    ws.flags().MotoeSentakuFlg = true;
+    ws.flags().OrikomiFlg = false;
+}
+
+void WorkspaceFixture::loadPattern(const QImage &tiled)
+{
+    platform::Surface &pattern = ws.Picture1(1);
+    pattern.setAutoSize(false);
+    pattern.setGeometry(ws.Picture1(0).geometry());
+    pattern.setPicture(tiled);
+    ws.Picture1(2).setGeometry(ws.Picture1(0).geometry());
+    ws.Picture3(2).setPicture(tiled);
+    ws.LstLog().append(QStringLiteral("Garae=C:\\Garae\\pattern.bmp"));
+    ws.flags().GaraeSentakuFlg = true;
+    ws.flags().OrikomiFlg = false;
+}
+
+QImage WorkspaceFixture::picture(int k)
+{
+    return ws.Picture1(k).image().copy();
+}
+
+void WorkspaceFixture::clickCommand3(int index)
+{
+    form.controlPanel()->Command3(index)->click();
+}
+
+void WorkspaceFixture::clickCommand8(int index)
+{
+    form.controlPanel()->Command8(index)->click();
+}
+
+void WorkspaceFixture::setSlider(int hscroll, int value)
+{
+    const workspace::Controls &c = ws.controls();
+    const std::array<QScrollBar *, 4> sliders{c.HScroll1, c.HScroll2, c.HScroll3, c.HScroll4};
+    sliders.at(std::size_t(hscroll - 1))->setValue(value);
+}
+
+void WorkspaceFixture::setThreshold(int index, int value)
+{
+    ws.controls().HScroll7.at(std::size_t(index))->setValue(value);
+}
+
+void WorkspaceFixture::setText(int box, const QString &text)
+{
+    const workspace::Controls &c = ws.controls();
+    QLineEdit *edit = box == 2 ? c.Text2 : box == 3 ? c.Text3 : box == 4 ? c.Text4 : c.Text6;
+    edit->setText(text);
+}
+
+void WorkspaceFixture::tick(int index, bool on)
+{
+    ws.controls().Check1.at(std::size_t(index))->setChecked(on);
+}
+
+} // namespace weftara::testing

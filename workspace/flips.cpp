@@ -1,0 +1,45 @@
+#include "workspace/flips.h"
+
+#include "engine/mirror.h"
+#include "platform/surface.h"
+#include "workspace/surfaceops.h"
+#include "workspace/workspace.h"
+
+namespace weftara::workspace {
+
+namespace {
+
+// The snapshot is a local copy: Picture3(k) keeps the untoned or unzoomed
+// copy that FlgState says it holds, so a flip never changes what a later
+// tone or zoom starts from.
+void flip(Workspace &ws, engine::Mirror kind)
+{
+    const int k = Workspace::pictureOfTab(ws.selectedTab());
+    if (k < 0)
+        return;
+    runOnPicture(ws.Picture1(k), [kind](QImage &image) {
+        if (image.isNull())
+            return false;
+        image = engine::mirrored(image, kind);
+        return true;
+    });
+}
+
+} // namespace
+
+void mjyouge_Click(Workspace &ws)
+{
+    flip(ws, engine::Mirror::TopBottom);
+}
+
+void msayu_Click(Workspace &ws)
+{
+    flip(ws, engine::Mirror::LeftRight);
+}
+
+void zentai_Click(Workspace &ws)
+{
+    flip(ws, engine::Mirror::Both);
+}
+
+} // namespace weftara::workspace

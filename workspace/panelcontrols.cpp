@@ -1,0 +1,64 @@
+#include "workspace/panelcontrols.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace weftara::workspace {
+
+QFont panelFont(const QFont &base, int pixels)
+{
+    QFont font = base;
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QLabel *makeTitle(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    QLabel *label = makeLabel(parent, text, geometry);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Highlight);
+    label->setForegroundRole(QPalette::HighlightedText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setIndent(2);
+    return label;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *makeBox(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QScrollBar *makeSlider(QWidget *parent, int minimum, int maximum, int value, int pageStep,
+                       const QRect &geometry)
+{
+    auto *slider = new QScrollBar(Qt::Horizontal, parent);
+    slider->setRange(minimum, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(pageStep);
+    slider->setValue(value);
+    slider->setTracking(false);
+    slider->setGeometry(geometry);
+    return slider;
+}
+
+} // namespace weftara::workspace

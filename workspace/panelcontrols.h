@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QFont;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+namespace weftara::workspace {
+
+// Small builders shared by the workspace panels. Every control is placed at
+// a fixed pixel rectangle inside its panel, whose size is fixed in twips.
+
+// The compact font of the panels: the application font at a pixel size.
+inline constexpr int PanelFontPixels = 11;
+QFont panelFont(const QFont &base, int pixels);
+
+// A title label (the panel's heading, also its drag handle).
+QLabel *makeTitle(QWidget *parent, const QString &text, const QRect &geometry);
+QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry);
+QPushButton *makeButton(QWidget *parent, const QString &caption, const QRect &geometry);
+QLineEdit *makeBox(QWidget *parent, const QString &text, const QRect &geometry);
+
+// A horizontal slider that reports a value once per completed change (the
+// release of a drag, an arrow or trough click, a value set from code), not
+// for every value passed while the thumb is dragged.
+QScrollBar *makeSlider(QWidget *parent, int minimum, int maximum, int value, int pageStep,
+                       const QRect &geometry);
+
+} // namespace weftara::workspace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <utility>
+
+namespace weftara::workspace {
+
+class Workspace;
+
+// Runs an engine operation on the surface's image. A picture operation's
+// result becomes the surface's picture, so that clearing the drawing later
+// (text erasing) keeps it. The surface is redrawn in every case, also when
+// the engine could not read the image.
+template <class Operation>
+bool runOnPicture(platform::Surface &surface, Operation &&operation)
+{
+    const bool done = std::forward<Operation>(operation)(surface.image());
+    if (done)
+        surface.fixDrawing();
+    surface.refresh();
+    return done;
+}
+
+// to's picture := from's current image (what it shows).
+inline void copyImageToPicture(const platform::Surface &from, platform::Surface &to)
+{
+    to.setPicture(from.image());
+}
+
+// Shows the selected tab's surface and hides the other tab surfaces.
+void showTabSurface(Workspace &ws);
+
+} // namespace weftara::workspace
