@@ -1,0 +1,128 @@
+#include "collections/collectionsheet.h"
+
+#include "platform/programfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace weftara::collections {
+
+QPoint thumbnailPosition(int index, SheetGrid grid)
+{
+    return {(index % grid.columns) * grid.cell, (index / grid.columns) * grid.cell};
+}
+
+std::optional<int> thumbnailIndexAt(QPoint point, SheetGrid grid, int thumbnailCount)
+{
+    if (point.x() < 0 || point.y() < 0)
+        return std::nullopt;
+    const int column = point.x() / grid.cell;
+    if (column >= grid.columns)
+        return std::nullopt;
+    const long long index = static_cast<long long>(point.y() / grid.cell) * grid.columns + column;
+    if (index >= thumbnailCount)
+        return std::nullopt;
+    return static_cast<int>(index);
+}
+
+std::optional<QStringList> collectionFiles(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir() || !info.isReadable())
+        return std::nullopt;
+    // Without QDir::Hidden and QDir::System: no dot files, no broken links,
+    // no pipes or devices that would block a read.
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    names.removeIf([](const QString &name) { return name.startsWith(u'.'); });
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString &name : names)
+        paths << platform::joinPath(folder, name);
+    return paths;
+}
+
+namespace {
+
+// Decodes the thumbnails of `paths` on several threads. Files past the first
+// failure are not needed, so the workers stop taking them once one is seen.
+std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize,
+                                          unsigned threads)
+{
+    const int count = static_cast<int>(paths.size());
+    std::vector<PictureFile> thumbnails(static_cast<std::size_t>(count));
+    std::atomic<int> next{0};
+    std::atomic<int> firstFailure{count};
+
+    auto work = [&] {
+        for (;;) {
+            const int i = next.fetch_add(1);
+            if (i >= count || i > firstFailure.load())
+                return;
+            PictureFile picture = readPictureScaled(paths[i], cellSize);
+            if (!picture.ok()) {
+                int seen = firstFailure.load();
+                while (i < seen && !firstFailure.compare_exchange_weak(seen, i)) {
+                }
+            }
+            thumbnails[static_cast<std::size_t>(i)] = std::move(picture);
+        }
+    };
+
+    unsigned workers = threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency());
+    workers = std::min<unsigned>(workers, static_cast<unsigned>(std::max(count, 1)));
+    {
+        std::vector<std::jthread> pool;
+        for (unsigned t = 1; t < workers; ++t)
+            pool.emplace_back(work);
+        work();
+    }
+    return thumbnails;
+}
+
+} // namespace
+
+CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
+                                    const QColor &background, unsigned threads)
+{
+    CollectionSheet result;
+    result.sheet = QImage(sheetSize.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    result.sheet.fill(background);
+
+    const std::optional<QStringList> files = collectionFiles(folder);
+    if (!files) {
+        result.status = FillStatus::FolderUnreadable;
+        return result;
+    }
+
+    const std::vector<PictureFile> thumbnails =
+        decodeThumbnails(*files, QSize(grid.cell, grid.cell), threads);
+
+    QPainter painter;
+    if (!result.sheet.isNull())
+        painter.begin(&result.sheet);
+    for (int i = 0; i < files->size(); ++i) {
+        const PictureFile &thumbnail = thumbnails[static_cast<std::size_t>(i)];
+        if (!thumbnail.ok()) {
+            result.status = FillStatus::StoppedAtFile;
+            result.failedPath = files->at(i);
+            result.failure = thumbnail.error;
+            break;
+        }
+        result.paths << files->at(i);
+        if (painter.isActive())
+            painter.drawImage(thumbnailPosition(i, grid), thumbnail.image);
+    }
+    return result;
+}
+
+} // namespace weftara::collections

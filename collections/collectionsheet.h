@@ -1,0 +1,66 @@
+#pragma once
+
+#include "collections/picturefile.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace weftara::collections {
+
+// The grid of a thumbnail sheet: square cells of `cell` pixels, `columns`
+// to a row, filled left to right and top to bottom.
+struct SheetGrid
+{
+    int cell;
+    int columns;
+};
+
+inline constexpr SheetGrid MotoeGrid{100, 5};  // the base collection
+inline constexpr SheetGrid GaraeGrid{40, 10};  // the pattern collection
+
+// Top-left corner of thumbnail `index` (0-based):
+// ((index mod columns) × cell, (index div columns) × cell).
+QPoint thumbnailPosition(int index, SheetGrid grid);
+
+// The thumbnail under a click at `point` on the sheet, as a 0-based index
+// (k − 1 of k = (y div cell) × columns + 1 + (x div cell)); nullopt where no
+// thumbnail is: left of or above the sheet, right of the last column, or
+// past the last of `thumbnailCount` thumbnails.
+std::optional<int> thumbnailIndexAt(QPoint point, SheetGrid grid, int thumbnailCount);
+
+// The files of a collection folder as full paths, sorted by name without
+// regard to letter case. Subfolders and hidden files (names starting with
+// ".") are not part of a collection. nullopt when the folder cannot be read.
+std::optional<QStringList> collectionFiles(const QString &folder);
+
+enum class FillStatus {
+    Complete,         // every file of the folder is on the sheet
+    StoppedAtFile,    // a file that is not a picture ended the fill
+    FolderUnreadable, // the folder does not exist or cannot be listed
+};
+
+struct CollectionSheet
+{
+    QImage sheet;       // Format_RGB32, the size asked for
+    QStringList paths;  // one full path per thumbnail, in thumbnail order
+    FillStatus status = FillStatus::Complete;
+    QString failedPath; // the file that ended the fill
+    PictureError failure = PictureError::None;
+};
+
+// Draws every file of `folder` stretched whole into its cell of a sheet of
+// `sheetSize` cleared to `background`; thumbnails below the sheet's bottom
+// are left out of the image but their paths are listed. The first file
+// that cannot be read as a picture ends the fill: the thumbnails before it
+// stay, and its path is not listed. Decoding runs on `threads` threads
+// (0: one per core); the sheet and the list come out in file order.
+CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
+                                    const QColor &background = Qt::white, unsigned threads = 0);
+
+} // namespace weftara::collections

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace weftara::collections {
+
+// The guide shown in the tab strip's client area until the first tab is
+// chosen: 27 lines, each ended by CR LF.
+QString guideText();
+
+} // namespace weftara::collections

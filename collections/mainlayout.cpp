@@ -1,0 +1,54 @@
+#include "collections/mainlayout.h"
+
+#include "platform/numbertext.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace weftara::collections {
+
+namespace {
+
+int clampedAbs(long long value)
+{
+    return static_cast<int>(std::min<long long>(std::llabs(value), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+QRect tabStripGeometry(int windowWidth, int windowHeight)
+{
+    const int top = Frame1Geometry.top() + Frame1Geometry.height();
+    return {0, top, clampedAbs(static_cast<long long>(windowWidth) + 100),
+            clampedAbs(static_cast<long long>(windowHeight) - 1000)};
+}
+
+QPoint tabButtonPosition(QPoint tabStripTopLeft, int index)
+{
+    return tabStripTopLeft + QPoint(50 + 1000 * index, 40);
+}
+
+QStringList sizeGroup(const WindowGeometry &geometry)
+{
+    return {QStringLiteral("Left=") + platform::formatNumber(geometry.left),
+            QStringLiteral("Top=") + platform::formatNumber(geometry.top),
+            QStringLiteral("Width=") + platform::formatNumber(geometry.width),
+            QStringLiteral("Height=") + platform::formatNumber(geometry.height),
+            QStringLiteral("Size")};
+}
+
+QStringList withSizeGroup(const QStringList &log, const WindowGeometry &geometry)
+{
+    QStringList result = log;
+    const QStringList group = sizeGroup(geometry);
+    // A shorter log cannot hold a whole group to replace, whatever its last
+    // line says.
+    const bool replace = result.size() >= group.size() && result.back().startsWith(u"Size");
+    if (replace)
+        result.erase(result.end() - group.size(), result.end());
+    result += group;
+    return result;
+}
+
+} // namespace weftara::collections

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/textfile.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <utility>
+
+namespace weftara::platform {
+class Dialogs;
+class ProgramFolder;
+} // namespace weftara::platform
+
+namespace weftara::collections {
+
+// The settings table and its file "Weftara.ini": 31 key/value slots, one
+// "key,value" line per used slot. The program owns one instance for its whole
+// run; tests make their own on a temporary folder.
+//
+// Used slots form a prefix: the first slot with an empty key ends the table
+// for every lookup, store and write. Keys are compared case-sensitively.
+class Module1
+{
+public:
+    static constexpr int SlotCount = 31;
+
+    // `settingsPath` is the file to read and write; `dialogs` reports a file
+    // that cannot be written and must outlive this object.
+    Module1(QString settingsPath, platform::Dialogs &dialogs);
+
+    // "Weftara.ini" in the program folder, in whatever letter case it has.
+    static QString settingsPathIn(const platform::ProgramFolder &folder);
+
+    // Reads the file over the table. A missing or unreadable file leaves the
+    // table as it is. Record n goes to slot n (a record with an empty key
+    // uses up its slot without filling it); reading stops at the first
+    // non-empty key past the 31st slot. Slots past the records read keep
+    // their contents, so reading the same file twice changes nothing.
+    void ReadIniFile();
+
+    // The value stored for `key`, or `defaultValue` when the table has no
+    // such key. A full table without the key gives empty text.
+    QString GetIniValue(const QString &key, const QString &defaultValue) const;
+
+    // Stores the value in the table, adding the key after the used slots
+    // when it is new. A new key that finds no free slot is ignored.
+    void SetIniValue(const QString &key, const QString &value);
+
+    // Replaces the file with the used slots, atomically and in the encoding
+    // the file was read in. Returns false when the file cannot be written;
+    // the first of a run of such failures is reported through the dialogs.
+    bool WriteIniFile();
+
+    // The used slots in order, for display and checks.
+    QList<std::pair<QString, QString>> usedEntries() const;
+
+    const QString &settingsPath() const { return m_path; }
+
+private:
+    struct Slot
+    {
+        QString key;
+        QString value;
+    };
+
+    QString m_path;
+    platform::Dialogs &m_dialogs;
+    std::array<Slot, SlotCount> m_slots;
+    platform::TextEncoding m_encoding = platform::TextEncoding::Utf8;
+    bool m_writeFailureShown = false;
+};
+
+} // namespace weftara::collections

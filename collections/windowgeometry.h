@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+
+namespace weftara::collections {
+
+class Module1;
+
+// The main window's outer position and size, in twips.
+struct WindowGeometry
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const WindowGeometry &, const WindowGeometry &) = default;
+};
+
+// Where the window opens when the settings hold nothing usable.
+inline constexpr WindowGeometry DefaultWindowGeometry{500, 50, 13500, 10700};
+
+// A geometry value from the settings file: its leading decimal number,
+// rounded halves to even; nullopt when the text holds no number at all
+// (empty text included) or one beyond the integer range.
+std::optional<int> geometryNumber(QStringView text);
+
+// `MainLeft`, `MainTop`, `MainWidth` and `MainHeight` from the settings;
+// each value that is not a number falls back to that key's default.
+WindowGeometry readWindowGeometry(const Module1 &settings);
+
+// Stores the four keys as plain decimal text (no leading blank). The caller
+// writes the file afterwards.
+void storeWindowGeometry(Module1 &settings, const WindowGeometry &geometry);
+
+} // namespace weftara::collections

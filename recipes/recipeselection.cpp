@@ -1,0 +1,31 @@
+#include "recipes/recipeselection.h"
+
+#include "recipes/linetext.h"
+#include "recipes/recipekeys.h"
+
+namespace weftara::recipes {
+
+RecipeBlock markRecipeBlock(const QStringList &List2, const QString &name)
+{
+    RecipeBlock block;
+    const QString header = headerPrefix();
+    const QString end = endLine();
+    bool inBlock = false;
+    for (qsizetype i = 0; i < List2.size(); ++i) {
+        const QString &line = List2[i];
+        if (isBlankLine(line))
+            continue;
+        if (!inBlock) {
+            if (!line.startsWith(header) || QStringView(line).sliced(header.size()) != name)
+                continue;
+            inBlock = true;
+        }
+        block.marked.append(i);
+        block.LstlogBack.append(line);
+        if (line.startsWith(end))
+            break;
+    }
+    return block;
+}
+
+} // namespace weftara::recipes

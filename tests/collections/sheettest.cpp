@@ -1,0 +1,215 @@
+#include "collections/sheettest.h"
+
+#include "collections/collectionsheet.h"
+#include "collections/testfiles.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace weftara::collections;
+using weftara::testing::distinctColour;
+using weftara::testing::nearColour;
+using weftara::testing::writeBytes;
+using weftara::testing::writeSolidPicture;
+
+Q_DECLARE_METATYPE(weftara::collections::SheetGrid)
+
+namespace {
+
+const QColor Background(1, 2, 3);
+
+// Names that sort in numbering order: p01.png, p02.png ...
+QString pictureName(int index, const QString &suffix = QStringLiteral("png"))
+{
+    return QStringLiteral("p%1.%2").arg(index + 1, 2, 10, QChar(u'0')).arg(suffix);
+}
+
+// True when the whole cell at `corner` (size `cell`) is `colour`.
+bool cellIs(const QImage &sheet, QPoint corner, int cell, const QColor &colour, int tolerance)
+{
+    for (const QPoint at : {QPoint(0, 0), QPoint(cell - 1, 0), QPoint(0, cell - 1), QPoint(cell - 1, cell - 1),
+                            QPoint(cell / 2, cell / 2)}) {
+        const QPoint p = corner + at;
+        if (!sheet.rect().contains(p) || !nearColour(sheet.pixel(p), colour, tolerance))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void SheetTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void SheetTest::placesThumbnails_data()
+{
+    QTest::addColumn<SheetGrid>("grid");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QSize>("sheetSize");
+    QTest::addColumn<int>("probe");   // 1-based number of a file to find at `where`
+    QTest::addColumn<QPoint>("where");
+
+    QTest::newRow("12 base, 6th") << MotoeGrid << 12 << QSize(600, 400) << 6 << QPoint(0, 100);
+    QTest::newRow("12 base, 12th") << MotoeGrid << 12 << QSize(600, 400) << 12 << QPoint(100, 200);
+    QTest::newRow("25 patterns, 25th") << GaraeGrid << 25 << QSize(420, 200) << 25 << QPoint(160, 80);
+    QTest::newRow("25 patterns, 11th") << GaraeGrid << 25 << QSize(420, 200) << 11 << QPoint(0, 40);
+    QTest::newRow("below the sheet's bottom") << MotoeGrid << 12 << QSize(520, 150) << 3 << QPoint(200, 0);
+}
+
+void SheetTest::placesThumbnails()
+{
+    QFETCH(SheetGrid, grid);
+    QFETCH(int, count);
+    QFETCH(QSize, sheetSize);
+    QFETCH(int, probe);
+    QFETCH(QPoint, where);
+
+    // Pictures of assorted sizes and formats, each of its own colour.
+    const QStringList suffixes = {"png", "bmp", "png", "jpg"};
+    const QList<QSize> sizes = {{640, 480}, {30, 20}, {90, 300}, {100, 100}};
+    QStringList expectedPaths;
+    for (int i = 0; i < count; ++i) {
+        const QString path = m_dir->filePath(pictureName(i, suffixes[i % 4]));
+        QVERIFY(writeSolidPicture(path, sizes[i % 4], distinctColour(i)));
+        expectedPaths << path;
+    }
+
+    const CollectionSheet result = fillCollectionSheet(m_dir->path(), sheetSize, grid, Background);
+    QCOMPARE(result.status, FillStatus::Complete);
+    QCOMPARE(result.paths, expectedPaths);
+    QCOMPARE(result.sheet.size(), sheetSize);
+    QCOMPARE(result.sheet.format(), QImage::Format_RGB32);
+
+    QVERIFY(cellIs(result.sheet, where, grid.cell, distinctColour(probe - 1), 12));
+    // Every thumbnail that fits on the sheet is at column k mod n, row k div n.
+    for (int k = 0; k < count; ++k) {
+        const QPoint corner((k % grid.columns) * grid.cell, (k / grid.columns) * grid.cell);
+        if (corner.y() + grid.cell <= sheetSize.height())
+            QVERIFY2(cellIs(result.sheet, corner, grid.cell, distinctColour(k), 12), qPrintable(pictureName(k)));
+    }
+    // Right of the last column and below the last row: background.
+    const int rows = (count + grid.columns - 1) / grid.columns;
+    QCOMPARE(result.sheet.pixel(grid.columns * grid.cell, 0), Background.rgb());
+    if (rows * grid.cell < sheetSize.height())
+        QCOMPARE(result.sheet.pixel(0, rows * grid.cell), Background.rgb());
+}
+
+void SheetTest::thumbnailIndexAtClick_data()
+{
+    QTest::addColumn<SheetGrid>("grid");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QPoint>("click");
+    QTest::addColumn<int>("expected"); // 0-based; -1 for no thumbnail
+
+    QTest::newRow("base (250,130) is the 8th") << MotoeGrid << 12 << QPoint(250, 130) << 7;
+    QTest::newRow("pattern (85,10) is the 3rd") << GaraeGrid << 25 << QPoint(85, 10) << 2;
+    QTest::newRow("base top left") << MotoeGrid << 12 << QPoint(0, 0) << 0;
+    QTest::newRow("base last") << MotoeGrid << 12 << QPoint(199, 299) << 11;
+    QTest::newRow("past the last base") << MotoeGrid << 12 << QPoint(200, 250) << -1;
+    QTest::newRow("pattern last") << GaraeGrid << 25 << QPoint(199, 119) << 24;
+    QTest::newRow("past the last pattern") << GaraeGrid << 25 << QPoint(200, 80) << -1;
+    QTest::newRow("right of the last column") << MotoeGrid << 12 << QPoint(500, 10) << -1;
+    QTest::newRow("right of the last pattern column") << GaraeGrid << 25 << QPoint(400, 0) << -1;
+    QTest::newRow("left of the sheet") << MotoeGrid << 12 << QPoint(-1, 10) << -1;
+    QTest::newRow("empty collection") << MotoeGrid << 0 << QPoint(10, 10) << -1;
+}
+
+void SheetTest::thumbnailIndexAtClick()
+{
+    QFETCH(SheetGrid, grid);
+    QFETCH(int, count);
+    QFETCH(QPoint, click);
+    QFETCH(int, expected);
+    const std::optional<int> index = thumbnailIndexAt(click, grid, count);
+    QCOMPARE(index.value_or(-1), expected);
+}
+
+void SheetTest::fileThatIsNotAPictureStopsTheFill()
+{
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(writeSolidPicture(m_dir->filePath(pictureName(i)), {20, 20}, distinctColour(i)));
+    // A text file that sorts between p02 and p03.
+    const QString text = m_dir->filePath(QStringLiteral("p02a.txt"));
+    QVERIFY(writeBytes(text, "not a picture\r\n"));
+
+    const CollectionSheet result = fillCollectionSheet(m_dir->path(), {500, 300}, MotoeGrid, Background);
+    QCOMPARE(result.status, FillStatus::StoppedAtFile);
+    QCOMPARE(result.failedPath, text);
+    QCOMPARE(result.failure, PictureError::NotAPicture);
+    QCOMPARE(result.paths, QStringList({m_dir->filePath(pictureName(0)), m_dir->filePath(pictureName(1))}));
+    QVERIFY(cellIs(result.sheet, {0, 0}, 100, distinctColour(0), 0));
+    QVERIFY(cellIs(result.sheet, {100, 0}, 100, distinctColour(1), 0));
+    // Nothing from the failed file on: not in its cell, not in the next.
+    QVERIFY(cellIs(result.sheet, {200, 0}, 100, Background, 0));
+    QVERIFY(cellIs(result.sheet, {300, 0}, 100, Background, 0));
+}
+
+void SheetTest::hiddenFilesAndFoldersAreNotListed()
+{
+    QVERIFY(writeSolidPicture(m_dir->filePath(QStringLiteral("a.png")), {8, 8}, Qt::red));
+    QVERIFY(writeSolidPicture(m_dir->filePath(QStringLiteral(".hidden.png")), {8, 8}, Qt::green));
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral(".directory")), "[Desktop Entry]\n"));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("b.png")));
+    QVERIFY(writeSolidPicture(m_dir->filePath(QStringLiteral("c.png")), {8, 8}, Qt::blue));
+
+    const CollectionSheet result = fillCollectionSheet(m_dir->path(), {500, 300}, MotoeGrid, Background);
+    QCOMPARE(result.status, FillStatus::Complete);
+    QCOMPARE(result.paths, QStringList({m_dir->filePath(QStringLiteral("a.png")),
+                                        m_dir->filePath(QStringLiteral("c.png"))}));
+    QVERIFY(cellIs(result.sheet, {100, 0}, 100, Qt::blue, 0));
+}
+
+void SheetTest::sortsByNameIgnoringCase()
+{
+    for (const char *name : {"b.png", "A.png", "C.png", "a2.png", "B1.png"})
+        QVERIFY(writeSolidPicture(m_dir->filePath(QLatin1String(name)), {4, 4}, Qt::gray));
+    const std::optional<QStringList> files = collectionFiles(m_dir->path());
+    QVERIFY(files.has_value());
+    QStringList names;
+    for (const QString &path : *files)
+        names << QFileInfo(path).fileName();
+    QCOMPARE(names, QStringList({"A.png", "a2.png", "b.png", "B1.png", "C.png"}));
+}
+
+void SheetTest::missingFolderFillsNothing()
+{
+    const CollectionSheet result =
+        fillCollectionSheet(m_dir->filePath(QStringLiteral("gone")), {200, 100}, GaraeGrid, Background);
+    QCOMPARE(result.status, FillStatus::FolderUnreadable);
+    QVERIFY(result.paths.isEmpty());
+    QCOMPARE(result.sheet.size(), QSize(200, 100));
+    QCOMPARE(result.sheet.pixel(10, 10), Background.rgb());
+    QCOMPARE(fillCollectionSheet(QString(), {10, 10}, GaraeGrid).status, FillStatus::FolderUnreadable);
+}
+
+void SheetTest::sameSheetOnAnyNumberOfThreads()
+{
+    // Enough files that the threads interleave; a failure near the start.
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(writeSolidPicture(m_dir->filePath(pictureName(i, i % 2 ? "jpg" : "bmp")), {120, 90},
+                                  distinctColour(i)));
+    const CollectionSheet whole1 = fillCollectionSheet(m_dir->path(), {400, 200}, GaraeGrid, Background, 1);
+    const CollectionSheet whole4 = fillCollectionSheet(m_dir->path(), {400, 200}, GaraeGrid, Background, 4);
+    QCOMPARE(whole1.paths.size(), 40);
+    QCOMPARE(whole4.paths, whole1.paths);
+    QCOMPARE(whole4.sheet, whole1.sheet);
+
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("p03a.bmp")), "BM broken"));
+    const CollectionSheet cut1 = fillCollectionSheet(m_dir->path(), {400, 200}, GaraeGrid, Background, 1);
+    const CollectionSheet cut4 = fillCollectionSheet(m_dir->path(), {400, 200}, GaraeGrid, Background, 4);
+    QCOMPARE(cut1.paths.size(), 3);
+    QCOMPARE(cut1.status, FillStatus::StoppedAtFile);
+    QCOMPARE(cut4.paths, cut1.paths);
+    QCOMPARE(cut4.failedPath, cut1.failedPath);
+    QCOMPARE(cut4.sheet, cut1.sheet);
+}
+
+void SheetTest::folderWithTrailingSeparator()
+{
+    QVERIFY(writeSolidPicture(m_dir->filePath(QStringLiteral("a.png")), {4, 4}, Qt::red));
+    const CollectionSheet result = fillCollectionSheet(m_dir->path() + u'/', {100, 100}, MotoeGrid);
+    QCOMPARE(result.paths, QStringList({m_dir->path() + QStringLiteral("/a.png")}));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class SheetTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void placesThumbnails_data();
+    void placesThumbnails();
+    void thumbnailIndexAtClick_data();
+    void thumbnailIndexAtClick();
+    void fileThatIsNotAPictureStopsTheFill();
+    void hiddenFilesAndFoldersAreNotListed();
+    void sortsByNameIgnoringCase();
+    void missingFolderFillsNothing();
+    void sameSheetOnAnyNumberOfThreads();
+    void folderWithTrailingSeparator();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};

@@ -1,0 +1,44 @@
+#include "collections/testfiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+namespace weftara::testing {
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeSolidPicture(const QString &path, QSize size, const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    const QByteArray format = QFileInfo(path).suffix().toLatin1();
+    return image.save(path, format.constData(), 95);
+}
+
+QColor distinctColour(int index)
+{
+    // Hues 47 degrees apart, three lightness steps: no two of the first 40
+    // are within 20 of each other in every channel.
+    return QColor::fromHsv((index * 47) % 360, 255, 255 - (index % 3) * 70);
+}
+
+bool nearColour(QRgb actual, const QColor &expected, int tolerance)
+{
+    return std::abs(qRed(actual) - expected.red()) <= tolerance
+        && std::abs(qGreen(actual) - expected.green()) <= tolerance
+        && std::abs(qBlue(actual) - expected.blue()) <= tolerance;
+}
+
+} // namespace weftara::testing

@@ -1,0 +1,446 @@
+#include "recipes/recipefiletest.h"
+
+#include "recipes/recipedelete.h"
+#include "recipes/recipelists.h"
+#include "recipes/recipesave.h"
+#include "recipes/recipeselection.h"
+#include "recipes/recordingtarget.h"
+#include "recipes/replay.h"
+#include "recipes/textgroup.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace weftara::recipes;
+
+namespace {
+
+// Shift-JIS (CP932) bytes of the words the tests use, written out by hand so
+// that the expectations do not come from the converter under test.
+QByteArray sjisHeader() { return QByteArray::fromHex("8e8c8f8982df"); }      // 詞初め
+QByteArray sjisDescription() { return QByteArray::fromHex("8e8c82cc90e096be3d"); } // 詞の説明=
+QByteArray sjisEnd() { return QByteArray::fromHex("8e8c8f4982ed82e8"); }     // 詞終わり
+QByteArray sjisSakura() { return QByteArray::fromHex("8df7"); }              // 桜
+QByteArray sjisHarunoE() { return QByteArray::fromHex("8f7482cc8a47"); }     // 春の絵
+QByteArray sjisTanshoku() { return QByteArray::fromHex("92509046"); }        // 単色
+QByteArray sjisHana() { return QByteArray::fromHex("89d4"); }                // 花
+QByteArray sjisNatsunoUmi() { return QByteArray::fromHex("89c482cc8a43"); }  // 夏の海
+QByteArray sjisIroHenkou() { return QByteArray::fromHex("904695cf8d58"); }   // 色変更
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+// A recipe file of two blocks as the program writes them, UTF-8.
+QByteArray twoRecipes()
+{
+    return crlf({"詞初め朝", "詞の説明=朝の庭", "Motoe=/p/a.bmp", "SelectedItem=2", "単色 2", "詞終わり", "",
+                 "詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5", "Command8= 1", "色変更",
+                 "詞終わり", ""});
+}
+
+} // namespace
+
+void RecipeFileTest::init()
+{
+    QVERIFY(m_dir.isValid());
+    QFile::remove(recipePath());
+}
+
+QString RecipeFileTest::recipePath() const
+{
+    return m_dir.filePath(QStringLiteral("kotoba.txt"));
+}
+
+void RecipeFileTest::missingOrUnreadableFile()
+{
+    QVERIFY(!loadRecipeLists(recipePath()).has_value());
+    QVERIFY(!loadRecipeLists(m_dir.path()).has_value()); // a folder
+
+    writeBytes(recipePath(), {});
+    const auto empty = loadRecipeLists(recipePath());
+    QVERIFY(empty.has_value());
+    QVERIFY(empty->List2.isEmpty());
+    QVERIFY(empty->List3.isEmpty());
+}
+
+void RecipeFileTest::loadLists_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("list2");
+    QTest::addColumn<QStringList>("list3");
+
+    const QStringList lines{"詞初め朝", "詞の説明=朝の庭", "Motoe=/p/a.bmp", "詞終わり", "",
+                            "詞初め 夜 ", "詞終わり", ""};
+    const QStringList names{"朝", " 夜 "};
+    QTest::newRow("UTF-8, CR LF") << crlf(lines) << lines << names;
+    QByteArray lf = crlf(lines);
+    lf.replace("\r\n", "\n");
+    QTest::newRow("UTF-8, LF") << lf << lines << names;
+    QTest::newRow("no line end at the end")
+        << QByteArray("詞初めa\r\n詞終わり") << QStringList{"詞初めa", "詞終わり"} << QStringList{"a"};
+
+    const QByteArray sjis = sjisHeader() + sjisSakura() + "\r\n" + sjisDescription() + sjisHarunoE()
+                            + "\r\n" + sjisTanshoku() + " 2\r\n" + sjisEnd() + "\r\n\r\n";
+    const QStringList sjisLines{"詞初め桜", "詞の説明=春の絵", "単色 2", "詞終わり", ""};
+    QTest::newRow("Shift-JIS, CR LF") << sjis << sjisLines << QStringList{"桜"};
+    QByteArray sjisLf = sjis;
+    sjisLf.replace("\r\n", "\n");
+    QTest::newRow("Shift-JIS, LF") << sjisLf << sjisLines << QStringList{"桜"};
+
+    QTest::newRow("header needs all three characters")
+        << QByteArray("詞初\r\n詞初めx\r\nab\r\n詞初め\r\n")
+        << QStringList{"詞初", "詞初めx", "ab", "詞初め"} << QStringList{"x", ""};
+    QTest::newRow("lines between blocks are kept in List2")
+        << QByteArray("memo\r\n\r\n詞初めx\r\n") << QStringList{"memo", "", "詞初めx"}
+        << QStringList{"x"};
+}
+
+void RecipeFileTest::loadLists()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, list2);
+    QFETCH(QStringList, list3);
+    writeBytes(recipePath(), bytes);
+    const auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    QCOMPARE(lists->List2, list2);
+    QCOMPARE(lists->List3, list3);
+}
+
+void RecipeFileTest::saveEmptyLog()
+{
+    const SaveResult result = saveRecipe(recipePath(), {}, u"空", u"説明", {});
+    QCOMPARE(result.status, SaveStatus::Saved);
+    QCOMPARE(readBytes(recipePath()), QByteArray("詞初め空\r\n詞の説明=説明\r\n詞終わり\r\n\r\n"));
+
+    const auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    QCOMPARE(lists->List3, QStringList{"空"});
+    QCOMPARE(lists->List2, (QStringList{"詞初め空", "詞の説明=説明", "詞終わり", ""}));
+}
+
+void RecipeFileTest::saveKeepsExistingBytes_data()
+{
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<QByteArray>("appended");
+
+    const QStringList log{"Motoe=/p/a.bmp", "SelectedItem=2", "単色 2"};
+    // Every case saves name "桜", description "春の絵" and the log above.
+    const QByteArray utf8Block = crlf({"詞初め桜", "詞の説明=春の絵", "Motoe=/p/a.bmp", "SelectedItem=2",
+                                       "単色 2", "詞終わり", ""});
+    const QByteArray sjisBlock = sjisHeader() + sjisSakura() + "\r\n" + sjisDescription()
+                                 + sjisHarunoE() + "\r\nMotoe=/p/a.bmp\r\nSelectedItem=2\r\n"
+                                 + sjisTanshoku() + " 2\r\n" + sjisEnd() + "\r\n\r\n";
+
+    QTest::newRow("new file is UTF-8") << QByteArray() << utf8Block;
+    QTest::newRow("UTF-8 file") << twoRecipes() << utf8Block;
+    QTest::newRow("UTF-8 file with LF line ends") << QByteArray("詞初め朝\n詞終わり\n\n") << utf8Block;
+    QTest::newRow("Shift-JIS file stays Shift-JIS")
+        << QByteArray(sjisHeader() + sjisHana() + "\r\n" + sjisEnd() + "\r\n\r\n") << sjisBlock;
+    QTest::newRow("Shift-JIS file without final line end")
+        << QByteArray(sjisHeader() + sjisHana() + "\r\n" + sjisEnd()) << "\r\n" + sjisBlock;
+}
+
+void RecipeFileTest::saveKeepsExistingBytes()
+{
+    QFETCH(QByteArray, existing);
+    QFETCH(QByteArray, appended);
+    if (!existing.isEmpty())
+        writeBytes(recipePath(), existing);
+    const SaveResult result = saveRecipe(recipePath(), {}, u"桜", u"春の絵",
+                                         {"Motoe=/p/a.bmp", "SelectedItem=2", "単色 2"});
+    QCOMPARE(result.status, SaveStatus::Saved);
+    QCOMPARE(readBytes(recipePath()), existing + appended);
+}
+
+void RecipeFileTest::saveRefusesDuplicateNames_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("duplicate");
+
+    const QStringList names{"Flower", "夜の街", " Sea "};
+    QTest::newRow("same") << names << "Flower" << true;
+    QTest::newRow("lower case with spaces") << names << "  flower " << true;
+    QTest::newRow("upper case") << names << "FLOWER" << true;
+    QTest::newRow("stored name with spaces") << names << "sea" << true;
+    QTest::newRow("Japanese with spaces") << names << " 夜の街  " << true;
+    QTest::newRow("different") << names << "Flowers" << false;
+    QTest::newRow("inner space differs") << names << "Flo wer" << false;
+    QTest::newRow("no names yet") << QStringList{} << "Flower" << false;
+}
+
+void RecipeFileTest::saveRefusesDuplicateNames()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, name);
+    QFETCH(bool, duplicate);
+
+    QCOMPARE(isDuplicateName(names, name), duplicate);
+    const SaveResult result = saveRecipe(recipePath(), names, name, u"d\r\ne", {"Motoe=x"});
+    if (duplicate) {
+        QCOMPARE(result.status, SaveStatus::DuplicateName);
+        QCOMPARE(saveMessage(result.status), QStringLiteral("同じ名前があります、名前を変えてください。"));
+        QVERIFY(!QFile::exists(recipePath()));
+    } else {
+        QCOMPARE(result.status, SaveStatus::Saved);
+        QVERIFY(saveMessage(result.status).isEmpty());
+        QVERIFY(QFile::exists(recipePath()));
+    }
+}
+
+void RecipeFileTest::saveRefusesEmptyNames_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("empty") << QStringList{"a"} << "" << int(SaveStatus::EmptyName);
+    QTest::newRow("spaces") << QStringList{"a"} << "   " << int(SaveStatus::EmptyName);
+    QTest::newRow("line breaks only") << QStringList{"a"} << "\r\n" << int(SaveStatus::EmptyName);
+    // The duplicate test comes first: an empty stored name makes an empty
+    // new name a duplicate.
+    QTest::newRow("empty and duplicate") << QStringList{"a", ""} << " " << int(SaveStatus::DuplicateName);
+}
+
+void RecipeFileTest::saveRefusesEmptyNames()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, name);
+    QFETCH(int, status);
+
+    const SaveResult result = saveRecipe(recipePath(), names, name, u"", {});
+    QCOMPARE(int(result.status), status);
+    if (result.status == SaveStatus::EmptyName)
+        QCOMPARE(saveMessage(result.status), QStringLiteral("織り詞の名前を入れてください。"));
+    QVERIFY(!QFile::exists(recipePath()));
+}
+
+void RecipeFileTest::saveJoinsDescription()
+{
+    const SaveResult result =
+        saveRecipe(recipePath(), {}, u" My Recipe ", u"一行目\r\n二行目\n三行目\r四\r\n", {});
+    QCOMPARE(result.status, SaveStatus::Saved);
+    QCOMPARE(result.description, QStringLiteral("一行目二行目三行目四"));
+    QCOMPARE(readBytes(recipePath()),
+             QByteArray("詞初め My Recipe \r\n詞の説明=一行目二行目三行目四\r\n詞終わり\r\n\r\n"));
+}
+
+void RecipeFileTest::saveKeepsEveryEntryOnOneLine()
+{
+    // A line break inside the name or a log line would split it into two
+    // file lines, and the second half could replay as a command.
+    const SaveResult result =
+        saveRecipe(recipePath(), {}, u"a\nb", u"", {"Motoe=/p/x\n色.bmp", "Text2= 30\r\n", "Orikomi"});
+    QCOMPARE(result.status, SaveStatus::Saved);
+    QCOMPARE(readBytes(recipePath()),
+             QByteArray("詞初めab\r\n詞の説明=\r\nMotoe=/p/x色.bmp\r\nText2= 30\r\nOrikomi\r\n詞終わり\r\n\r\n"));
+}
+
+void RecipeFileTest::saveReportsWriteFailure()
+{
+    const QString path = m_dir.filePath(QStringLiteral("missing/kotoba.txt"));
+    const SaveResult result = saveRecipe(path, {}, u"a", u"d", {});
+    QCOMPARE(result.status, SaveStatus::WriteFailed);
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY(saveMessage(result.status).isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void RecipeFileTest::markBlock_data()
+{
+    QTest::addColumn<QStringList>("list2");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<qsizetype>>("marked");
+
+    const QStringList two{"詞初め朝", "詞の説明=", "単色 2", "詞終わり", "", "詞初め夜", "詞の説明=",
+                          "Orikomi", "詞終わり", ""};
+    QTest::newRow("first of two") << two << "朝" << QList<qsizetype>{0, 1, 2, 3};
+    QTest::newRow("second of two") << two << "夜" << QList<qsizetype>{5, 6, 7, 8};
+    QTest::newRow("name must match exactly") << two << " 夜" << QList<qsizetype>{};
+    QTest::newRow("letter case counts")
+        << QStringList{"詞初めabc", "詞終わり"} << "ABC" << QList<qsizetype>{};
+    QTest::newRow("no such name") << two << "昼" << QList<qsizetype>{};
+
+    QTest::newRow("blank lines inside are left unmarked")
+        << QStringList{"詞初めa", "", "  ", "x", "詞終わり", "y"} << "a" << QList<qsizetype>{0, 3, 4};
+    QTest::newRow("no end line marks to the end of the file")
+        << QStringList{"詞初めa", "x", "", "詞初めb", "y", "詞終わり"} << "a"
+        << QList<qsizetype>{0, 1, 3, 4, 5};
+    QTest::newRow("end line matched by its first four characters")
+        << QStringList{"詞初めa", "詞終わりです", "x"} << "a" << QList<qsizetype>{0, 1};
+    QTest::newRow("first of two equal headers")
+        << QStringList{"詞初めa", "詞終わり", "詞初めa", "詞終わり"} << "a" << QList<qsizetype>{0, 1};
+    QTest::newRow("empty name") << QStringList{"詞初", "詞初め", "x", "詞終わり"} << ""
+                                << QList<qsizetype>{1, 2, 3};
+    // "単色 2" ends in "2" after its first three characters; only a header
+    // line may start the block of the recipe named "2".
+    QTest::newRow("log line ending in the name")
+        << QStringList{"詞初め朝", "SelectedItem=2", "単色 2", "詞終わり", "", "詞初め2", "Orikomi",
+                       "詞終わり"}
+        << "2" << QList<qsizetype>{5, 6, 7};
+    QTest::newRow("header with blanks before it is not a header")
+        << QStringList{" 詞初めa", "詞終わり"} << "a" << QList<qsizetype>{};
+}
+
+void RecipeFileTest::markBlock()
+{
+    QFETCH(QStringList, list2);
+    QFETCH(QString, name);
+    QFETCH(QList<qsizetype>, marked);
+
+    const RecipeBlock block = markRecipeBlock(list2, name);
+    QCOMPARE(block.marked, marked);
+    QStringList lines;
+    for (qsizetype i : marked)
+        lines.append(list2[i]);
+    QCOMPARE(block.LstlogBack, lines);
+}
+
+void RecipeFileTest::deleteOneOfTwo()
+{
+    writeBytes(recipePath(), twoRecipes());
+    auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    QCOMPARE(lists->List3, (QStringList{"朝", "夜"}));
+
+    const RecipeBlock block = markRecipeBlock(lists->List2, lists->List3[0]);
+    QCOMPARE(deleteRecipe(recipePath(), *lists, 0, block.marked), DeleteStatus::Deleted);
+
+    QCOMPARE(readBytes(recipePath()), crlf({"詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
+                                            "Command8= 1", "色変更", "詞終わり"}));
+    QCOMPARE(lists->List3, QStringList{"夜"});
+    QCOMPARE(lists->List2, (QStringList{"", "詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
+                                        "Command8= 1", "色変更", "詞終わり", ""}));
+
+    // The remaining recipe is still found and its block intact.
+    const RecipeBlock rest = markRecipeBlock(lists->List2, QStringLiteral("夜"));
+    QCOMPARE(rest.LstlogBack.size(), 7);
+    QCOMPARE(deleteRecipe(recipePath(), *lists, 0, rest.marked), DeleteStatus::Deleted);
+    QCOMPARE(readBytes(recipePath()), QByteArray());
+    QVERIFY(lists->List3.isEmpty());
+}
+
+void RecipeFileTest::deleteKeepsShiftJis()
+{
+    const QByteArray first = sjisHeader() + sjisSakura() + "\r\n" + sjisDescription() + sjisHarunoE()
+                             + "\r\n" + sjisTanshoku() + " 2\r\n" + sjisEnd() + "\r\n";
+    const QByteArray second = sjisHeader() + sjisHana() + "\r\n" + sjisDescription() + sjisNatsunoUmi()
+                              + "\r\n" + sjisIroHenkou() + "\r\n" + sjisEnd() + "\r\n";
+    writeBytes(recipePath(), first + "\r\n" + second + "\r\n");
+    auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    QCOMPARE(lists->List3, (QStringList{"桜", "花"}));
+
+    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("花"));
+    QCOMPARE(deleteRecipe(recipePath(), *lists, 1, block.marked), DeleteStatus::Deleted);
+    QCOMPARE(readBytes(recipePath()), first);
+}
+
+void RecipeFileTest::deleteWithoutSelection()
+{
+    writeBytes(recipePath(), twoRecipes());
+    auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    const RecipeLists before = *lists;
+    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("朝"));
+    for (qsizetype selected : {qsizetype(-1), qsizetype(2)}) {
+        QCOMPARE(deleteRecipe(recipePath(), *lists, selected, block.marked), DeleteStatus::NoSelection);
+        QCOMPARE(lists->List2, before.List2);
+        QCOMPARE(lists->List3, before.List3);
+        QCOMPARE(readBytes(recipePath()), twoRecipes());
+    }
+}
+
+void RecipeFileTest::deleteFailureKeepsLists()
+{
+    writeBytes(recipePath(), twoRecipes());
+    auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    const RecipeLists before = *lists;
+    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("朝"));
+
+    QString error;
+    const QString unwritable = m_dir.filePath(QStringLiteral("missing/kotoba.txt"));
+    QCOMPARE(deleteRecipe(unwritable, *lists, 0, block.marked, &error), DeleteStatus::WriteFailed);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(lists->List2, before.List2);
+    QCOMPARE(lists->List3, before.List3);
+
+    // A path that cannot be read is not overwritten either.
+    QCOMPARE(deleteRecipe(m_dir.path(), *lists, 0, block.marked), DeleteStatus::WriteFailed);
+    QCOMPARE(lists->List3, before.List3);
+}
+
+void RecipeFileTest::windowsRecipeReplays()
+{
+    const QByteArray bytes = sjisHeader() + sjisHana() + "\r\n" + sjisDescription() + sjisNatsunoUmi()
+                             + "\r\nMotoe=C:\\Program Files\\Weftara\\motoe\\flower.bmp\r\n"
+                               "Garae=C:\\Program Files\\Weftara\\garae\\wave.bmp\r\n"
+                               "Text2= 30\r\nOrikomi\r\nSelectedItem=2\r\n"
+                             + sjisTanshoku() + " 2\r\nText6= 20\r\nCommand8= 1\r\n" + sjisIroHenkou()
+                             + "\r\n" + sjisEnd() + "\r\n\r\n";
+    writeBytes(recipePath(), bytes);
+    const auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    QCOMPARE(lists->List3, QStringList{"花"});
+
+    const RecipeBlock block = markRecipeBlock(lists->List2, lists->List3[0]);
+    QCOMPARE(block.LstlogBack.size(), 12);
+    testing::RecordingTarget target;
+    KotobaSaisei(block.LstlogBack, target);
+    const QStringList expected{
+        "clearLog()", "setText11(夏の海)",
+        "MotoeLoad(C:\\Program Files\\Weftara\\motoe\\flower.bmp)", "hidePicture1(1)",
+        "hidePicture1(2)", "setMotoeSentakuFlg(1)", "setOrikomiFlg(0)",
+        "GaraeLoad(C:\\Program Files\\Weftara\\garae\\wave.bmp)", "setGaraeSentakuFlg(1)",
+        "setOrikomiFlg(0)", "selectTab(4)", "setText2( 30)", "getCommand()", "selectTab(5)",
+        "setFlgState(0,1)", "setFlgState(1,1)", "setFlgState(2,1)", "setHScroll3(100)",
+        "setHScroll2(0)", "setCheck1(0,0)", "setCheck1(1,0)", "setHScroll7(0,255)",
+        "setHScroll7(1,0)", "selectTab(5)", "Command3_Click(0)", "setText6( 20)",
+        "Command8_Click(1)"};
+    QCOMPARE(target.calls, expected);
+}
+
+void RecipeFileTest::writtenTextRoundTripsThroughFile()
+{
+    TextWritten broken;
+    broken.text = QStringLiteral("一行目\r\n二行目");
+    broken.fontName = broken.font = QStringLiteral("F");
+    TextWritten ampersands = broken;
+    ampersands.text = QStringLiteral("A&&&B");
+
+    QStringList log{"Motoe=/p/a.bmp"};
+    log += formatTextWrittenGroup(broken);
+    log += formatTextWrittenGroup(ampersands);
+    QCOMPARE(saveRecipe(recipePath(), {}, u"文字", u"", log).status, SaveStatus::Saved);
+    QVERIFY(readBytes(recipePath()).contains("Text7text=一行目&&&二行目\r\n"));
+
+    const auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    testing::RecordingTarget target;
+    KotobaSaisei(markRecipeBlock(lists->List2, QStringLiteral("文字")).LstlogBack, target);
+    QCOMPARE(target.calls.filter(QStringLiteral("setText7Text(")),
+             (QStringList{"setText7Text(一行目\r\n二行目)", "setText7Text(A\r\nB)"}));
+    QCOMPARE(target.calls.count(QStringLiteral("Command11_Click()")), 2);
+}

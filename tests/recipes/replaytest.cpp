@@ -1,0 +1,469 @@
+#include "recipes/replaytest.h"
+
+#include "recipes/recordingtarget.h"
+#include "recipes/replay.h"
+#include "recipes/textgroup.h"
+
+#include <QTest>
+
+using weftara::recipes::KotobaSaisei;
+using weftara::recipes::testing::RecordingTarget;
+
+namespace {
+
+QStringList wrapInBlock(const QStringList &log)
+{
+    QStringList block{QStringLiteral("詞初めtest"), QStringLiteral("詞の説明=desc")};
+    block += log;
+    block += QStringLiteral("詞終わり");
+    return block;
+}
+
+QStringList replayCalls(const QStringList &lstlogBack, QStringList *badIndices = nullptr)
+{
+    RecordingTarget target;
+    KotobaSaisei(lstlogBack, target);
+    if (badIndices)
+        *badIndices = target.badIndices;
+    return target.calls;
+}
+
+// The calls made for the log lines of a block, without the two start calls.
+QStringList logCalls(const QStringList &log)
+{
+    QStringList bad;
+    QStringList calls = replayCalls(wrapInBlock(log), &bad);
+    if (!bad.isEmpty())
+        qWarning() << "out-of-range indices:" << bad;
+    return calls.mid(2);
+}
+
+// What every replayed weave does after weaving, in this order.
+QStringList weaveResets()
+{
+    return {"selectTab(5)",       "setFlgState(0,1)",   "setFlgState(1,1)",
+            "setFlgState(2,1)",   "setHScroll3(100)",   "setHScroll2(0)",
+            "setCheck1(0,0)",     "setCheck1(1,0)",     "setHScroll7(0,255)",
+            "setHScroll7(1,0)"};
+}
+
+QStringList textGroupLines(const QString &bold)
+{
+    return {"Text7text=春&&&夏", "CurrentX= 12.5", "CurrentY= 40", "Font=Noto Sans CJK JP",
+            "ForeColor= 255", "FontName=Noto Serif CJK JP", "FontSize= 24", "FontBold=" + bold,
+            "FontItalic=False", "FontUnderline=-1", "MojiKakikomi"};
+}
+
+} // namespace
+
+void RecipeReplayTest::startShowsDescription_data()
+{
+    QTest::addColumn<QStringList>("lstlogBack");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("header, description and end only")
+        << QStringList{"詞初めa", "詞の説明=春の海、夕方", "詞終わり"}
+        << QStringList{"clearLog()", "setText11(春の海、夕方)"};
+    QTest::newRow("empty description")
+        << QStringList{"詞初めa", "詞の説明=", "詞終わり"}
+        << QStringList{"clearLog()", "setText11()"};
+    QTest::newRow("no description line")
+        << QStringList{"詞初めa", "Motoe=a.bmp", "詞終わり"}
+        << QStringList{"clearLog()", "setText11()", "MotoeLoad(a.bmp)", "hidePicture1(1)",
+                       "hidePicture1(2)", "setMotoeSentakuFlg(1)", "setOrikomiFlg(0)"};
+    QTest::newRow("description line not second")
+        << QStringList{"詞の説明=x", "詞初めa"} << QStringList{"clearLog()", "setText11()"};
+    QTest::newRow("empty block") << QStringList{} << QStringList{"clearLog()", "setText11()"};
+    QTest::newRow("one line") << QStringList{"詞初めa"} << QStringList{"clearLog()", "setText11()"};
+}
+
+void RecipeReplayTest::startShowsDescription()
+{
+    QFETCH(QStringList, lstlogBack);
+    QFETCH(QStringList, expected);
+    QCOMPARE(replayCalls(lstlogBack), expected);
+}
+
+void RecipeReplayTest::commandRows_data()
+{
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("Motoe=") << QStringList{"Motoe=/home/u/Motoe/花.bmp"}
+                            << QStringList{"MotoeLoad(/home/u/Motoe/花.bmp)", "hidePicture1(1)",
+                                           "hidePicture1(2)", "setMotoeSentakuFlg(1)",
+                                           "setOrikomiFlg(0)"};
+    QTest::newRow("Garae=") << QStringList{"Garae=C:\\w\\garae\\wave.bmp"}
+                            << QStringList{"GaraeLoad(C:\\w\\garae\\wave.bmp)",
+                                           "setGaraeSentakuFlg(1)", "setOrikomiFlg(0)",
+                                           "selectTab(4)"};
+    QTest::newRow("Motoe= with empty path")
+        << QStringList{"Motoe="}
+        << QStringList{"MotoeLoad()", "hidePicture1(1)", "hidePicture1(2)",
+                       "setMotoeSentakuFlg(1)", "setOrikomiFlg(0)"};
+
+    QTest::newRow("plain weave") << QStringList{"Text2= 30", "Orikomi"}
+                                 << QStringList{"setText2( 30)", "getCommand()"} + weaveResets();
+    QTest::newRow("weave into light parts")
+        << QStringList{"ChechValue1= 200", "Text2= 40", "Orikomi"}
+        << QStringList{"setCheck1(0,1)", "setHScroll7(0,200)"} + weaveResets();
+    QTest::newRow("weave into dark parts")
+        << QStringList{"ChechValue2= 60", "Text2= 40", "Orikomi"}
+        << QStringList{"setCheck1(1,1)", "setHScroll7(1,60)"} + weaveResets();
+    QTest::newRow("threshold rounds half to even")
+        << QStringList{"ChechValue2=60.5", "Text2= 40", "Orikomi"}
+        << QStringList{"setCheck1(1,1)", "setHScroll7(1,60)"} + weaveResets();
+    QTest::newRow("threshold key decides by its first 12 characters")
+        << QStringList{"ChechValue1x 9", "Text2= 40", "Orikomi"}
+        << QStringList{"setText2( 40)", "getCommand()"} + weaveResets();
+
+    QTest::newRow("sZoom") << QStringList{"Text4= 150", "FlgState(0)= 2", "sZoom"}
+                           << QStringList{"setText4( 150)", "setFlgState(0,2)", "selectTab(3)",
+                                          "MotoeZoom()"};
+    QTest::newRow("oZoom") << QStringList{"Text4= 75", "FlgState(0)= 2", "oZoom"}
+                           << QStringList{"setText4( 75)", "setFlgState(0,2)", "selectTab(5)",
+                                          "MotoeZoom()"};
+
+    QTest::newRow("Noutan on the pattern")
+        << QStringList{"TbsSelect=1", "FlgState(t)= 3", "Text3.Text=-20", "Noutan 1"}
+        << QStringList{"selectTab(4)", "setFlgState(1,3)", "setText3(-20)", "setFlgState(2,2)",
+                       "Command3_Click(8)"};
+    QTest::newRow("Noutan takes the picture from TbsSelect, not its own digit")
+        << QStringList{"TbsSelect= 2", "FlgState(t)= 3", "Text3.Text= 40", "Noutan 0"}
+        << QStringList{"selectTab(5)", "setFlgState(2,3)", "setText3( 40)", "setFlgState(2,2)",
+                       "Command3_Click(8)"};
+
+    QTest::newRow("単色") << QStringList{"SelectedItem=2", "単色 2"}
+                          << QStringList{"selectTab(5)", "Command3_Click(0)"};
+    QTest::newRow("ソラリ") << QStringList{"SelectedItem=1", "ソラリ 1"}
+                            << QStringList{"selectTab(4)", "Command3_Click(1)"};
+    QTest::newRow("上下") << QStringList{"SelectedItem=0", "上下 0"}
+                          << QStringList{"selectTab(3)", "Command3_Click(2)"};
+    QTest::newRow("左 is the fade toward the right")
+        << QStringList{"SelectedItem=2", "左 2"} << QStringList{"selectTab(5)", "Command3_Click(6)"};
+    QTest::newRow("右 is the fade toward the left")
+        << QStringList{"SelectedItem=2", "右 2"} << QStringList{"selectTab(5)", "Command3_Click(3)"};
+    QTest::newRow("強調") << QStringList{"SelectedItem=0", "強調 0"}
+                          << QStringList{"selectTab(3)", "Command3_Click(4)"};
+    QTest::newRow("any line beginning with 左 is a fade")
+        << QStringList{"SelectedItem=1", "左右"} << QStringList{"selectTab(4)", "Command3_Click(6)"};
+
+    QTest::newRow("色変更") << QStringList{"Text6= 15", "Command8= 3", "色変更"}
+                            << QStringList{"setText6( 15)", "Command8_Click(3)"};
+    QTest::newRow("any line beginning with 色 is a colour step")
+        << QStringList{"Text6=-5", "Command8=0", "色"}
+        << QStringList{"setText6(-5)", "Command8_Click(0)"};
+
+    QTest::newRow("文字織込") << QStringList{"文字織込"} << QStringList{"Command13_Click()"};
+    QTest::newRow("文字消去") << QStringList{"文字消去"} << QStringList{"clearPicture1TextLayer()"};
+
+    QTest::newRow("MojiKakikomi")
+        << textGroupLines("True")
+        << QStringList{"morikotoba_Click()", "setText7Text(春\r\n夏)", "setText7Left(12.5)",
+                       "setText7Top(40)", "setText7Font(Noto Sans CJK JP)",
+                       "setText7ForeColor(255)", "setText7FontName(Noto Serif CJK JP)",
+                       "setText7FontSize(24)", "setText7FontBold(1)", "setText7FontItalic(0)",
+                       "setText7FontUnderline(1)", "Command11_Click()"};
+
+    QTest::newRow("window geometry has no action")
+        << QStringList{"Left= 100", "Top= 200", "Width= 9000", "Height= 7000", "Size"}
+        << QStringList{};
+    QTest::newRow("keys are case-sensitive")
+        << QStringList{"motoe=a.bmp", "Text2= 1", "orikomi", "SZOOM", "mojikakikomi"}
+        << QStringList{};
+}
+
+void RecipeReplayTest::commandRows()
+{
+    QFETCH(QStringList, log);
+    QFETCH(QStringList, expected);
+    QCOMPARE(logCalls(log), expected);
+}
+
+void RecipeReplayTest::numberReading_data()
+{
+    // The zoom's "FlgState(0)=" value is a 16-bit integer: leading number,
+    // halves to even, a value beyond the 16-bit range skips the line.
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("replayed");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("leading blank") << " 2" << true << 2;
+    QTest::newRow("2.5 to even") << "2.5" << true << 2;
+    QTest::newRow("3.5 to even") << "3.5" << true << 4;
+    QTest::newRow("-2.5 to even") << "-2.5" << true << -2;
+    QTest::newRow("-3.5 to even") << "-3.5" << true << -4;
+    QTest::newRow("just above half") << "0.5000001" << true << 1;
+    QTest::newRow("trailing text") << " 7abc" << true << 7;
+    QTest::newRow("plus sign") << "  +4" << true << 4;
+    QTest::newRow("fraction only") << ".5" << true << 0;
+    QTest::newRow("exponent") << "1e2" << true << 100;
+    QTest::newRow("no number") << "abc" << true << 0;
+    QTest::newRow("empty") << "" << true << 0;
+    QTest::newRow("largest") << "32767" << true << 32767;
+    QTest::newRow("largest after rounding") << "32767.4" << true << 32767;
+    QTest::newRow("rounds past largest") << "32767.5" << false << 0;
+    QTest::newRow("smallest after rounding") << "-32768.5" << true << -32768;
+    QTest::newRow("below smallest") << "-32768.6" << false << 0;
+    QTest::newRow("huge") << "99999999999999999999" << false << 0;
+    QTest::newRow("overflowing exponent") << "1e999" << false << 0;
+    QTest::newRow("minus overflowing exponent") << "-1e999" << false << 0;
+}
+
+void RecipeReplayTest::numberReading()
+{
+    QFETCH(QString, value);
+    QFETCH(bool, replayed);
+    QFETCH(int, expected);
+
+    const QStringList calls = logCalls({"Text4= 150", "FlgState(0)=" + value, "sZoom"});
+    if (!replayed) {
+        QCOMPARE(calls, QStringList{});
+        return;
+    }
+    QCOMPARE(calls, (QStringList{"setText4( 150)", QStringLiteral("setFlgState(0,%1)").arg(expected),
+                                 "selectTab(3)", "MotoeZoom()"}));
+}
+
+void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
+{
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("picture 3") << QStringList{"SelectedItem=3", "単色 3"} << QStringList{};
+    QTest::newRow("picture -1") << QStringList{"SelectedItem=-1", "強調"} << QStringList{};
+    QTest::newRow("picture 2.4 rounds to 2")
+        << QStringList{"SelectedItem=2.4", "単色"} << QStringList{"selectTab(5)", "Command3_Click(0)"};
+    QTest::newRow("picture -0.5 rounds to 0")
+        << QStringList{"SelectedItem=-0.5", "単色"} << QStringList{"selectTab(3)", "Command3_Click(0)"};
+    QTest::newRow("picture 2.5 rounds to 2")
+        << QStringList{"SelectedItem=2.5", "上下"} << QStringList{"selectTab(5)", "Command3_Click(2)"};
+    QTest::newRow("picture 3.5 rounds to 4")
+        << QStringList{"SelectedItem=3.5", "上下"} << QStringList{};
+    QTest::newRow("picture 40000") << QStringList{"SelectedItem=40000", "上下"} << QStringList{};
+    QTest::newRow("tone picture 3")
+        << QStringList{"TbsSelect=3", "FlgState(t)= 3", "Text3.Text= 1", "Noutan"} << QStringList{};
+    QTest::newRow("tone picture -1")
+        << QStringList{"TbsSelect=-1", "FlgState(t)= 3", "Text3.Text= 1", "Noutan"} << QStringList{};
+    QTest::newRow("tone state beyond 16 bits")
+        << QStringList{"TbsSelect=0", "FlgState(t)= 70000", "Text3.Text= 1", "Noutan"} << QStringList{};
+    QTest::newRow("Command8 5")
+        << QStringList{"Text6= 1", "Command8=5", "色変更"}
+        << QStringList{"setText6( 1)", "Command8_Click(5)"};
+    QTest::newRow("Command8 6") << QStringList{"Text6= 1", "Command8=6", "色変更"} << QStringList{};
+    QTest::newRow("Command8 5.5 rounds to 6")
+        << QStringList{"Text6= 1", "Command8=5.5", "色変更"} << QStringList{};
+    QTest::newRow("Command8 -1") << QStringList{"Text6= 1", "Command8=-1", "色変更"} << QStringList{};
+    QTest::newRow("threshold beyond 16 bits")
+        << QStringList{"ChechValue1= 99999", "Text2= 40", "Orikomi"} << QStringList{};
+}
+
+void RecipeReplayTest::indicesOutOfRangeAreSkipped()
+{
+    QFETCH(QStringList, log);
+    QFETCH(QStringList, expected);
+    QStringList bad;
+    const QStringList calls = replayCalls(wrapInBlock(log), &bad);
+    QCOMPARE(calls.mid(2), expected);
+    QCOMPARE(bad, QStringList{});
+}
+
+void RecipeReplayTest::onOffValues_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("on");
+
+    QTest::newRow("True") << "True" << true;
+    QTest::newRow("False") << "False" << false;
+    QTest::newRow("-1") << "-1" << true;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow(" 0") << " 0" << false;
+    QTest::newRow("0.25") << "0.25" << true;
+    QTest::newRow("2abc") << "2abc" << true;
+    QTest::newRow("lower-case true") << "true" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("garbage") << "yes" << false;
+}
+
+void RecipeReplayTest::onOffValues()
+{
+    QFETCH(QString, value);
+    QFETCH(bool, on);
+    const QStringList calls = logCalls(textGroupLines(value));
+    QCOMPARE(calls.size(), 12);
+    QCOMPARE(calls[8], QStringLiteral("setText7FontBold(%1)").arg(on ? 1 : 0));
+}
+
+void RecipeReplayTest::brokenRecipesReplayWhatTheyCan_data()
+{
+    QTest::addColumn<QStringList>("lstlogBack");
+    QTest::addColumn<QStringList>("expected"); // calls after the two start calls
+
+    const QStringList effect{"selectTab(5)", "Command3_Click(4)"};
+
+    QTest::newRow("command on the first line, no header")
+        << QStringList{"色変更", "SelectedItem=2", "強調 2"} << effect;
+    QTest::newRow("Orikomi first") << QStringList{"Orikomi"} << QStringList{};
+    QTest::newRow("Orikomi second, ratio line present")
+        << QStringList{"Text2= 5", "Orikomi"}
+        << QStringList{"setText2( 5)", "getCommand()"} + weaveResets();
+    QTest::newRow("zoom without its percent line")
+        << QStringList{"FlgState(0)= 2", "sZoom", "SelectedItem=2", "強調"} << effect;
+    QTest::newRow("Noutan two lines from the start")
+        << QStringList{"FlgState(t)= 3", "Text3.Text= 1", "Noutan", "SelectedItem=2", "強調"}
+        << effect;
+    QTest::newRow("effect first") << QStringList{"単色 2", "SelectedItem=2", "強調"} << effect;
+    QTest::newRow("parameter shorter than its key")
+        << QStringList{"詞初めx", "詞の説明=", "Text6", "Command8= 1", "色変更", "SelectedItem=2",
+                       "強調"}
+        << effect;
+    QTest::newRow("selected item line shorter than its key")
+        << QStringList{"詞初めx", "詞の説明=", "Select", "単色", "SelectedItem=2", "強調"} << effect;
+    QTest::newRow("truncated text group")
+        << QStringList{"詞初めx", "詞の説明=", "Text7text=a", "CurrentX= 1", "CurrentY= 2",
+                       "MojiKakikomi", "SelectedItem=2", "強調"}
+        << effect;
+    QTest::newRow("text group with a short line")
+        << QStringList{"詞初めx", "Text7text=a", "CurrentX= 1", "CurrentY= 2", "Font=F",
+                       "ForeColor= 1", "FontName=F", "FontSize= 9", "FontBold=True",
+                       "FontItalic", "FontUnderline=False", "MojiKakikomi", "SelectedItem=2", "強調"}
+        << effect;
+    QTest::newRow("text colour beyond 32 bits")
+        << QStringList{"詞初めx", "Text7text=a", "CurrentX= 1", "CurrentY= 2", "Font=F",
+                       "ForeColor= 4294967296", "FontName=F", "FontSize= 9", "FontBold=True",
+                       "FontItalic=True", "FontUnderline=False", "MojiKakikomi", "SelectedItem=2", "強調"}
+        << effect;
+    QTest::newRow("text position beyond single")
+        << QStringList{"詞初めx", "Text7text=a", "CurrentX= 1e39", "CurrentY= 2", "Font=F",
+                       "ForeColor= 1", "FontName=F", "FontSize= 9", "FontBold=True",
+                       "FontItalic=True", "FontUnderline=False", "MojiKakikomi", "SelectedItem=2", "強調"}
+        << effect;
+    QTest::newRow("garbage lines")
+        << QStringList{"詞初めx", "詞の説明=", "", "   ", "xyz", "=", "&&&", "詞初めy", "詞終わり",
+                       "SelectedItem=2", "強調", "\x01\x02"}
+        << effect;
+    QTest::newRow("parameters from the header and description lines")
+        << QStringList{"詞初めabcdefg", "詞の説明=12345678", "sZoom"}
+        << QStringList{"setText4(defg)", "setFlgState(0,8)", "selectTab(3)", "MotoeZoom()"};
+}
+
+void RecipeReplayTest::brokenRecipesReplayWhatTheyCan()
+{
+    QFETCH(QStringList, lstlogBack);
+    QFETCH(QStringList, expected);
+    QStringList bad;
+    const QStringList calls = replayCalls(lstlogBack, &bad);
+    QCOMPARE(calls.mid(0, 1), QStringList{"clearLog()"});
+    QCOMPARE(calls.mid(2), expected);
+    QCOMPARE(bad, QStringList{});
+}
+
+void RecipeReplayTest::wholeRecipeInOrder()
+{
+    const QStringList block{
+        "詞初め夕焼け", "詞の説明=夕焼けの海に波", "Motoe=C:\\Weftara\\Motoe\\sea.bmp",
+        "Garae=C:\\Weftara\\Garae\\wave.bmp", "Text2= 30", "Orikomi", "TbsSelect=2",
+        "FlgState(t)= 3", "Text3.Text= 20", "Noutan 2", "Text4= 120", "FlgState(0)= 2", "oZoom",
+        "Text6= 10", "Command8= 2", "色変更", "文字消去", "文字織込", "詞終わり"};
+    QStringList expected{"clearLog()",
+                         "setText11(夕焼けの海に波)",
+                         "MotoeLoad(C:\\Weftara\\Motoe\\sea.bmp)",
+                         "hidePicture1(1)",
+                         "hidePicture1(2)",
+                         "setMotoeSentakuFlg(1)",
+                         "setOrikomiFlg(0)",
+                         "GaraeLoad(C:\\Weftara\\Garae\\wave.bmp)",
+                         "setGaraeSentakuFlg(1)",
+                         "setOrikomiFlg(0)",
+                         "selectTab(4)",
+                         "setText2( 30)",
+                         "getCommand()"};
+    expected += weaveResets();
+    expected += QStringList{"selectTab(5)",      "setFlgState(2,3)", "setText3( 20)",
+                            "setFlgState(2,2)",  "Command3_Click(8)", "setText4( 120)",
+                            "setFlgState(0,2)",  "selectTab(5)",     "MotoeZoom()",
+                            "setText6( 10)",     "Command8_Click(2)", "clearPicture1TextLayer()",
+                            "Command13_Click()"};
+    QCOMPARE(replayCalls(block), expected);
+}
+
+void RecipeReplayTest::textGroupIsFormatted()
+{
+    weftara::recipes::TextWritten written;
+    written.text = QStringLiteral("一行目\r\n二行目");
+    written.left = 12.5f;
+    written.top = -3.0f;
+    written.font = QStringLiteral("Noto Sans CJK JP");
+    written.foreColor = 255;
+    written.fontName = QStringLiteral("Noto Sans CJK JP");
+    written.fontSize = 9.75f;
+    written.bold = true;
+    written.italic = false;
+    written.underline = true;
+
+    const QStringList expected{"Text7text=一行目&&&二行目", "CurrentX= 12.5", "CurrentY=-3",
+                               "Font=Noto Sans CJK JP",    "ForeColor= 255", "FontName=Noto Sans CJK JP",
+                               "FontSize= 9.75",           "FontBold=True",  "FontItalic=False",
+                               "FontUnderline=True",       "MojiKakikomi"};
+    QCOMPARE(weftara::recipes::formatTextWrittenGroup(written), expected);
+    QCOMPARE(expected.size(), weftara::recipes::TextWrittenGroupSize);
+}
+
+void RecipeReplayTest::lineBreakMarkers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("replayed");
+
+    QTest::newRow("CR LF") << "a\r\nb" << "a&&&b" << "a\r\nb";
+    QTest::newRow("lone LF") << "a\nb" << "a&&&b" << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb" << "a&&&b" << "a\r\nb";
+    QTest::newRow("LF CR is two breaks") << "a\n\rb" << "a&&&&&&b" << "a\r\n\r\nb";
+    QTest::newRow("text holding &&& itself") << "x&&&y" << "x&&&y" << "x\r\ny";
+    QTest::newRow("four ampersands") << "&&&&" << "&&&&" << "\r\n&";
+    QTest::newRow("trailing break") << "end\r\n" << "end&&&" << "end\r\n";
+    QTest::newRow("no break") << "文字" << "文字" << "文字";
+    QTest::newRow("empty") << "" << "" << "";
+}
+
+void RecipeReplayTest::lineBreakMarkers()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QFETCH(QString, replayed);
+    QCOMPARE(weftara::recipes::lineBreaksToMarker(text), stored);
+    QCOMPARE(weftara::recipes::markerToLineBreaks(stored), replayed);
+}
+
+void RecipeReplayTest::textGroupRoundTrips()
+{
+    // Whatever the text panel records comes back unchanged through replay,
+    // line breaks as CR LF.
+    weftara::recipes::TextWritten written;
+    written.text = QStringLiteral("上\n中\r\n下");
+    written.left = 0.1f;
+    written.top = 123456.7f;
+    written.font = QStringLiteral("IPAGothic");
+    written.foreColor = -16777216;
+    written.fontName = QStringLiteral("IPAMincho");
+    written.fontSize = 10.5f;
+    written.bold = false;
+    written.italic = true;
+    written.underline = false;
+
+    const QStringList calls = logCalls(weftara::recipes::formatTextWrittenGroup(written));
+    const QStringList expected{"morikotoba_Click()",
+                               "setText7Text(上\r\n中\r\n下)",
+                               QStringLiteral("setText7Left(%1)").arg(double(0.1f), 0, 'g', 9),
+                               QStringLiteral("setText7Top(%1)").arg(double(123456.7f), 0, 'g', 9),
+                               "setText7Font(IPAGothic)",
+                               "setText7ForeColor(-16777216)",
+                               "setText7FontName(IPAMincho)",
+                               "setText7FontSize(10.5)",
+                               "setText7FontBold(0)",
+                               "setText7FontItalic(1)",
+                               "setText7FontUnderline(0)",
+                               "Command11_Click()"};
+    QCOMPARE(calls, expected);
+}
