@@ -19,6 +19,10 @@ RecipeBlock markRecipeBlock(const QStringList &List2, const QString &name)
             if (!line.startsWith(header) || QStringView(line).sliced(header.size()) != name)
                 continue;
             inBlock = true;
+        } else if (line.startsWith(header)) {
+            // A block that lost its end line stops at the next recipe, so
+            // that replaying or deleting it never takes another recipe along.
+            break;
         }
         block.marked.append(i);
         block.LstlogBack.append(line);

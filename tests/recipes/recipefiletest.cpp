@@ -285,8 +285,10 @@ void RecipeFileTest::markBlock_data()
     QTest::newRow("blank lines inside are left unmarked")
         << QStringList{"詞初めa", "", "  ", "x", "詞終わり", "y"} << "a" << QList<qsizetype>{0, 3, 4};
     QTest::newRow("no end line marks to the end of the file")
+        << QStringList{"詞初めa", "x", "", "y"} << "a" << QList<qsizetype>{0, 1, 3};
+    QTest::newRow("no end line stops before the next recipe")
         << QStringList{"詞初めa", "x", "", "詞初めb", "y", "詞終わり"} << "a"
-        << QList<qsizetype>{0, 1, 3, 4, 5};
+        << QList<qsizetype>{0, 1};
     QTest::newRow("end line matched by its first four characters")
         << QStringList{"詞初めa", "詞終わりです", "x"} << "a" << QList<qsizetype>{0, 1};
     QTest::newRow("first of two equal headers")
@@ -339,6 +341,21 @@ void RecipeFileTest::deleteOneOfTwo()
     QCOMPARE(deleteRecipe(recipePath(), *lists, 0, rest.marked), DeleteStatus::Deleted);
     QCOMPARE(readBytes(recipePath()), QByteArray());
     QVERIFY(lists->List3.isEmpty());
+}
+
+void RecipeFileTest::deleteDamagedBlockKeepsTheNext()
+{
+    // The first recipe lost its end line (a file cut by hand); deleting it
+    // must leave the following recipe whole.
+    writeBytes(recipePath(), crlf({"詞初め壊", "詞の説明=", "Orikomi", "", "詞初め夜", "詞の説明=街",
+                                   "単色 2", "詞終わり", ""}));
+    auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("壊"));
+    QCOMPARE(block.LstlogBack, (QStringList{"詞初め壊", "詞の説明=", "Orikomi"}));
+    QCOMPARE(deleteRecipe(recipePath(), *lists, 0, block.marked), DeleteStatus::Deleted);
+    QCOMPARE(readBytes(recipePath()), crlf({"詞初め夜", "詞の説明=街", "単色 2", "詞終わり"}));
+    QCOMPARE(lists->List3, QStringList{"夜"});
 }
 
 void RecipeFileTest::deleteKeepsShiftJis()

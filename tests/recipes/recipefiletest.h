@@ -29,6 +29,7 @@ private slots:
     void markBlock();
 
     void deleteOneOfTwo();
+    void deleteDamagedBlockKeepsTheNext();
     void deleteKeepsShiftJis();
     void deleteWithoutSelection();
     void deleteFailureKeepsLists();
