@@ -1,30 +1,172 @@
 #include "app/mainwindow.h"
 
-#include "platform/twips.h"
+#include "collections/collectiontabs.h"
+#include "collections/folderpanel.h"
+#include "collections/guidetext.h"
+#include "collections/mainlayout.h"
+#include "collections/pathmode.h"
+#include "collections/pictureloading.h"
+#include "collections/tabbuttonrow.h"
+#include "platform/qtdialogs.h"
+#include "workspace/controlpanel.h"
 #include "workspace/flips.h"
+#include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
+#include "workspace/tabchange.h"
+#include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollArea>
 
 namespace weftara::app {
 
-MainWindow::MainWindow(QWidget *parent)
+namespace {
+
+// Sets a flag for as long as it lives.
+class FlagScope
+{
+public:
+    explicit FlagScope(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+QRect pixelsOf(const QRect &twips)
+{
+    return collections::WindowPlacement::toPixels(
+        {twips.left(), twips.top(), twips.width(), twips.height()});
+}
+
+} // namespace
+
+MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs *dialogs,
+                       QWidget *parent)
     : QMainWindow(parent)
+    , m_programFolder(std::move(programFolder))
+    , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtDialogs>(this))
+    , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_settings(collections::Module1::settingsPathIn(m_programFolder), m_dialogs)
 {
     setWindowTitle(QStringLiteral("Weftara"));
     m_menus = buildMainMenus(menuBar());
 
     m_form = new workspace::WorkspaceForm(m_dialogs, this);
     setCentralWidget(m_form);
-    // The default window size, 13500 × 10700 twips, until the settings
-    // restore a stored one.
-    resize(platform::twipsToPixels(13500), platform::twipsToPixels(10700));
-    connectWorkspaceMenus();
+    workspace::Workspace &ws = m_form->workspace();
+    m_loading = std::make_unique<collections::PictureLoading>(ws, m_programFolder);
+    m_collections = new collections::Collections(ws, m_settings, m_programFolder, *m_loading, this);
+    m_folderPanel = new collections::FolderPanel(m_settings, m_programFolder, m_form);
+    m_tabButtons = new collections::TabButtonRow(m_form);
 
-    m_menus.mnuFileExit->setEnabled(true);
-    connect(m_menus.mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    m_text1 = new QPlainTextEdit(m_form->pictureTabs());
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    m_text1->setPlainText(QStringLiteral("最初は元絵のタブをクリックします"));
+
+    m_form->setTabStripPlacement([this] { return pixelsOf(tabStripTwips()); });
+    connectWorkspaceMenus();
+    connectCollections();
+    startUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+collections::WindowGeometry MainWindow::windowTwips() const
+{
+    return m_placement.twipsOf(geometry());
+}
+
+QRect MainWindow::tabStripTwips() const
+{
+    const collections::WindowGeometry window = windowTwips();
+    return collections::tabStripGeometry(window.width, window.height);
+}
+
+void MainWindow::startUp()
+{
+    m_settings.ReadIniFile();
+    setGeometry(m_placement.set(collections::readWindowGeometry(m_settings)));
+    MainLayout();
+    fitText1();
+    MainLayout();
+    // The box shows the guide with plain line ends; the text itself ends
+    // each line with CR LF.
+    QString guide = collections::guideText();
+    guide.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_text1->setPlainText(guide);
+    m_text1->raise();
+    m_tabButtons->place(tabStripTwips().topLeft());
+    workspace::TabSliderSwap(m_form->workspace(), 0);
+    prepareTutorialPanel();
+}
+
+void MainWindow::prepareTutorialPanel()
+{
+    // The tutorial panel reads "TutorShow" and its text here once it is built.
+}
+
+void MainWindow::MainLayout()
+{
+    if (m_layoutBusyFlg)
+        return;
+    const FlagScope busy(m_layoutBusyFlg);
+    workspace::ControlPanel *frame1 = m_form->controlPanel();
+    frame1->setGeometry(pixelsOf(collections::Frame1Geometry));
+    m_form->layoutForm();
+    frame1->move(frame1->x(), 0);
+}
+
+void MainWindow::fitText1()
+{
+    m_text1->setGeometry(m_form->pictureTabs()->view()->geometry());
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    MainLayout();
+    collections::recordSize(m_form->workspace().LstLog(), windowTwips());
+    fitText1();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    shutDown();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::shutDown()
+{
+    m_settings.ReadIniFile();
+    closeOtherWindows();
+    if (!isMinimized())
+        collections::storeWindowGeometry(m_settings, windowTwips());
+    m_settings.WriteIniFile();
+}
+
+void MainWindow::closeOtherWindows()
+{
+    // The program's other windows (the About box and the like) are this
+    // window's children; the most recently opened closes first.
+    QList<QWidget *> windows;
+    const QList<QWidget *> children = findChildren<QWidget *>();
+    for (QWidget *child : children)
+        if (child->isWindow() && child->isVisible())
+            windows << child;
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        (*it)->close();
 }
 
 void MainWindow::connectWorkspaceMenus()
@@ -42,6 +184,27 @@ void MainWindow::connectWorkspaceMenus()
             [form] { workspace::mjyouge_Click(form->workspace()); });
     connect(enable(m_menus.zentai), &QAction::triggered, form,
             [form] { workspace::zentai_Click(form->workspace()); });
+    connect(enable(m_menus.mnuFileExit), &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::connectCollections()
+{
+    collections::FolderPanel *panel = m_folderPanel;
+    m_menus.mnuFileOpen->setEnabled(true);
+    m_menus.mnuHFileOpen->setEnabled(true);
+    connect(m_menus.mnuFileOpen, &QAction::triggered, panel,
+            [panel] { panel->open(collections::PathModeMotoe); });
+    connect(m_menus.mnuHFileOpen, &QAction::triggered, panel,
+            [panel] { panel->open(collections::PathModeGarae); });
+    connect(m_collections, &collections::Collections::folderPanelRequested, panel,
+            &collections::FolderPanel::open);
+
+    workspace::WorkspaceForm *form = m_form;
+    connect(m_tabButtons, &collections::TabButtonRow::tabClicked, form,
+            &workspace::WorkspaceForm::clickTab);
+    connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_tabButtons,
+            &collections::TabButtonRow::showSelected);
+    connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_text1, &QWidget::hide);
 }
 
 } // namespace weftara::app

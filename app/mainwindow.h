@@ -1,34 +1,100 @@
 #pragma once
 
 #include "app/mainmenus.h"
-#include "platform/qtdialogs.h"
+#include "collections/module1.h"
+#include "collections/windowgeometry.h"
+#include "collections/windowplacement.h"
+#include "platform/programfolder.h"
 
 #include <QMainWindow>
+#include <QRect>
+
+#include <memory>
+
+class QPlainTextEdit;
+
+namespace weftara::platform {
+class Dialogs;
+class QtDialogs;
+} // namespace weftara::platform
 
 namespace weftara::workspace {
 class WorkspaceForm;
 } // namespace weftara::workspace
 
+namespace weftara::collections {
+class Collections;
+class FolderPanel;
+class PictureLoading;
+class TabButtonRow;
+} // namespace weftara::collections
+
 namespace weftara::app {
 
 // The one main window. It only composes the subsystems: their panels,
 // handlers and menu items are wired here, their logic lives in their folders.
+//
+// Opening it reads "Weftara.ini" from the program folder, restores the
+// window's place and size, lays out the control panel and the tab strip and
+// shows the guide text; closing it stores the place and size (unless the
+// window is minimized) and writes the settings file again.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // `programFolder` holds the settings file, the collections and the
+    // fallback picture folders. `dialogs` asks the person at the screen;
+    // nullptr gives the real message boxes. It must outlive the window.
+    explicit MainWindow(platform::ProgramFolder programFolder, platform::Dialogs *dialogs = nullptr,
+                        QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     const MainMenus &menus() const { return m_menus; }
     workspace::WorkspaceForm &form() { return *m_form; }
+    collections::Module1 &settings() { return m_settings; }
+    collections::PictureLoading &loading() { return *m_loading; }
+    collections::Collections &collections() { return *m_collections; }
+    collections::FolderPanel &folderPanel() { return *m_folderPanel; }
+    collections::TabButtonRow &tabButtons() { return *m_tabButtons; }
+    // The guide text box over the tab strip's client area.
+    QPlainTextEdit *Text1() const { return m_text1; }
+
+    // The window's place and size in twips (its geometry without the
+    // window manager's frame, 15 twips to the pixel).
+    collections::WindowGeometry windowTwips() const;
+    // Where the tab strip is, in twips of the client area.
+    QRect tabStripTwips() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void startUp();
+    // Places the control panel Frame1 and the tab strip for the window's size.
+    void MainLayout();
+    void fitText1();
+    // The tutorial panel (Frame6) is prepared here once it exists.
+    void prepareTutorialPanel();
+    void shutDown();
+    void closeOtherWindows();
     void connectWorkspaceMenus();
+    void connectCollections();
 
     MainMenus m_menus;
-    platform::QtDialogs m_dialogs{this};
+    platform::ProgramFolder m_programFolder;
+    std::unique_ptr<platform::QtDialogs> m_ownDialogs;
+    platform::Dialogs &m_dialogs;
+    collections::Module1 m_settings;
+    collections::WindowPlacement m_placement;
     workspace::WorkspaceForm *m_form = nullptr;
+    std::unique_ptr<collections::PictureLoading> m_loading;
+    collections::Collections *m_collections = nullptr;
+    collections::FolderPanel *m_folderPanel = nullptr;
+    collections::TabButtonRow *m_tabButtons = nullptr;
+    QPlainTextEdit *m_text1 = nullptr;
+    bool m_layoutBusyFlg = false; // MainLayout is running
 };
 
 } // namespace weftara::app

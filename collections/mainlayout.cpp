@@ -1,6 +1,7 @@
 #include "collections/mainlayout.h"
 
 #include "platform/numbertext.h"
+#include "workspace/operationlog.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,6 +50,15 @@ QStringList withSizeGroup(const QStringList &log, const WindowGeometry &geometry
         result.erase(result.end() - group.size(), result.end());
     result += group;
     return result;
+}
+
+void recordSize(workspace::OperationLog &log, const WindowGeometry &geometry)
+{
+    const QStringList group = sizeGroup(geometry);
+    if (log.count() >= group.size() && log.last().startsWith(u"Size"))
+        log.overwriteLast(group);
+    else
+        log.append(group);
 }
 
 } // namespace weftara::collections

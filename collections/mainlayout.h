@@ -6,6 +6,10 @@
 #include <QRect>
 #include <QStringList>
 
+namespace weftara::workspace {
+class OperationLog;
+} // namespace weftara::workspace
+
 namespace weftara::collections {
 
 // Placements of the main window's fixed parts, in twips.
@@ -31,5 +35,9 @@ QStringList sizeGroup(const WindowGeometry &geometry);
 // lines, the last beginning with "Size") that group is replaced, otherwise
 // the new group is appended. Any number of resizes in a row leave one group.
 QStringList withSizeGroup(const QStringList &log, const WindowGeometry &geometry);
+
+// The same on the operation log itself: a resize rewrites the "Size" group
+// ending the log, or appends one.
+void recordSize(workspace::OperationLog &log, const WindowGeometry &geometry);
 
 } // namespace weftara::collections

@@ -1,5 +1,7 @@
 #include "workspace/picturetabs.h"
 
+#include "platform/twips.h"
+
 #include <QChildEvent>
 #include <QEvent>
 #include <QScrollArea>
@@ -8,6 +10,33 @@
 #include <algorithm>
 
 namespace weftara::workspace {
+
+namespace {
+
+// Tabs of one width, 1000 twips, so that the row of picture buttons laid at
+// 1000-twip steps over the strip sits on them one button per tab; high
+// enough for a button 18 pixels high with a margin.
+class FixedWidthTabBar final : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+    static constexpr int TabWidthTwips = 1000;
+    static constexpr int MinimumHeight = 24;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setWidth(platform::twipsToPixels(TabWidthTwips));
+        size.setHeight(std::max(size.height(), MinimumHeight));
+        return size;
+    }
+
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
+} // namespace
 
 PictureCanvas::PictureCanvas(QWidget *parent)
     : QWidget(parent)
@@ -52,7 +81,7 @@ PictureTabs::PictureTabs(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabStrip1"));
-    m_tabStrip = new QTabBar(this);
+    m_tabStrip = new FixedWidthTabBar(this);
     m_tabStrip->setObjectName(QStringLiteral("TabStrip1Tabs"));
     m_tabStrip->setExpanding(false);
     m_tabStrip->setDrawBase(true);

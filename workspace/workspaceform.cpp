@@ -103,13 +103,38 @@ void WorkspaceForm::connectControls()
     connect(m_optionsPanel->Command21(), &QPushButton::clicked, m_sliders, &Sliders::Command21_Click);
 
     connect(c.TabStrip1, &QTabBar::currentChanged, this, [&ws](int index) { tabChange(ws, index + 1); });
+    // A click on the tab already selected runs its tab change again (tab 1
+    // clears the log each time); a click on another tab runs it through
+    // the change of selection.
+    connect(c.TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == m_workspace->controls().TabStrip1->currentIndex())
+            tabChange(*m_workspace, index + 1);
+    });
+}
+
+void WorkspaceForm::clickTab(int t)
+{
+    if (m_workspace->selectedTab() == t)
+        tabChange(*m_workspace, t);
+    else
+        m_workspace->selectTab(t);
+}
+
+void WorkspaceForm::setTabStripPlacement(std::function<QRect()> placement)
+{
+    m_tabStripPlacement = std::move(placement);
+    layoutForm();
 }
 
 void WorkspaceForm::layoutForm()
 {
-    const QWidget *top = window();
-    const QSize windowSize = top == this ? size() : top->frameGeometry().size();
-    m_pictureTabs->setGeometry(tabStripRect(windowSize));
+    if (m_tabStripPlacement) {
+        m_pictureTabs->setGeometry(m_tabStripPlacement());
+    } else {
+        const QWidget *top = window();
+        const QSize windowSize = top == this ? size() : top->frameGeometry().size();
+        m_pictureTabs->setGeometry(tabStripRect(windowSize));
+    }
     // The picture view stays inside the form even where the strip reaches
     // past its right or bottom edge, so its scroll bars can be reached.
     m_pictureTabs->setViewLimit(QRect(-m_pictureTabs->pos(), size()));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
+
+#include <functional>
 
 namespace weftara::platform {
 class Dialogs;
@@ -34,6 +37,14 @@ public:
 
     // Places the tab strip for the current window size.
     void layoutForm();
+    // Where layoutForm puts the tab strip (pixels of the form), in place of
+    // the rule worked out from the window's pixel size; an empty function
+    // restores that rule.
+    void setTabStripPlacement(std::function<QRect()> placement);
+
+    // A click on tab t (1..5), by the user on the strip or on its picture
+    // button: the tab change runs also when t is already selected.
+    void clickTab(int t);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -46,6 +57,7 @@ private:
     PictureTabs *m_pictureTabs = nullptr;
     Workspace *m_workspace = nullptr;
     Sliders *m_sliders = nullptr;
+    std::function<QRect()> m_tabStripPlacement;
 };
 
 } // namespace weftara::workspace

@@ -1,13 +1,35 @@
 #include "app/mainwindowtest.h"
 
 #include "app/mainwindow.h"
+#include "collections/collectiontabs.h"
+#include "collections/folderlist.h"
+#include "collections/folderpanel.h"
+#include "collections/guidetext.h"
+#include "collections/tabbuttonrow.h"
+#include "platform/surface.h"
+#include "platform/twips.h"
+#include "support/scripteddialogs.h"
+#include "workspace/controlpanel.h"
+#include "workspace/picturetabs.h"
+#include "workspace/workspace.h"
+#include "workspace/workspaceform.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using weftara::app::MainWindow;
+using weftara::collections::WindowGeometry;
+using weftara::platform::ProgramFolder;
+using weftara::testing::ScriptedDialogs;
 
 namespace {
 
@@ -21,11 +43,64 @@ QStringList itemsOf(QMenu *menu)
     return texts;
 }
 
+int px(int twips)
+{
+    return weftara::platform::twipsToPixels(twips);
+}
+
+QRect pxRect(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+// A program folder of its own for each window.
+struct Program
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+
+    ProgramFolder folder() const { return ProgramFolder(dir.path()); }
+    QString iniPath() const { return dir.filePath(QStringLiteral("Weftara.ini")); }
+    bool writeIni(const QByteArray &bytes) const
+    {
+        QFile file(iniPath());
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    QByteArray ini() const
+    {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    bool writePictures(const QString &sub, int count) const
+    {
+        QDir(dir.path()).mkpath(sub);
+        for (int i = 0; i < count; ++i) {
+            QImage image(20, 20, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 40 % 360, 200, 200));
+            if (!image.save(dir.filePath(QStringLiteral("%1/p%2.bmp").arg(sub).arg(i)), "BMP"))
+                return false;
+        }
+        return true;
+    }
+};
+
+bool showAndWait(MainWindow &w)
+{
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
+}
+
+int sizeGroups(const QStringList &log)
+{
+    return int(log.count(QStringLiteral("Size")));
+}
+
 } // namespace
 
 void MainWindowTest::captionAndMenus()
 {
-    MainWindow w;
+    Program p;
+    MainWindow w(p.folder(), &p.dialogs);
     QCOMPARE(w.windowTitle(), QStringLiteral("Weftara"));
 
     const auto top = w.menuBar()->actions();
@@ -46,9 +121,221 @@ void MainWindowTest::captionAndMenus()
 
 void MainWindowTest::exitClosesWindow()
 {
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Program p;
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
     w.menus().mnuFileExit->trigger();
     QVERIFY(!w.isVisible());
+    QVERIFY(QFile::exists(p.iniPath()));
+}
+
+void MainWindowTest::firstStartWithoutSettings()
+{
+    Program p;
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+
+    QCOMPARE(w.windowTwips(), (WindowGeometry{500, 50, 13500, 10700}));
+    QCOMPARE(w.geometry(), pxRect(500, 50, 13500, 10700));
+    QCOMPARE(w.tabStripTwips(), QRect(0, 690, 13600, 9700));
+    weftara::workspace::WorkspaceForm &form = w.form();
+    QCOMPARE(form.pictureTabs()->geometry(), pxRect(0, 690, 13600, 9700));
+    QCOMPARE(form.controlPanel()->geometry(), pxRect(0, 0, 8205, 690));
+
+    for (int i = 0; i < 5; ++i) {
+        weftara::collections::TabButtonRow &buttons = w.tabButtons();
+        const QPoint at(px(50 + 1000 * i), px(730));
+        QCOMPARE(buttons.Picture5(i)->pos(), at);
+        QCOMPARE(buttons.Picture4(i)->pos(), at);
+        QVERIFY(buttons.Picture5(i)->isVisible());
+        QVERIFY(!buttons.Picture4(i)->isVisible());
+        // Each button lies on its own tab of the strip.
+        QTabBar *strip = form.workspace().controls().TabStrip1;
+        const QRect tab(strip->mapTo(&form, strip->tabRect(i).topLeft()), strip->tabRect(i).size());
+        QVERIFY2(tab.contains(buttons.Picture5(i)->geometry()), qPrintable(QString::number(i)));
+    }
+
+    QPlainTextEdit *text1 = w.Text1();
+    QVERIFY(text1->isVisible());
+    QString guide = weftara::collections::guideText();
+    guide.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(text1->toPlainText().split(u'\n'), guide.split(u'\n'));
+    QCOMPARE(text1->geometry(), form.pictureTabs()->view()->geometry());
+
+    // The showing of the window is its one resize so far.
+    const QStringList log = form.workspace().LstLog().lines();
+    QCOMPARE(log, (QStringList{"Left= 500", "Top= 50", "Width= 13500", "Height= 10700", "Size"}));
+    QCOMPARE(form.workspace().sliderMemory().TabSliderNo, 0);
+    QVERIFY(p.dialogs.messages().isEmpty());
+}
+
+void MainWindowTest::geometryFromSettings_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<WindowGeometry>("expected");
+
+    QTest::newRow("stored") << QByteArray("MainLeft,800\r\nMainTop,120\r\nMainWidth,9000\r\nMainHeight,7500\r\n")
+                            << WindowGeometry{800, 120, 9000, 7500};
+    QTest::newRow("not numbers") << QByteArray("MainLeft,abc\nMainTop,\nMainWidth,9000x\nMainHeight,-\n")
+                                 << WindowGeometry{500, 50, 9000, 10700};
+    QTest::newRow("fractions") << QByteArray("MainLeft,1500.5\r\nMainHeight, 7000\r\n")
+                               << WindowGeometry{1500, 50, 13500, 7000};
+}
+
+void MainWindowTest::geometryFromSettings()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(WindowGeometry, expected);
+
+    Program p;
+    QVERIFY(p.writeIni(ini));
+    MainWindow w(p.folder(), &p.dialogs);
+    QCOMPARE(w.windowTwips(), expected);
+    QCOMPARE(w.geometry(), pxRect(expected.left, expected.top, expected.width, expected.height));
+}
+
+void MainWindowTest::resizesLeaveOneSizeGroup()
+{
+    Program p;
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    weftara::workspace::OperationLog &log = w.form().workspace().LstLog();
+    log.clear();
+    log.append(QStringList{"Motoe=/pics/a.bmp", "Text2= 50", "Orikomi"});
+
+    w.resize(700, 500);
+    QTRY_COMPARE(w.size(), QSize(700, 500));
+    w.resize(720, 510);
+    QTRY_COMPARE(w.size(), QSize(720, 510));
+    const QStringList lines = log.lines();
+    QCOMPARE(sizeGroups(lines), 1);
+    QCOMPARE(lines.mid(0, 3), (QStringList{"Motoe=/pics/a.bmp", "Text2= 50", "Orikomi"}));
+    QCOMPARE(lines.mid(3), (QStringList{"Left= 495", "Top= 45", "Width= 10800", "Height= 7650", "Size"}));
+    // The tab strip follows: |W + 100| × |H − 1000| twips.
+    QCOMPARE(w.tabStripTwips(), QRect(0, 690, 10900, 6650));
+    QCOMPARE(w.Text1()->geometry(), w.form().pictureTabs()->view()->geometry());
+
+    // A weave after the group appends after it; the next resize adds a new group.
+    log.append(QStringList{"Text2= 60", "Orikomi"});
+    w.resize(600, 500);
+    QTRY_COMPARE(w.size(), QSize(600, 500));
+    QCOMPARE(sizeGroups(log.lines()), 2);
+    QCOMPARE(log.last(), QStringLiteral("Size"));
+}
+
+void MainWindowTest::closeStoresGeometry()
+{
+    Program p;
+    QVERIFY(p.writeIni("TutorShow,1\r\nMotoEpath,/pics\r\n"));
+    {
+        MainWindow w(p.folder(), &p.dialogs);
+        QVERIFY(showAndWait(w));
+        w.setGeometry(40, 60, 800, 600);
+        QTRY_COMPARE(w.geometry(), QRect(40, 60, 800, 600));
+        QVERIFY(w.close());
+    }
+    QCOMPARE(p.ini(), QByteArray("TutorShow,1\r\nMotoEpath,/pics\r\nMainLeft,600\r\nMainTop,900\r\n"
+                                 "MainWidth,12000\r\nMainHeight,9000\r\n"));
+
+    // The next start opens where the last one closed.
+    MainWindow again(p.folder(), &p.dialogs);
+    QCOMPARE(again.geometry(), QRect(40, 60, 800, 600));
+    QCOMPARE(again.windowTwips(), (WindowGeometry{600, 900, 12000, 9000}));
+}
+
+void MainWindowTest::minimizedCloseKeepsGeometry()
+{
+    Program p;
+    // Plain LF line ends: a rewritten file has CR LF.
+    QVERIFY(p.writeIni("MainLeft,700\nMainTop,80\nMainWidth,9000\nMainHeight,7000\n"));
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    w.resize(500, 400);
+    w.showMinimized();
+    QTRY_VERIFY(w.isMinimized());
+    QVERIFY(w.close());
+    QCOMPARE(p.ini(), QByteArray("MainLeft,700\r\nMainTop,80\r\nMainWidth,9000\r\nMainHeight,7000\r\n"));
+}
+
+void MainWindowTest::tabButtonsSelectTabs()
+{
+    Program p;
+    QVERIFY(p.writePictures(QStringLiteral("Motoe"), 3));
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    weftara::workspace::Workspace &ws = w.form().workspace();
+    weftara::collections::TabButtonRow &buttons = w.tabButtons();
+
+    // Tab 1 is the strip's current tab from the start; its button still
+    // runs its tab change.
+    QTest::mouseClick(buttons.Picture5(0), Qt::LeftButton);
+    QVERIFY(!w.Text1()->isVisible());
+    QVERIFY(ws.LstLog().isEmpty());
+    QCOMPARE(w.collections().List1(0).size(), 3);
+    QVERIFY(ws.Picture1(3).isVisible());
+    QVERIFY(buttons.Picture4(0)->isVisible());
+    QVERIFY(!buttons.Picture5(0)->isVisible());
+
+    QTest::mouseClick(buttons.Picture5(2), Qt::LeftButton);
+    QCOMPARE(ws.selectedTab(), 3);
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(buttons.Picture4(i)->isVisible(), i == 2);
+        QCOMPARE(buttons.Picture5(i)->isVisible(), i != 2);
+    }
+    // Tab 5 without a base picture falls back to tab 1, and so does the look.
+    QTest::mouseClick(buttons.Picture5(4), Qt::LeftButton);
+    QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("元絵を選択してくださいね。")});
+    QCOMPARE(ws.selectedTab(), 1);
+    QVERIFY(buttons.Picture4(0)->isVisible());
+    QVERIFY(!buttons.Picture4(4)->isVisible());
+}
+
+void MainWindowTest::tabStripClickOnSelectedTab()
+{
+    Program p;
+    QVERIFY(p.writePictures(QStringLiteral("Motoe"), 2));
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    weftara::workspace::Workspace &ws = w.form().workspace();
+    QTabBar *strip = ws.controls().TabStrip1;
+    // A point of tab 1 that its picture button does not cover.
+    const QPoint edge = strip->tabRect(0).topLeft() + QPoint(1, strip->tabRect(0).height() - 2);
+
+    QVERIFY(!ws.LstLog().isEmpty());
+    QTest::mouseClick(strip, Qt::LeftButton, {}, edge);
+    QVERIFY(ws.LstLog().isEmpty());
+    QVERIFY(!w.Text1()->isVisible());
+    ws.LstLog().append(QStringLiteral("Size"));
+    QTest::mouseClick(strip, Qt::LeftButton, {}, edge);
+    QVERIFY(ws.LstLog().isEmpty());
+}
+
+void MainWindowTest::menusOpenFolderPanel()
+{
+    Program p;
+    QVERIFY(QDir(p.dir.path()).mkpath(QStringLiteral("Garae")));
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    QVERIFY(w.menus().mnuHFileOpen->isEnabled());
+    w.menus().mnuHFileOpen->trigger();
+    weftara::collections::FolderPanel &panel = w.folderPanel();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.caption()->text(), QStringLiteral("柄絵のパスの設定"));
+    QCOMPARE(panel.Dir1()->path(), p.dir.filePath(QStringLiteral("Garae")));
+    QVERIFY(p.ini().contains("GaraEpath," + p.dir.filePath(QStringLiteral("Garae")).toUtf8() + "\r\n"));
+
+    w.menus().mnuFileOpen->trigger();
+    QCOMPARE(panel.caption()->text(), QStringLiteral("元絵のパスの設定"));
+    QCOMPARE(panel.PathSetteiMode(), 1);
+}
+
+void MainWindowTest::collectionWithoutFolderOpensPanel()
+{
+    Program p;
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    w.form().clickTab(2);
+    QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("柄絵集のパスを設定してください。")});
+    QVERIFY(w.folderPanel().isVisible());
+    QCOMPARE(w.folderPanel().PathSetteiMode(), 2);
 }

@@ -9,4 +9,14 @@ class MainWindowTest : public QObject
 private slots:
     void captionAndMenus();
     void exitClosesWindow();
+    void firstStartWithoutSettings();
+    void geometryFromSettings_data();
+    void geometryFromSettings();
+    void resizesLeaveOneSizeGroup();
+    void closeStoresGeometry();
+    void minimizedCloseKeepsGeometry();
+    void tabButtonsSelectTabs();
+    void tabStripClickOnSelectedTab();
+    void menusOpenFolderPanel();
+    void collectionWithoutFolderOpensPanel();
 };

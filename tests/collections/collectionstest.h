@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class CollectionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fillsBothSheets();
+    void thumbnailClickLoadsFile_data();
+    void thumbnailClickLoadsFile();
+    void clickWithoutThumbnailIsIgnored_data();
+    void clickWithoutThumbnailIsIgnored();
+    void patternBeforeBase();
+    void failedFillCountsAsDrawn();
+    void unusableFolderOpensPanel_data();
+    void unusableFolderOpensPanel();
+    void tab1ClearsLogEveryTime();
+    void storedFolderChangeRefills();
+    void baseThenPatternThenWeave();
+};

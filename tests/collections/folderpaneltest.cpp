@@ -1,0 +1,177 @@
+#include "collections/folderpaneltest.h"
+
+#include "collections/folderlist.h"
+#include "collections/folderpanel.h"
+#include "collections/module1.h"
+#include "collections/pathmode.h"
+#include "collections/testfiles.h"
+#include "platform/programfolder.h"
+#include "support/scripteddialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace weftara::collections;
+using weftara::platform::ProgramFolder;
+using weftara::testing::readBytes;
+using weftara::testing::ScriptedDialogs;
+using weftara::testing::writeBytes;
+
+namespace {
+
+struct PanelFixture
+{
+    QTemporaryDir dir;
+    ProgramFolder programFolder{dir.path()};
+    ScriptedDialogs dialogs;
+    Module1 settings{Module1::settingsPathIn(programFolder), dialogs};
+    QWidget form;
+    FolderPanel panel{settings, programFolder, &form};
+
+    QString path(const QString &relative) const { return dir.filePath(relative); }
+    // The settings file as written.
+    QString iniText() const { return QString::fromUtf8(readBytes(dir.filePath(QStringLiteral("Weftara.ini")))); }
+
+    QStringList fileNames() const
+    {
+        QStringList names;
+        for (int i = 0; i < panel.File1()->count(); ++i)
+            names << panel.File1()->item(i)->text();
+        return names;
+    }
+};
+
+QListWidgetItem *itemFor(FolderList *list, const QString &path)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (FolderList::pathOfItem(list->item(i)) == path)
+            return list->item(i);
+    return nullptr;
+}
+
+} // namespace
+
+void FolderPanelTest::opensOnCollectionFolder_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("ownFolder"); // made in the program folder; "" for none
+    QTest::addColumn<QString>("stored");    // "" for none
+    QTest::addColumn<QString>("expected");  // relative to the program folder; "~" for home
+
+    QTest::newRow("base, own folder") << 1 << "motoe" << "" << "motoe";
+    QTest::newRow("pattern, own folder") << 2 << "Garae" << "" << "Garae";
+    QTest::newRow("base, stored folder wins") << 1 << "Motoe" << "elsewhere" << "elsewhere";
+    QTest::newRow("base, stored folder gone") << 1 << "Motoe" << "gone" << "Motoe";
+    QTest::newRow("pattern, no folder at all") << 2 << "" << "" << "~";
+}
+
+void FolderPanelTest::opensOnCollectionFolder()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, ownFolder);
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+
+    PanelFixture f;
+    QDir root(f.dir.path());
+    if (!ownFolder.isEmpty())
+        QVERIFY(root.mkpath(ownFolder));
+    const QString key = mode == 1 ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath");
+    if (!stored.isEmpty()) {
+        if (stored != u"gone")
+            QVERIFY(root.mkpath(stored));
+        f.settings.SetIniValue(key, f.path(stored));
+    }
+    if (!ownFolder.isEmpty()) {
+        QVERIFY(writeBytes(f.path(ownFolder + "/b.bmp"), "x"));
+        QVERIFY(writeBytes(f.path(ownFolder + "/A.jpg"), "x"));
+        QVERIFY(writeBytes(f.path(ownFolder + "/.hidden"), "x"));
+        QVERIFY(root.mkpath(ownFolder + "/sub"));
+    }
+
+    f.panel.open(mode);
+    const QString folder = expected == u"~" ? QDir::cleanPath(QDir::homePath()) : f.path(expected);
+    QCOMPARE(f.panel.PathSetteiMode(), mode);
+    QCOMPARE(f.panel.Dir1()->path(), folder);
+    QCOMPARE(f.panel.Txtgara()->text(), QDir::toNativeSeparators(folder));
+    QCOMPARE(f.panel.caption()->text(), mode == 1 ? QStringLiteral("元絵のパスの設定") : QStringLiteral("柄絵のパスの設定"));
+    QCOMPARE(f.panel.geometry(), QRect(67, 80, 340, 289));
+    QVERIFY(!f.panel.isHidden());
+    // Moving there stored the folder at once.
+    QCOMPARE(f.settings.GetIniValue(key, QString()), folder);
+    QVERIFY(f.iniText().contains(key + u',' + folder + QStringLiteral("\r\n")));
+    if (expected == ownFolder)
+        QCOMPARE(f.fileNames(), (QStringList{"A.jpg", "b.bmp"}));
+}
+
+void FolderPanelTest::storesEveryFolderChange()
+{
+    PanelFixture f;
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Garae/flowers")));
+    QVERIFY(writeBytes(f.path(QStringLiteral("Garae/flowers/rose.bmp")), "x"));
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Garae/.cache")));
+    f.panel.open(PathModeGarae);
+
+    FolderList *dir1 = f.panel.Dir1();
+    QVERIFY(!itemFor(dir1, f.path(QStringLiteral("Garae/.cache"))));
+    QListWidgetItem *flowers = itemFor(dir1, f.path(QStringLiteral("Garae/flowers")));
+    QVERIFY(flowers);
+    emit dir1->itemActivated(flowers);
+    QCOMPARE(dir1->path(), f.path(QStringLiteral("Garae/flowers")));
+    QCOMPARE(f.fileNames(), QStringList{"rose.bmp"});
+    QVERIFY(f.iniText().contains(QStringLiteral("GaraEpath,") + f.path(QStringLiteral("Garae/flowers"))));
+
+    // Up again through the entry of the parent folder.
+    QListWidgetItem *parent = itemFor(dir1, f.path(QStringLiteral("Garae")));
+    QVERIFY(parent);
+    emit dir1->itemActivated(parent);
+    QCOMPARE(f.settings.GetIniValue(QStringLiteral("GaraEpath"), QString()), f.path(QStringLiteral("Garae")));
+    QVERIFY(!f.iniText().contains(QStringLiteral("flowers")));
+    QVERIFY(f.dialogs.messages().isEmpty());
+}
+
+void FolderPanelTest::keepsModeAfterClosing()
+{
+    PanelFixture f;
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Motoe/a")));
+    f.panel.open(PathModeMotoe);
+    f.panel.Command1(1)->click();
+    QVERIFY(f.panel.isHidden());
+    f.panel.open(PathModeMotoe);
+    f.panel.Command1(0)->click();
+    QVERIFY(f.panel.isHidden());
+    QCOMPARE(f.panel.PathSetteiMode(), 1);
+
+    // A later folder change still stores the base folder.
+    f.panel.Dir1()->setPath(f.path(QStringLiteral("Motoe/a")));
+    QCOMPARE(f.settings.GetIniValue(QStringLiteral("MotoEpath"), QString()), f.path(QStringLiteral("Motoe/a")));
+    QCOMPARE(f.settings.GetIniValue(QStringLiteral("GaraEpath"), QStringLiteral("none")), QStringLiteral("none"));
+}
+
+void FolderPanelTest::listsDrives()
+{
+    PanelFixture f;
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Motoe")));
+    f.panel.open(PathModeMotoe);
+    QComboBox *drives = f.panel.Drive1();
+    QVERIFY(drives->count() > 0);
+    // The drive shown is the volume the folder is on.
+    QVERIFY(drives->currentIndex() >= 0);
+    const QString root = drives->currentData().toString();
+    QVERIFY(f.path(QStringLiteral("Motoe")).startsWith(root));
+
+    // Choosing a drive moves the folder list to its root.
+    const int rootIndex = drives->findData(QStringLiteral("/"));
+    if (rootIndex >= 0) {
+        drives->setCurrentIndex(rootIndex);
+        emit drives->activated(rootIndex);
+        QCOMPARE(f.panel.Dir1()->path(), QStringLiteral("/"));
+        QCOMPARE(f.settings.GetIniValue(QStringLiteral("MotoEpath"), QString()), QStringLiteral("/"));
+    }
+}

@@ -1,0 +1,282 @@
+#include "collections/loadingtest.h"
+
+#include "collections/collectionsfixture.h"
+#include "collections/picturefile.h"
+#include "collections/testfiles.h"
+#include "platform/surface.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+using weftara::collections::StoredBasePicture;
+using weftara::testing::CollectionsFixture;
+using weftara::testing::writeBytes;
+using weftara::testing::writeSolidPicture;
+
+namespace {
+
+// A picture whose every pixel differs from its neighbours', saved losslessly.
+QImage patterned(QSize size, int seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7 + seed) % 256, (y * 11 + seed * 3) % 256, (x * y + seed) % 256));
+    return image;
+}
+
+bool save(const QImage &image, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    return image.save(path, "BMP");
+}
+
+bool sameRgb(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
+                return false;
+    return true;
+}
+
+} // namespace
+
+void LoadingTest::fallsBackToProgramFolder_data()
+{
+    QTest::addColumn<bool>("pattern");
+    QTest::addColumn<QString>("folderName"); // the fallback folder as it is spelt on disk
+    QTest::addColumn<QString>("recorded");   // the path in the recipe
+
+    QTest::newRow("base, gone folder") << false << "motoe" << "/no/such/folder/flower.bmp";
+    QTest::newRow("base, folder in other case") << false << "Motoe" << "/no/such/folder/flower.bmp";
+    QTest::newRow("base, path recorded on Windows") << false << "MOTOE" << "C:\\Pictures\\flower.bmp";
+    QTest::newRow("pattern, Windows path") << true << "Garae" << "D:\\gara\\flower.bmp";
+    QTest::newRow("pattern, file name in other case") << true << "garae" << "/gone/FLOWER.BMP";
+}
+
+void LoadingTest::fallsBackToProgramFolder()
+{
+    QFETCH(bool, pattern);
+    QFETCH(QString, folderName);
+    QFETCH(QString, recorded);
+
+    CollectionsFixture f;
+    const QString expectedPath = f.path(folderName + QStringLiteral("/flower.bmp"));
+    QVERIFY(save(patterned({12, 9}, 1), expectedPath));
+    if (pattern) {
+        QString base = f.path(QStringLiteral("b.bmp"));
+        QVERIFY(save(patterned({30, 20}, 2), base));
+        QVERIFY(f.loading.MotoeLoad(base));
+    }
+
+    QString path = recorded;
+    const bool loaded = pattern ? f.loading.GaraeLoad(path) : f.loading.MotoeLoad(path);
+    QVERIFY(loaded);
+    QCOMPARE(path, expectedPath);
+    QCOMPARE(f.log().last(), QString((pattern ? "Garae=" : "Motoe=") + expectedPath));
+    QVERIFY(f.dialogs.messages().isEmpty());
+}
+
+void LoadingTest::logAfterBaseThenPattern()
+{
+    CollectionsFixture f;
+    f.ws.LstLog().append(QStringList{"Text2= 50", "Orikomi"});
+    f.ws.flags().FlgState = {1, 3, 2};
+    f.ws.controls().Text4->setText(QStringLiteral("250"));
+    QString base = f.path(QStringLiteral("base.bmp"));
+    QString pattern = f.path(QStringLiteral("pattern.bmp"));
+    QVERIFY(save(patterned({100, 70}, 3), base));
+    QVERIFY(save(patterned({40, 30}, 4), pattern));
+
+    QVERIFY(f.loading.MotoeLoad(base));
+    QCOMPARE(f.log(), QStringList{"Motoe=" + base});
+    QCOMPARE(f.ws.selectedTab(), 3);
+    QVERIFY(!f.ws.Picture1(0).isHidden());
+    QCOMPARE(f.ws.Picture1(0).size(), QSize(100, 70));
+    QVERIFY(!f.ws.Picture1(0).autoSize());
+    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{0, 0, 0}));
+    QVERIFY(!f.ws.flags().GaraeSentakuFlg);
+    QCOMPARE(f.ws.controls().Text4->text(), QStringLiteral("100"));
+    QVERIFY(sameRgb(f.ws.Picture3(0).image(), f.ws.Picture1(0).image()));
+    for (int k : {1, 2})
+        QVERIFY(!f.ws.Picture1(k).hasPicture());
+
+    QVERIFY(f.loading.GaraeLoad(pattern));
+    QCOMPARE(f.log(), (QStringList{"Motoe=" + base, "Garae=" + pattern}));
+    QCOMPARE(f.ws.Picture1(1).geometry(), f.ws.Picture1(0).geometry());
+    QCOMPARE(f.ws.Picture1(2).geometry(), f.ws.Picture1(0).geometry());
+    QVERIFY(f.ws.Picture2(0).isHidden());
+    QCOMPARE(f.ws.selectedTab(), 3);
+}
+
+void LoadingTest::tilesPatternOverBase_data()
+{
+    QTest::addColumn<QSize>("baseSize");
+    QTest::addColumn<QSize>("patternSize");
+
+    QTest::newRow("40 x 30 over 100 x 70") << QSize(100, 70) << QSize(40, 30);
+    QTest::newRow("as large as the base") << QSize(100, 70) << QSize(100, 70);
+    QTest::newRow("larger than the base") << QSize(50, 40) << QSize(64, 48);
+    QTest::newRow("one pixel") << QSize(17, 5) << QSize(1, 1);
+    QTest::newRow("a column") << QSize(33, 21) << QSize(1, 8);
+}
+
+void LoadingTest::tilesPatternOverBase()
+{
+    QFETCH(QSize, baseSize);
+    QFETCH(QSize, patternSize);
+
+    CollectionsFixture f;
+    QString base = f.path(QStringLiteral("base.bmp"));
+    QString pattern = f.path(QStringLiteral("pattern.bmp"));
+    QVERIFY(save(patterned(baseSize, 5), base));
+    const QImage tile = patterned(patternSize, 6);
+    QVERIFY(save(tile, pattern));
+    QVERIFY(f.loading.MotoeLoad(base));
+    QVERIFY(f.loading.GaraeLoad(pattern));
+
+    // Each pixel (x, y) shows the pattern's pixel (x mod w, y mod h).
+    QImage expected(baseSize, QImage::Format_RGB32);
+    for (int y = 0; y < baseSize.height(); ++y)
+        for (int x = 0; x < baseSize.width(); ++x)
+            expected.setPixel(x, y, tile.pixel(x % patternSize.width(), y % patternSize.height()));
+
+    const QImage shown = f.ws.Picture1(1).image();
+    QCOMPARE(shown.size(), baseSize);
+    QVERIFY(sameRgb(shown, expected));
+    QVERIFY(sameRgb(f.ws.Picture3(2).image(), expected));
+    QCOMPARE(f.ws.Picture2(0).size(), patternSize);
+    // The tiled pattern is kept when the pattern surface's drawing is cleared.
+    f.ws.Picture1(1).cls();
+    QVERIFY(sameRgb(f.ws.Picture1(1).image(), expected));
+}
+
+void LoadingTest::failedLoadLeavesWorkspace_data()
+{
+    QTest::addColumn<bool>("pattern");
+    QTest::addColumn<QString>("file");     // written into the program folder, or "" for none
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("base missing everywhere") << false << "" << QByteArray();
+    QTest::newRow("base not a picture") << false << "notes.bmp" << QByteArray("just some text");
+    QTest::newRow("base truncated") << false << "cut.bmp" << QByteArray("BM\x36\0\0\0", 6);
+    QTest::newRow("base is a folder") << false << "folder.bmp/" << QByteArray();
+    QTest::newRow("pattern missing everywhere") << true << "" << QByteArray();
+    QTest::newRow("pattern not a picture") << true << "notes.jpg" << QByteArray("no jpeg here");
+}
+
+void LoadingTest::failedLoadLeavesWorkspace()
+{
+    QFETCH(bool, pattern);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+
+    CollectionsFixture f;
+    QString base = f.path(QStringLiteral("base.bmp"));
+    QString tile = f.path(QStringLiteral("tile.bmp"));
+    QVERIFY(save(patterned({60, 50}, 7), base));
+    QVERIFY(save(patterned({20, 10}, 8), tile));
+    QVERIFY(f.loading.MotoeLoad(base));
+    QVERIFY(f.loading.GaraeLoad(tile));
+    f.ws.flags().FlgState = {3, 1, 2};
+    f.ws.flags().GaraeSentakuFlg = true;
+    f.ws.selectTab(4);
+
+    const QStringList log = f.log();
+    std::array<QImage, 2> before;
+    for (int k : {0, 1})
+        before[std::size_t(k)] = f.ws.Picture1(k).image().copy();
+    const QImage baseCopy = f.ws.Picture3(0).image().copy();
+    const QImage tiledCopy = f.ws.Picture3(2).image().copy();
+
+    QString path = f.path(QStringLiteral("nothing-here.bmp"));
+    if (file.endsWith(u'/')) {
+        QVERIFY(QDir(f.dir.path()).mkpath(file));
+        path = f.path(file.chopped(1));
+    } else if (!file.isEmpty()) {
+        path = f.path(file);
+        QVERIFY(writeBytes(path, bytes));
+    }
+    QVERIFY(!(pattern ? f.loading.GaraeLoad(path) : f.loading.MotoeLoad(path)));
+
+    QCOMPARE(f.dialogs.messages(),
+             QStringList{pattern ? QStringLiteral("柄絵が読めません")
+                                 : QStringLiteral("画像ファイル又はパスが見つかりません。")});
+    QCOMPARE(f.log(), log);
+    QCOMPARE(f.ws.selectedTab(), 4);
+    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{3, 1, 2}));
+    QVERIFY(f.ws.flags().GaraeSentakuFlg);
+    for (int k : {0, 1})
+        QVERIFY(sameRgb(f.ws.Picture1(k).image(), before[std::size_t(k)]));
+    // The hidden copies still match the pictures, so tone and zoom keep working.
+    QVERIFY(sameRgb(f.ws.Picture3(0).image(), baseCopy));
+    QVERIFY(sameRgb(f.ws.Picture3(2).image(), tiledCopy));
+    QVERIFY(f.ws.Picture2(0).isHidden());
+}
+
+void LoadingTest::showsPictureWhenTabAlreadySelected()
+{
+    CollectionsFixture f;
+    QString base = f.path(QStringLiteral("base.bmp"));
+    QString other = f.path(QStringLiteral("other.bmp"));
+    QString tile = f.path(QStringLiteral("tile.bmp"));
+    QVERIFY(save(patterned({60, 50}, 9), base));
+    QVERIFY(save(patterned({70, 40}, 10), other));
+    QVERIFY(save(patterned({20, 10}, 11), tile));
+    QVERIFY(f.loading.MotoeLoad(base));
+    QCOMPARE(f.ws.selectedTab(), 3);
+
+    // Tab 3 is selected already: no tab change runs, yet the picture shows.
+    f.ws.Picture1(0).hide();
+    QVERIFY(f.loading.MotoeLoad(other));
+    QVERIFY(!f.ws.Picture1(0).isHidden());
+    QCOMPARE(f.ws.Picture1(0).size(), QSize(70, 40));
+
+    QVERIFY(f.loading.GaraeLoad(tile));
+    QVERIFY(!f.ws.Picture1(0).isHidden());
+    for (int k : {1, 2, 3, 4})
+        QVERIFY(f.ws.Picture1(k).isHidden());
+    QVERIFY(f.ws.Picture2(0).isHidden());
+}
+
+void LoadingTest::replayKeepsPatternHidden()
+{
+    CollectionsFixture f;
+    QString base = f.path(QStringLiteral("base.bmp"));
+    QString tile = f.path(QStringLiteral("tile.bmp"));
+    QVERIFY(save(patterned({60, 50}, 12), base));
+    QVERIFY(save(patterned({20, 10}, 13), tile));
+    QVERIFY(f.loading.MotoeLoad(base));
+    f.ws.selectTab(4);
+    f.ws.flags().LogSaiseiFlg = true;
+    QVERIFY(f.loading.GaraeLoad(tile));
+    QVERIFY(f.ws.Picture1(1).isHidden());
+    QCOMPARE(f.log().size(), 2);
+}
+
+void LoadingTest::baseFromTemporaryStore()
+{
+    CollectionsFixture f;
+    const QImage stored = patterned({45, 35}, 14);
+    const QImage preview = patterned({45, 35}, 15);
+    QString path = f.path(QStringLiteral("kept.bmp")); // no such file
+
+    // Without a store to take it from, the load fails and the flag stays.
+    f.loading.setHozonLoadFlg(true);
+    QVERIFY(!f.loading.MotoeLoad(path));
+    QVERIFY(f.loading.HozonLoadFlg());
+    QCOMPARE(f.dialogs.messages().size(), 1);
+
+    f.loading.setHozonSource([&] { return std::optional<StoredBasePicture>({stored, preview}); });
+    QVERIFY(f.loading.MotoeLoad(path));
+    QVERIFY(!f.loading.HozonLoadFlg());
+    QVERIFY(sameRgb(f.ws.Picture1(0).image(), stored));
+    QVERIFY(sameRgb(f.ws.Picture3(0).image(), preview));
+    QCOMPARE(f.log().size(), 1);
+    QVERIFY(f.log().first().startsWith(QStringLiteral("Motoe=")));
+}

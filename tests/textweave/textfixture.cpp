@@ -1,0 +1,97 @@
+#include "textfixture.h"
+
+#include "platform/surface.h"
+
+namespace weftara::testing {
+
+QImage uniformPicture(int width, int height, QRgb color)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+QImage variedPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 97 + y * 3) % 256, (x * 5 + y * 71) % 256, (x * 37 + y * 11) % 256));
+    return image;
+}
+
+bool sameColours(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
+                return false;
+    return true;
+}
+
+QRect inkBounds(const QImage &image, QRgb background)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+QList<QPair<int, int>> inkBands(const QImage &image, QRgb background)
+{
+    QList<QPair<int, int>> bands;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = (image.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF);
+        if (!ink)
+            continue;
+        if (!bands.isEmpty() && bands.last().second == y - 1)
+            bands.last().second = y;
+        else
+            bands.append({y, y});
+    }
+    return bands;
+}
+
+TextFixture::TextFixture()
+    : ws(form.workspace())
+    , panel(weaver.Frame3())
+    , box(weaver.Text7())
+{
+    form.resize(900, 650);
+}
+
+void TextFixture::loadWoven(const QImage &picture)
+{
+    platform::Surface &base = ws.Picture1(0);
+    base.setAutoSize(true);
+    base.setPicture(picture);
+    ws.Picture3(0).setPicture(picture);
+    ws.flags().FlgState = {0, 0, 0};
+    ws.flags().GaraeSentakuFlg = false;
+    ws.LstLog().clear();
+    ws.LstLog().append(QStringLiteral("Motoe=C:\\Motoe\\base.bmp"));
+    ws.selectTab(workspace::TabMotoe);
+    ws.flags().MotoeSentakuFlg = true;
+    ws.flags().OrikomiFlg = false;
+    ws.selectTab(workspace::TabOrikomi);
+}
+
+QImage TextFixture::woven()
+{
+    return ws.Picture1(2).image().copy();
+}
+
+void TextFixture::typeText(const QString &text, float left, float top)
+{
+    box.setText(text);
+    box.setLeft(left);
+    box.setTop(top);
+}
+
+} // namespace weftara::testing

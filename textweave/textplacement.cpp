@@ -1,0 +1,51 @@
+#include "textweave/textplacement.h"
+
+#include "platform/surface.h"
+#include "textweave/textbox.h"
+
+namespace weftara::textweave {
+
+TextPlacement::TextPlacement(platform::Surface &surface, TextBox &box, TextModeFlags &flags,
+                             QObject *parent)
+    : QObject(parent)
+    , m_surface(surface)
+    , m_box(box)
+    , m_flags(flags)
+{
+    connect(&surface, &platform::Surface::mousePressed, this, &TextPlacement::Picture1_MouseDown);
+    connect(&surface, &platform::Surface::mouseMoved, this, &TextPlacement::Picture1_MouseMove);
+    connect(&surface, &platform::Surface::mouseReleased, this, &TextPlacement::Picture1_MouseUp);
+}
+
+void TextPlacement::Picture1_MouseDown(Qt::MouseButton, QPoint position)
+{
+    if (m_flags.MojiModeFlg && !m_flags.MojiDragFlg) {
+        m_box.setLeft(float(position.x()));
+        m_box.setTop(float(position.y()));
+        m_box.show();
+        m_flags.MojiDragFlg = true;
+    }
+    m_surface.setTextFont(m_box.attributes().font());
+    m_surface.setForeColor(m_box.foreColor());
+}
+
+void TextPlacement::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint position)
+{
+    if (!buttons.testFlag(Qt::LeftButton) || m_box.isHidden() || !m_flags.MojiDragFlg)
+        return;
+    // Each side on its own: a drag above or left of the corner leaves that
+    // side as it was.
+    m_box.setBoxWidth(double(position.x()) - double(m_box.left()));
+    m_box.setBoxHeight(double(position.y()) - double(m_box.top()));
+}
+
+void TextPlacement::Picture1_MouseUp(Qt::MouseButton, QPoint)
+{
+    const bool wasSizing = m_flags.MojiDragFlg;
+    m_flags.MojiDragFlg = false;
+    // The box just drawn takes the typing.
+    if (wasSizing && m_flags.MojiModeFlg && !m_box.isHidden())
+        m_box.setFocus(Qt::MouseFocusReason);
+}
+
+} // namespace weftara::textweave
