@@ -1,5 +1,11 @@
 #include "app/mainwindow.h"
 
+#include "app/windowreplaytarget.h"
+#include "recipes/recipebook.h"
+#include "recipes/recipekeys.h"
+#include "recipes/recipepanel.h"
+#include "textweave/textweaver.h"
+
 #include "collections/collectiontabs.h"
 #include "collections/folderpanel.h"
 #include "collections/guidetext.h"
@@ -75,9 +81,16 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     m_text1->setReadOnly(true);
     m_text1->setPlainText(QStringLiteral("最初は元絵のタブをクリックします"));
 
+    m_text = new textweave::TextWeaver(ws, m_dialogs, this);
+    m_recipePanel = new recipes::RecipePanel(m_form);
+    m_replayTarget = std::make_unique<WindowReplayTarget>(ws, *m_loading, *m_text, *m_recipePanel->Text11());
+    m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayTarget,
+                                           m_programFolder.filePath(recipes::recipeFileName()), this);
+
     m_form->setTabStripPlacement([this] { return pixelsOf(tabStripTwips()); });
     connectWorkspaceMenus();
     connectCollections();
+    connectTextAndRecipes();
     startUp();
 }
 
@@ -205,6 +218,24 @@ void MainWindow::connectCollections()
     connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_tabButtons,
             &collections::TabButtonRow::showSelected);
     connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_text1, &QWidget::hide);
+}
+
+void MainWindow::connectTextAndRecipes()
+{
+    textweave::TextWeaver *text = m_text;
+    m_menus.morikotoba->setEnabled(true);
+    connect(m_menus.morikotoba, &QAction::triggered, text, &textweave::TextWeaver::morikotoba_Click);
+    // Choosing a base picture ends text mode.
+    connect(m_collections, &collections::Collections::baseThumbnailChosen, text,
+            &textweave::TextWeaver::endTextPlacement);
+    connect(m_collections, &collections::Collections::basePictureChosen, text,
+            &textweave::TextWeaver::endTextPlacement);
+
+    recipes::RecipeBook *book = m_recipeBook;
+    m_menus.mr->setEnabled(true);
+    connect(m_menus.mr, &QAction::triggered, book, &recipes::RecipeBook::mr_Click);
+    book->setFixPendingText([text] { text->Command7_Click(); }, [text] { return text->panelShown(); });
+    book->setReplayFinished([text] { text->replayFinished(); });
 }
 
 } // namespace weftara::app

@@ -29,7 +29,18 @@ class PictureLoading;
 class TabButtonRow;
 } // namespace weftara::collections
 
+namespace weftara::recipes {
+class RecipeBook;
+class RecipePanel;
+} // namespace weftara::recipes
+
+namespace weftara::textweave {
+class TextWeaver;
+} // namespace weftara::textweave
+
 namespace weftara::app {
+
+class WindowReplayTarget;
 
 // The one main window. It only composes the subsystems: their panels,
 // handlers and menu items are wired here, their logic lives in their folders.
@@ -57,6 +68,9 @@ public:
     collections::Collections &collections() { return *m_collections; }
     collections::FolderPanel &folderPanel() { return *m_folderPanel; }
     collections::TabButtonRow &tabButtons() { return *m_tabButtons; }
+    textweave::TextWeaver &text() { return *m_text; }
+    recipes::RecipePanel &recipePanel() { return *m_recipePanel; }
+    recipes::RecipeBook &recipeBook() { return *m_recipeBook; }
     // The guide text box over the tab strip's client area.
     QPlainTextEdit *Text1() const { return m_text1; }
 
@@ -81,6 +95,7 @@ private:
     void closeOtherWindows();
     void connectWorkspaceMenus();
     void connectCollections();
+    void connectTextAndRecipes();
 
     MainMenus m_menus;
     platform::ProgramFolder m_programFolder;
@@ -94,6 +109,10 @@ private:
     collections::FolderPanel *m_folderPanel = nullptr;
     collections::TabButtonRow *m_tabButtons = nullptr;
     QPlainTextEdit *m_text1 = nullptr;
+    textweave::TextWeaver *m_text = nullptr;
+    recipes::RecipePanel *m_recipePanel = nullptr;
+    std::unique_ptr<WindowReplayTarget> m_replayTarget;
+    recipes::RecipeBook *m_recipeBook = nullptr;
     bool m_layoutBusyFlg = false; // MainLayout is running
 };
 

@@ -166,6 +166,8 @@ void RecipeBook::KotobaSentaku()
 
     KotobaSaisei(m_lstlogBack, m_target);
     flags.LogSaiseiFlg = false;
+    if (m_replayFinished)
+        m_replayFinished();
 }
 
 void RecipeBook::showLists()

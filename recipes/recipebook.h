@@ -36,6 +36,8 @@ public:
                QString recipeFile, QObject *parent = nullptr);
 
     void setFixPendingText(std::function<void()> fixPendingText, std::function<bool()> textPanelOpen);
+    // Runs after a replay has ended and LogSaiseiFlg is clear again.
+    void setReplayFinished(std::function<void()> replayFinished) { m_replayFinished = std::move(replayFinished); }
 
     void mr_Click();
     void Command4_Click();
@@ -64,6 +66,7 @@ private:
     QStringList m_lstlogBack;
     std::function<void()> m_fixPendingText;
     std::function<bool()> m_textPanelOpen;
+    std::function<void()> m_replayFinished;
 };
 
 } // namespace weftara::recipes

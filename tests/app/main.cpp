@@ -1,4 +1,5 @@
 #include "app/mainwindowtest.h"
+#include "app/recipetriptest.h"
 #include "support/testmain.h"
 
-WEFTARA_TEST_MAIN(MainWindowTest)
+WEFTARA_TEST_MAIN(MainWindowTest, RecipeTripTest)

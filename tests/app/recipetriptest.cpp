@@ -1,0 +1,273 @@
+#include "app/recipetriptest.h"
+
+#include "app/mainwindow.h"
+#include "platform/surface.h"
+#include "recipes/recipebook.h"
+#include "recipes/recipepanel.h"
+#include "support/scripteddialogs.h"
+#include "textweave/textbox.h"
+#include "textweave/textweaver.h"
+#include "workspace/controlpanel.h"
+#include "workspace/workspace.h"
+#include "workspace/workspaceform.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+
+using weftara::app::MainWindow;
+using weftara::platform::ProgramFolder;
+using weftara::testing::ScriptedDialogs;
+namespace ws = weftara::workspace;
+
+namespace {
+
+// A base of 60 × 40 with a gradient and a 16 × 12 pattern of stripes.
+QImage basePicture()
+{
+    QImage image(60, 40, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 4, y * 6, 255 - x * 4));
+    return image;
+}
+
+QImage patternPicture()
+{
+    QImage image(16, 12, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, (x / 4) % 2 ? qRgb(250, 250, 250) : qRgb(20, 90, 160));
+    return image;
+}
+
+struct Program
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+
+    Program()
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("Motoe"));
+        QDir(dir.path()).mkpath(QStringLiteral("Garae"));
+        basePicture().save(dir.filePath(QStringLiteral("Motoe/base.bmp")), "BMP");
+        patternPicture().save(dir.filePath(QStringLiteral("Garae/stripes.bmp")), "BMP");
+    }
+    ProgramFolder folder() const { return ProgramFolder(dir.path()); }
+    QString recipes() const { return dir.filePath(QStringLiteral("kotoba.txt")); }
+};
+
+// One window on the program folder, driven through its controls.
+struct Window
+{
+    explicit Window(Program &program)
+        : w(program.folder(), &program.dialogs)
+        , s(w.form().workspace())
+    {
+    }
+
+    MainWindow w;
+    ws::Workspace &s;
+
+    void clickSheet(int tab, QPoint at)
+    {
+        w.form().clickTab(tab);
+        QTest::mouseClick(&s.Picture1(tab == 1 ? 3 : 4), Qt::LeftButton, {}, at);
+    }
+    void loadBoth()
+    {
+        clickSheet(1, {10, 10});
+        clickSheet(2, {10, 10});
+    }
+    ws::ControlPanel &panel() { return *w.form().controlPanel(); }
+    QImage woven() { return s.Picture1(2).image().copy(); }
+    void replay(int row)
+    {
+        w.recipeBook().mr_Click();
+        QListWidget *list = w.recipePanel().List3();
+        list->setCurrentRow(row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    void save(const QString &name)
+    {
+        w.recipeBook().mr_Click();
+        w.recipePanel().Text5()->setText(name);
+        w.recipePanel().Command4()->click();
+    }
+};
+
+bool samePixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), std::size_t(a.width()) * 4) != 0)
+            return false;
+    return true;
+}
+
+QStringList withoutSize(QStringList log)
+{
+    // Window geometry groups depend on the window manager, not the recipe.
+    QStringList kept;
+    for (qsizetype i = 0; i < log.size(); ++i) {
+        if (log[i] == QLatin1String("Size")) {
+            while (!kept.isEmpty() && (kept.last().startsWith("Left=") || kept.last().startsWith("Top=")
+                                       || kept.last().startsWith("Width=") || kept.last().startsWith("Height=")))
+                kept.removeLast();
+            continue;
+        }
+        kept << log[i];
+    }
+    return kept;
+}
+
+} // namespace
+
+void RecipeTripTest::roundTripGivesTheSamePicture()
+{
+    Program program;
+    QImage made;
+    QStringList madeLog;
+    {
+        Window a(program);
+        a.loadBoth();
+        a.panel().Text2()->setText(QStringLiteral("30"));
+        a.panel().Command3(10)->click();
+        QCOMPARE(a.s.selectedTab(), 5);
+        a.panel().HScroll2()->setValue(20);  // tone the woven picture
+        a.panel().HScroll3()->setValue(150); // zoom it
+        a.panel().Command8(2)->click();      // 赤強
+        weftara::textweave::TextWeaver &text = a.w.text();
+        text.morikotoba_Click();
+        text.Text7().setText(QStringLiteral("織込\r\nWeft"));
+        text.Text7().setLeft(5);
+        text.Text7().setTop(4);
+        text.Text7().setForeColor(QColor(200, 30, 40));
+        text.Text7().setFontSize(12);
+        text.Command11_Click();
+        text.Command13_Click();
+        made = a.woven();
+        madeLog = withoutSize(a.s.LstLog().lines());
+        a.save(QStringLiteral("旅"));
+    }
+    QVERIFY(program.dialogs.messages().isEmpty());
+    QCOMPARE(made.size(), QSize(90, 60));
+    QVERIFY(madeLog.contains(QStringLiteral("MojiKakikomi")));
+    QVERIFY(madeLog.contains(QStringLiteral("oZoom")));
+
+    Window b(program);
+    b.replay(0);
+    QVERIFY(program.dialogs.messages().isEmpty());
+    QVERIFY(samePixels(b.woven(), made));
+    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
+    QVERIFY(!b.s.flags().LogSaiseiFlg);
+    QVERIFY(!b.w.text().panelShown());
+}
+
+void RecipeTripTest::thresholdWeaveRoundTrip()
+{
+    Program program;
+    QImage made;
+    {
+        Window a(program);
+        a.loadBoth();
+        ws::Controls c = a.s.controls();
+        c.Check1[1]->setChecked(true);
+        c.HScroll7[1]->setValue(120); // weave into the dark parts below 120
+        made = a.woven();
+        a.save(QStringLiteral("暗"));
+    }
+    Window b(program);
+    b.replay(0);
+    QVERIFY(samePixels(b.woven(), made));
+    const ws::Controls c = b.s.controls();
+    // After the replayed weave the options are back to their defaults.
+    QVERIFY(!c.Check1[0]->isChecked() && !c.Check1[1]->isChecked());
+    QCOMPARE(c.HScroll7[0]->value(), 255);
+    QCOMPARE(c.HScroll7[1]->value(), 0);
+    QCOMPARE(b.s.LstLog().lines().mid(b.s.LstLog().count() - 3),
+             (QStringList{"ChechValue2= 120", "Text2=50", "Orikomi"}));
+}
+
+void RecipeTripTest::thresholdEqualToSliderDoesNotWeave()
+{
+    Program program;
+    QFile file(program.recipes());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QString base = program.dir.filePath(QStringLiteral("Motoe/base.bmp"));
+    const QString pattern = program.dir.filePath(QStringLiteral("Garae/stripes.bmp"));
+    file.write(QStringLiteral("詞初め白\r\n詞の説明=\r\nMotoe=%1\r\nGarae=%2\r\nText2=50\r\nOrikomi\r\n"
+                              "ChechValue1= 255\r\nText2=50\r\nOrikomi\r\n詞終わり\r\n\r\n")
+                   .arg(base, pattern)
+                   .toUtf8());
+    file.close();
+
+    Window b(program);
+    b.replay(0);
+    // The first group weaves on tab 5. In the second, the white threshold
+    // already stands at 255: the slider does not move, its reaction does not
+    // weave, and tab 5 is already up to date, so no threshold group appears.
+    QCOMPARE(b.s.LstLog().lines(), (QStringList{"Motoe=" + base, "Garae=" + pattern, "Text2=50", "Orikomi"}));
+    QCOMPARE(b.s.selectedTab(), 5);
+}
+
+void RecipeTripTest::windowsRecipeUsesFallbackFolders()
+{
+    Program program;
+    // Written on Windows: Shift-JIS, CR LF, paths of another machine.
+    QStringEncoder sjis("windows-31j");
+    const QString text = QStringLiteral("詞初め窓\r\n詞の説明=別の機械で\r\nMotoe=C:\\Program Files\\Weftara\\Motoe\\BASE.BMP\r\n"
+                                        "Garae=D:\\柄\\stripes.bmp\r\nText2= 40\r\nOrikomi\r\n"
+                                        "SelectedItem=2\r\n強調 2\r\n詞終わり\r\n\r\n");
+    QFile file(program.recipes());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(sjis.encode(text));
+    file.close();
+    // The base was stored in upper case on Windows; here the file name's
+    // case differs, and the folder is found regardless of case.
+    QVERIFY(QFile::rename(program.dir.filePath("Motoe/base.bmp"), program.dir.filePath("Motoe/BASE.BMP")));
+
+    Window b(program);
+    b.replay(0);
+    QVERIFY2(program.dialogs.messages().isEmpty(), qPrintable(program.dialogs.messages().join("|")));
+    const QStringList log = b.s.LstLog().lines();
+    QVERIFY(log.value(0).startsWith(QStringLiteral("Motoe=")));
+    QVERIFY(log.value(0).endsWith(QStringLiteral("BASE.BMP")));
+    QVERIFY(log.value(0).contains(program.dir.path()));
+    QVERIFY(log.value(1).startsWith(QStringLiteral("Garae=")));
+    QVERIFY(log.value(1).endsWith(QStringLiteral("stripes.bmp")));
+    QCOMPARE(log.mid(2), (QStringList{"Text2= 40", "Orikomi", "SelectedItem=2", "強調 2"}));
+    QCOMPARE(b.w.recipePanel().Text11()->toPlainText(), QStringLiteral("別の機械で"));
+    QCOMPARE(b.woven().size(), QSize(60, 40));
+}
+
+void RecipeTripTest::brokenRecipeReplaysWhatItCan()
+{
+    Program program;
+    const QString base = program.dir.filePath(QStringLiteral("Motoe/base.bmp"));
+    QFile file(program.recipes());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("詞初め壊\r\nOrikomi\r\nMotoe=%1\r\nNoutan7\r\nFlgState(0)=99999999999\r\n"
+                              "Text4=1e300\r\nsZoom\r\nCommand8= 77\r\n色変更\r\n上下 9\r\nMojiKakikomi\r\n"
+                              "Text2=abc\r\nOrikomi\r\n")
+                   .arg(base)
+                   .toUtf8());
+    file.close();
+    Window b(program);
+    b.replay(0);
+    // The base loads and the plain weave runs; the broken groups are skipped.
+    QVERIFY(b.s.flags().MotoeSentakuFlg);
+    QCOMPARE(b.s.LstLog().lines().value(0), "Motoe=" + base);
+    QVERIFY(!b.w.text().panelShown());
+}
