@@ -196,7 +196,12 @@ void Replayer::noutan(qsizetype line, int)
     if (!picture || !isPictureNumber(*picture) || !state || !amount)
         return;
     m_target.selectTab(*picture + BaseTab);
-    m_target.setFlgState(*picture, *state);
+    // The logged state is the one the tone left behind. "3" (an untoned copy
+    // is kept) is not put back before the tone: the copy it speaks of was
+    // never taken in this replay, and the tone would start from whatever the
+    // hidden surface holds. The replay's own state tells the truth there.
+    if (*state != 3)
+        m_target.setFlgState(*picture, *state);
     m_target.setText3(amount->toString());
     m_target.setFlgState(2, 2);
     m_target.Command3_Click(ToneButton);

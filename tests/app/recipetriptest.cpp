@@ -175,6 +175,36 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
     QVERIFY(!b.w.text().panelShown());
 }
 
+void RecipeTripTest::tonesOnEachPictureRoundTrip()
+{
+    Program program;
+    QImage made, madeBase, madePattern;
+    QStringList madeLog;
+    {
+        Window a(program);
+        a.loadBoth();
+        a.s.selectTab(4);
+        a.panel().HScroll2()->setValue(-40); // the pattern, before weaving
+        a.s.selectTab(3);
+        a.panel().HScroll2()->setValue(30); // the base
+        a.s.selectTab(5);
+        a.s.selectTab(4);
+        a.panel().HScroll2()->setValue(20); // the pattern again, after a weave
+        a.s.selectTab(5);
+        made = a.woven();
+        madeBase = a.s.Picture1(0).image().copy();
+        madePattern = a.s.Picture1(1).image().copy();
+        madeLog = withoutSize(a.s.LstLog().lines());
+        a.save(QStringLiteral("濃淡"));
+    }
+    Window b(program);
+    b.replay(0);
+    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
+    QVERIFY(samePixels(b.s.Picture1(1).image(), madePattern));
+    QVERIFY(samePixels(b.s.Picture1(0).image(), madeBase));
+    QVERIFY(samePixels(b.woven(), made));
+}
+
 void RecipeTripTest::thresholdWeaveRoundTrip()
 {
     Program program;

@@ -12,6 +12,7 @@ class RecipeTripTest : public QObject
 private slots:
     void roundTripGivesTheSamePicture();
     void thresholdWeaveRoundTrip();
+    void tonesOnEachPictureRoundTrip();
     void thresholdEqualToSliderDoesNotWeave();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();

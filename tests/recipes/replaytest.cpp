@@ -126,12 +126,14 @@ void RecipeReplayTest::commandRows_data()
 
     QTest::newRow("Noutan on the pattern")
         << QStringList{"TbsSelect=1", "FlgState(t)= 3", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setFlgState(1,3)", "setText3(-20)", "setFlgState(2,2)",
+        << QStringList{"selectTab(4)", "setText3(-20)", "setFlgState(2,2)", "Command3_Click(8)"};
+    QTest::newRow("Noutan with a state other than 3 puts it back")
+        << QStringList{"TbsSelect=1", "FlgState(t)= 1", "Text3.Text=-20", "Noutan 1"}
+        << QStringList{"selectTab(4)", "setFlgState(1,1)", "setText3(-20)", "setFlgState(2,2)",
                        "Command3_Click(8)"};
     QTest::newRow("Noutan takes the picture from TbsSelect, not its own digit")
         << QStringList{"TbsSelect= 2", "FlgState(t)= 3", "Text3.Text= 40", "Noutan 0"}
-        << QStringList{"selectTab(5)", "setFlgState(2,3)", "setText3( 40)", "setFlgState(2,2)",
-                       "Command3_Click(8)"};
+        << QStringList{"selectTab(5)", "setText3( 40)", "setFlgState(2,2)", "Command3_Click(8)"};
 
     QTest::newRow("単色") << QStringList{"SelectedItem=2", "単色 2"}
                           << QStringList{"selectTab(5)", "Command3_Click(0)"};
@@ -380,7 +382,7 @@ void RecipeReplayTest::wholeRecipeInOrder()
                          "setText2( 30)",
                          "getCommand()"};
     expected += weaveResets();
-    expected += QStringList{"selectTab(5)",      "setFlgState(2,3)", "setText3( 20)",
+    expected += QStringList{"selectTab(5)",      "setText3( 20)",
                             "setFlgState(2,2)",  "Command3_Click(8)", "setText4( 120)",
                             "setFlgState(0,2)",  "selectTab(5)",     "MotoeZoom()",
                             "setText6( 10)",     "Command8_Click(2)", "clearPicture1TextLayer()",
