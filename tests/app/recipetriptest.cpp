@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -300,4 +301,39 @@ void RecipeTripTest::brokenRecipeReplaysWhatItCan()
     QVERIFY(b.s.flags().MotoeSentakuFlg);
     QCOMPARE(b.s.LstLog().lines().value(0), "Motoe=" + base);
     QVERIFY(!b.w.text().panelShown());
+}
+
+void RecipeTripTest::sampleRecipesReplay()
+{
+    // The recipes shipped beside the program, over the sample collections,
+    // as a new user meets them: paths of another machine, found through
+    // the fallback folders.
+    Program program;
+    const QDir samples(QStringLiteral(WEFTARA_SAMPLES_DIR));
+    QVERIFY(QFile::copy(QStringLiteral(WEFTARA_SAMPLE_RECIPES), program.recipes()));
+    for (const QString &sub : {QStringLiteral("Motoe"), QStringLiteral("Garae")}) {
+        const QStringList files = QDir(samples.filePath(sub)).entryList(QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString &name : files)
+            QFile::copy(samples.filePath(sub + '/' + name), program.dir.filePath(sub + '/' + name));
+    }
+    Window b(program);
+    b.w.recipeBook().mr_Click();
+    const int count = b.w.recipePanel().List3()->count();
+    QVERIFY(count >= 4);
+    for (int row = 0; row < count; ++row) {
+        b.replay(row);
+        QVERIFY2(program.dialogs.messages().isEmpty(), qPrintable(program.dialogs.messages().join('|')));
+        const QStringList log = b.s.LstLog().lines();
+        QVERIFY(log.value(0).startsWith(QStringLiteral("Motoe=") + program.dir.path()));
+        QVERIFY(log.contains(QStringLiteral("Orikomi")));
+        const QImage woven = b.woven();
+        QVERIFY(woven.width() >= 480);
+        // A real picture, not an empty or one-coloured surface.
+        QSet<QRgb> colours;
+        for (int y = 0; y < woven.height(); y += 7)
+            for (int x = 0; x < woven.width(); x += 7)
+                colours.insert(woven.pixel(x, y) & 0xFFFFFF);
+        QVERIFY2(colours.size() > 50, qPrintable(QString::number(colours.size())));
+    }
 }

@@ -16,4 +16,5 @@ private slots:
     void thresholdEqualToSliderDoesNotWeave();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();
+    void sampleRecipesReplay();
 };
