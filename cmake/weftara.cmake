@@ -8,6 +8,7 @@ function(weftara_add_library name)
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    target_compile_features(${name} PUBLIC cxx_std_20)
 endfunction()
 
 # weftara_add_test(<subsystem> SOURCES ... [LIBS ...])
