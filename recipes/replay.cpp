@@ -183,7 +183,11 @@ void Replayer::zoom(qsizetype line, int tab)
     if (!percent || !state)
         return;
     m_target.setText4(percent->toString());
-    m_target.setFlgState(0, *state);
+    // The state line carries the woven picture's state at the time of the
+    // zoom; putting it into the base's state made a zoom after a base tone
+    // start from the untoned copy. The replay's own state is the one the
+    // recipe was made with. A group whose state line is broken is still
+    // skipped as a whole.
     m_target.selectTab(tab);
     m_target.MotoeZoom();
 }
@@ -199,11 +203,13 @@ void Replayer::noutan(qsizetype line, int)
     // The logged state is the one the tone left behind. "3" (an untoned copy
     // is kept) is not put back before the tone: the copy it speaks of was
     // never taken in this replay, and the tone would start from whatever the
-    // hidden surface holds. The replay's own state tells the truth there.
+    // hidden surface holds. Nor is the woven picture's state forced to
+    // "zoomed": a second woven tone would then start from the toned picture
+    // instead of its untoned copy. The replay re-runs the same operations, so
+    // its own states are the ones the recipe was made with.
     if (*state != 3)
         m_target.setFlgState(*picture, *state);
     m_target.setText3(amount->toString());
-    m_target.setFlgState(2, 2);
     m_target.Command3_Click(ToneButton);
 }
 

@@ -206,6 +206,55 @@ void RecipeTripTest::tonesOnEachPictureRoundTrip()
     QVERIFY(samePixels(b.woven(), made));
 }
 
+void RecipeTripTest::wovenToneAfterEffectRoundTrip()
+{
+    // Two tones of the woven picture with an effect between them: the second
+    // starts again from the untoned copy, in the replay as when it was made.
+    Program program;
+    QImage made;
+    QStringList madeLog;
+    {
+        Window a(program);
+        a.loadBoth();
+        a.panel().Command3(10)->click();
+        a.panel().HScroll2()->setValue(20);
+        a.panel().Command3(0)->click(); // 単色
+        a.panel().HScroll2()->setValue(40);
+        made = a.woven();
+        madeLog = withoutSize(a.s.LstLog().lines());
+        a.save(QStringLiteral("二度"));
+    }
+    Window b(program);
+    b.replay(0);
+    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
+    QVERIFY(samePixels(b.woven(), made));
+}
+
+void RecipeTripTest::baseZoomAfterToneRoundTrip()
+{
+    // After a weave the base is toned and then zoomed: the zoom starts from
+    // the toned base, in the replay as when it was made.
+    Program program;
+    QImage madeBase;
+    QStringList madeLog;
+    {
+        Window a(program);
+        a.loadBoth();
+        a.panel().Command3(10)->click();
+        a.s.selectTab(3);
+        a.panel().HScroll2()->setValue(30);
+        a.panel().HScroll3()->setValue(150);
+        madeBase = a.s.Picture1(0).image().copy();
+        madeLog = withoutSize(a.s.LstLog().lines());
+        a.save(QStringLiteral("拡大"));
+    }
+    QVERIFY(madeLog.contains(QStringLiteral("sZoom")));
+    Window b(program);
+    b.replay(0);
+    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
+    QVERIFY(samePixels(b.s.Picture1(0).image(), madeBase));
+}
+
 void RecipeTripTest::thresholdWeaveRoundTrip()
 {
     Program program;

@@ -13,6 +13,8 @@ private slots:
     void roundTripGivesTheSamePicture();
     void thresholdWeaveRoundTrip();
     void tonesOnEachPictureRoundTrip();
+    void wovenToneAfterEffectRoundTrip();
+    void baseZoomAfterToneRoundTrip();
     void thresholdEqualToSliderDoesNotWeave();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();

@@ -118,22 +118,21 @@ void RecipeReplayTest::commandRows_data()
         << QStringList{"setText2( 40)", "getCommand()"} + weaveResets();
 
     QTest::newRow("sZoom") << QStringList{"Text4= 150", "FlgState(0)= 2", "sZoom"}
-                           << QStringList{"setText4( 150)", "setFlgState(0,2)", "selectTab(3)",
+                           << QStringList{"setText4( 150)", "selectTab(3)",
                                           "MotoeZoom()"};
     QTest::newRow("oZoom") << QStringList{"Text4= 75", "FlgState(0)= 2", "oZoom"}
-                           << QStringList{"setText4( 75)", "setFlgState(0,2)", "selectTab(5)",
+                           << QStringList{"setText4( 75)", "selectTab(5)",
                                           "MotoeZoom()"};
 
     QTest::newRow("Noutan on the pattern")
         << QStringList{"TbsSelect=1", "FlgState(t)= 3", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setText3(-20)", "setFlgState(2,2)", "Command3_Click(8)"};
+        << QStringList{"selectTab(4)", "setText3(-20)", "Command3_Click(8)"};
     QTest::newRow("Noutan with a state other than 3 puts it back")
         << QStringList{"TbsSelect=1", "FlgState(t)= 1", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setFlgState(1,1)", "setText3(-20)", "setFlgState(2,2)",
-                       "Command3_Click(8)"};
+        << QStringList{"selectTab(4)", "setFlgState(1,1)", "setText3(-20)", "Command3_Click(8)"};
     QTest::newRow("Noutan takes the picture from TbsSelect, not its own digit")
         << QStringList{"TbsSelect= 2", "FlgState(t)= 3", "Text3.Text= 40", "Noutan 0"}
-        << QStringList{"selectTab(5)", "setText3( 40)", "setFlgState(2,2)", "Command3_Click(8)"};
+        << QStringList{"selectTab(5)", "setText3( 40)", "Command3_Click(8)"};
 
     QTest::newRow("単色") << QStringList{"SelectedItem=2", "単色 2"}
                           << QStringList{"selectTab(5)", "Command3_Click(0)"};
@@ -184,7 +183,7 @@ void RecipeReplayTest::commandRows()
 
 void RecipeReplayTest::numberReading_data()
 {
-    // The zoom's "FlgState(0)=" value is a 16-bit integer: leading number,
+    // The tone's "FlgState(t)=" value is a 16-bit integer: leading number,
     // halves to even, a value beyond the 16-bit range skips the line.
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("replayed");
@@ -218,13 +217,13 @@ void RecipeReplayTest::numberReading()
     QFETCH(bool, replayed);
     QFETCH(int, expected);
 
-    const QStringList calls = logCalls({"Text4= 150", "FlgState(0)=" + value, "sZoom"});
+    const QStringList calls = logCalls({"TbsSelect=1", "FlgState(t)=" + value, "Text3.Text= 5", "Noutan1"});
     if (!replayed) {
         QCOMPARE(calls, QStringList{});
         return;
     }
-    QCOMPARE(calls, (QStringList{"setText4( 150)", QStringLiteral("setFlgState(0,%1)").arg(expected),
-                                 "selectTab(3)", "MotoeZoom()"}));
+    QCOMPARE(calls, (QStringList{"selectTab(4)", QStringLiteral("setFlgState(1,%1)").arg(expected),
+                                 "setText3( 5)", "Command3_Click(8)"}));
 }
 
 void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
@@ -347,7 +346,7 @@ void RecipeReplayTest::brokenRecipesReplayWhatTheyCan_data()
         << effect;
     QTest::newRow("parameters from the header and description lines")
         << QStringList{"詞初めabcdefg", "詞の説明=12345678", "sZoom"}
-        << QStringList{"setText4(defg)", "setFlgState(0,8)", "selectTab(3)", "MotoeZoom()"};
+        << QStringList{"setText4(defg)", "selectTab(3)", "MotoeZoom()"};
 }
 
 void RecipeReplayTest::brokenRecipesReplayWhatTheyCan()
@@ -383,8 +382,8 @@ void RecipeReplayTest::wholeRecipeInOrder()
                          "getCommand()"};
     expected += weaveResets();
     expected += QStringList{"selectTab(5)",      "setText3( 20)",
-                            "setFlgState(2,2)",  "Command3_Click(8)", "setText4( 120)",
-                            "setFlgState(0,2)",  "selectTab(5)",     "MotoeZoom()",
+                            "Command3_Click(8)", "setText4( 120)",
+                            "selectTab(5)",     "MotoeZoom()",
                             "setText6( 10)",     "Command8_Click(2)", "clearPicture1TextLayer()",
                             "Command13_Click()"};
     QCOMPARE(replayCalls(block), expected);
