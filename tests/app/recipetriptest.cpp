@@ -4,6 +4,7 @@
 #include "platform/surface.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
+#include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
 #include "textweave/textbox.h"
 #include "textweave/textweaver.h"
@@ -28,6 +29,7 @@
 
 using weftara::app::MainWindow;
 using weftara::platform::ProgramFolder;
+using weftara::testing::samePixels;
 using weftara::testing::ScriptedDialogs;
 namespace ws = weftara::workspace;
 
@@ -106,16 +108,6 @@ struct Window
         w.recipePanel().Command4()->click();
     }
 };
-
-bool samePixels(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), std::size_t(a.width()) * 4) != 0)
-            return false;
-    return true;
-}
 
 QStringList withoutSize(QStringList log)
 {

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "support/imagecompare.h"
+
 using weftara::collections::StoredBasePicture;
 using weftara::testing::CollectionsFixture;
 using weftara::testing::writeBytes;
@@ -31,17 +33,6 @@ bool save(const QImage &image, const QString &path)
 {
     QDir().mkpath(QFileInfo(path).path());
     return image.save(path, "BMP");
-}
-
-bool sameRgb(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
-                return false;
-    return true;
 }
 
 } // namespace
@@ -102,7 +93,7 @@ void LoadingTest::logAfterBaseThenPattern()
     QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{0, 0, 0}));
     QVERIFY(!f.ws.flags().GaraeSentakuFlg);
     QCOMPARE(f.ws.controls().Text4->text(), QStringLiteral("100"));
-    QVERIFY(sameRgb(f.ws.Picture3(0).image(), f.ws.Picture1(0).image()));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(0).image(), f.ws.Picture1(0).image()));
     for (int k : {1, 2})
         QVERIFY(!f.ws.Picture1(k).hasPicture());
 
@@ -148,12 +139,12 @@ void LoadingTest::tilesPatternOverBase()
 
     const QImage shown = f.ws.Picture1(1).image();
     QCOMPARE(shown.size(), baseSize);
-    QVERIFY(sameRgb(shown, expected));
-    QVERIFY(sameRgb(f.ws.Picture3(2).image(), expected));
+    QVERIFY(weftara::testing::sameColours(shown, expected));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(2).image(), expected));
     QCOMPARE(f.ws.Picture2(0).size(), patternSize);
     // The tiled pattern is kept when the pattern surface's drawing is cleared.
     f.ws.Picture1(1).cls();
-    QVERIFY(sameRgb(f.ws.Picture1(1).image(), expected));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture1(1).image(), expected));
 }
 
 void LoadingTest::failedLoadLeavesWorkspace_data()
@@ -212,10 +203,10 @@ void LoadingTest::failedLoadLeavesWorkspace()
     QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{3, 1, 2}));
     QVERIFY(f.ws.flags().GaraeSentakuFlg);
     for (int k : {0, 1})
-        QVERIFY(sameRgb(f.ws.Picture1(k).image(), before[std::size_t(k)]));
+        QVERIFY(weftara::testing::sameColours(f.ws.Picture1(k).image(), before[std::size_t(k)]));
     // The hidden copies still match the pictures, so tone and zoom keep working.
-    QVERIFY(sameRgb(f.ws.Picture3(0).image(), baseCopy));
-    QVERIFY(sameRgb(f.ws.Picture3(2).image(), tiledCopy));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(0).image(), baseCopy));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(2).image(), tiledCopy));
     QVERIFY(f.ws.Picture2(0).isHidden());
 }
 
@@ -275,8 +266,8 @@ void LoadingTest::baseFromTemporaryStore()
     f.loading.setHozonSource([&] { return std::optional<StoredBasePicture>({stored, preview}); });
     QVERIFY(f.loading.MotoeLoad(path));
     QVERIFY(!f.loading.HozonLoadFlg());
-    QVERIFY(sameRgb(f.ws.Picture1(0).image(), stored));
-    QVERIFY(sameRgb(f.ws.Picture3(0).image(), preview));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture1(0).image(), stored));
+    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(0).image(), preview));
     QCOMPARE(f.log().size(), 1);
     QVERIFY(f.log().first().startsWith(QStringLiteral("Motoe=")));
 }

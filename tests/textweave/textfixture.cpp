@@ -20,17 +20,6 @@ QImage variedPicture(int width, int height)
     return image;
 }
 
-bool sameColours(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF))
-                return false;
-    return true;
-}
-
 QRect inkBounds(const QImage &image, QRgb background)
 {
     QRect bounds;

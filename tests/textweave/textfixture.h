@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include "support/imagecompare.h"
+
 namespace weftara::testing {
 
 // An RGB32 picture of one colour.
@@ -17,8 +19,6 @@ QImage uniformPicture(int width, int height, QRgb color);
 // A picture with a different colour at every pixel.
 QImage variedPicture(int width, int height);
 
-// Colour bytes equal (byte 3 ignored).
-bool sameColours(const QImage &a, const QImage &b);
 // The bounding box of the pixels whose colour differs from `background`;
 // empty when there are none.
 QRect inkBounds(const QImage &image, QRgb background);

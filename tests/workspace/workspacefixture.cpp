@@ -59,36 +59,6 @@ QImage mapPixels(const QImage &image, const std::function<Bytes(Bytes, int, int)
     return out;
 }
 
-namespace {
-
-bool compare(const QImage &a, const QImage &b, bool withUnused)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            Bytes p = bytesAt(a, x, y);
-            Bytes q = bytesAt(b, x, y);
-            if (!withUnused)
-                p.unused = q.unused = 0;
-            if (!(p == q))
-                return false;
-        }
-    return true;
-}
-
-} // namespace
-
-bool samePixels(const QImage &a, const QImage &b)
-{
-    return compare(a, b, true);
-}
-
-bool sameColours(const QImage &a, const QImage &b)
-{
-    return compare(a, b, false);
-}
-
 WorkspaceFixture::WorkspaceFixture()
     : ws(form.workspace())
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
@@ -34,10 +35,6 @@ Bytes bytesAt(const QImage &image, int x, int y);
 // A copy of `image` with every pixel's bytes mapped by `f` (the test's own
 // formula for an operation).
 QImage mapPixels(const QImage &image, const std::function<Bytes(Bytes, int x, int y)> &f);
-// Byte-for-byte equality of the pixels (all four bytes).
-bool samePixels(const QImage &a, const QImage &b);
-// The colour bytes only (byte 3 ignored).
-bool sameColours(const QImage &a, const QImage &b);
 
 // A workspace form that is never shown, with scripted dialogs, and helpers
 // that put pictures on the surfaces as the loaders do.
