@@ -1,4 +1,5 @@
 #include "textfixture.h"
+#include "support/fakeload.h"
 
 #include "platform/surface.h"
 
@@ -57,17 +58,7 @@ TextFixture::TextFixture()
 
 void TextFixture::loadWoven(const QImage &picture)
 {
-    platform::Surface &base = ws.Picture1(0);
-    base.setAutoSize(true);
-    base.setPicture(picture);
-    ws.Picture3(0).setPicture(picture);
-    ws.flags().FlgState = {0, 0, 0};
-    ws.flags().GaraeSentakuFlg = false;
-    ws.LstLog().clear();
-    ws.LstLog().append(QStringLiteral("Motoe=C:\\Motoe\\base.bmp"));
-    ws.selectTab(workspace::TabMotoe);
-    ws.flags().MotoeSentakuFlg = true;
-    ws.flags().OrikomiFlg = false;
+    fakeBaseLoad(ws, picture);
     ws.selectTab(workspace::TabOrikomi);
 }
 

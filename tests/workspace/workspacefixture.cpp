@@ -1,4 +1,5 @@
 #include "workspacefixture.h"
+#include "support/fakeload.h"
 
 #include "platform/surface.h"
 #include "workspace/controlpanel.h"
@@ -67,22 +68,7 @@ WorkspaceFixture::WorkspaceFixture()
 
 void WorkspaceFixture::loadBase(const QImage &picture)
 {
-    using workspace::Workspace;
-    platform::Surface &base = ws.Picture1(0);
-    for (int k : {1, 2})
-        ws.Picture1(k).clearPicture();
-    for (int k : {0, 1, 2})
-        ws.Picture3(k).clearPicture();
-    base.setAutoSize(true);
-    base.setPicture(picture);
-    ws.Picture3(0).setPicture(picture);
-    ws.flags().FlgState = {0, 0, 0};
-    ws.flags().GaraeSentakuFlg = false;
-    ws.LstLog().clear();
-    ws.LstLog().append(QStringLiteral("Motoe=C:\\Motoe\\base.bmp"));
-    ws.selectTab(workspace::TabMotoe);
-    ws.flags().MotoeSentakuFlg = true;
-    ws.flags().OrikomiFlg = false;
+    fakeBaseLoad(ws, picture);
 }
 
 void WorkspaceFixture::loadPattern(const QImage &tiled)
