@@ -15,6 +15,7 @@
 #include "collections/tabbuttonrow.h"
 #include "platform/qtdialogs.h"
 #include "workspace/controlpanel.h"
+#include "workspace/flagscope.h"
 #include "workspace/flips.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
@@ -31,23 +32,6 @@
 namespace weftara::app {
 
 namespace {
-
-// Sets a flag for as long as it lives.
-class FlagScope
-{
-public:
-    explicit FlagScope(bool &flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope &) = delete;
-    FlagScope &operator=(const FlagScope &) = delete;
-
-private:
-    bool &m_flag;
-};
 
 QRect pixelsOf(const QRect &twips)
 {
@@ -134,7 +118,7 @@ void MainWindow::MainLayout()
 {
     if (m_layoutBusyFlg)
         return;
-    const FlagScope busy(m_layoutBusyFlg);
+    const workspace::FlagScope busy(m_layoutBusyFlg);
     workspace::ControlPanel *frame1 = m_form->controlPanel();
     frame1->setGeometry(pixelsOf(collections::Frame1Geometry));
     m_form->layoutForm();

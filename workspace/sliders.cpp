@@ -6,6 +6,7 @@
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "workspace/effectdispatch.h"
+#include "workspace/flagscope.h"
 #include "workspace/messages.h"
 #include "workspace/surfaceops.h"
 #include "workspace/weaveoptionspanel.h"
@@ -19,27 +20,6 @@
 #include <QScrollBar>
 
 namespace weftara::workspace {
-
-namespace {
-
-// Clears a flag when leaving scope, whatever way the scope is left.
-class FlagGuard
-{
-public:
-    explicit FlagGuard(bool &flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~FlagGuard() { m_flag = false; }
-    FlagGuard(const FlagGuard &) = delete;
-    FlagGuard &operator=(const FlagGuard &) = delete;
-
-private:
-    bool &m_flag;
-};
-
-} // namespace
 
 Sliders::Sliders(Workspace &ws, QObject *parent)
     : QObject(parent)
@@ -73,7 +53,7 @@ void Sliders::HScroll2_Change()
     const Controls &c = m_ws.controls();
     if (flags.ScrollSetFlg || m_toneBusy)
         return;
-    const FlagGuard busy(m_toneBusy);
+    const FlagScope busy(m_toneBusy);
 
     c.Text3->setText(platform::formatNumber(c.HScroll2->value()));
     const int picture = m_ws.selectedPicture();
