@@ -27,15 +27,15 @@
 
 namespace {
 
-using weftara::engine::akarusa;
-using weftara::engine::Hai;
-using weftara::engine::Hantoumei;
-using weftara::engine::HantouMeiKuro;
-using weftara::engine::HantouMeiSiro;
-using weftara::engine::Jyouge;
-using weftara::engine::Kyoucyou;
-using weftara::engine::Sayuu;
-using weftara::engine::Sora;
+using weftara::engine::shiftBrightness;
+using weftara::engine::toGray;
+using weftara::engine::blendPictures;
+using weftara::engine::weaveIntoDark;
+using weftara::engine::weaveIntoLight;
+using weftara::engine::fadeTowardTop;
+using weftara::engine::emphasize;
+using weftara::engine::fadeTowardRight;
+using weftara::engine::solarize;
 
 WEFTARA_VECTOR_CLONES __attribute__((noinline))
 void averageBytes(const std::uint8_t *__restrict a, const std::uint8_t *__restrict b,
@@ -111,32 +111,32 @@ void runSize(int width, int height, int repetitions)
 
     const double copy = bestMs(repetitions, none, [&] { std::memcpy(out, b, bytes); });
     const double average = bestMs(repetitions, none, [&] { averageBytes(p, b, out, bytes); });
-    const double mix37 = bestMs(repetitions, none, [&] { Hantoumei(base, pattern, dst, 37); });
-    const double mix30 = bestMs(repetitions, none, [&] { Hantoumei(base, pattern, dst, 30); });
-    const double mix1 = bestMs(repetitions, none, [&] { Hantoumei(base, pattern, dst, 1); });
-    const double light = bestMs(repetitions, none, [&] { HantouMeiSiro(base, pattern, dst, 37, 128); });
-    const double dark = bestMs(repetitions, none, [&] { HantouMeiKuro(base, pattern, dst, 37, 128); });
+    const double mix37 = bestMs(repetitions, none, [&] { blendPictures(base, pattern, dst, 37); });
+    const double mix30 = bestMs(repetitions, none, [&] { blendPictures(base, pattern, dst, 30); });
+    const double mix1 = bestMs(repetitions, none, [&] { blendPictures(base, pattern, dst, 1); });
+    const double light = bestMs(repetitions, none, [&] { weaveIntoLight(base, pattern, dst, 37, 128); });
+    const double dark = bestMs(repetitions, none, [&] { weaveIntoDark(base, pattern, dst, 37, 128); });
     const double naive = bestMs(std::max(1, repetitions / 3), none, [&] { naiveMix(p, b, out, bytes, 37); });
 
     std::vector<Result> results = {
         {"memcpy", copy, "memcpy", copy},
         {"average (read 2, write 1)", average, "average", average},
-        {"Hantoumei ratio 37", mix37, "average", average},
-        {"Hantoumei ratio 30", mix30, "average", average},
-        {"Hantoumei ratio 1", mix1, "average", average},
-        {"HantouMeiSiro T=128", light, "average", average},
-        {"HantouMeiKuro T=128", dark, "average", average},
+        {"blendPictures ratio 37", mix37, "average", average},
+        {"blendPictures ratio 30", mix30, "average", average},
+        {"blendPictures ratio 1", mix1, "average", average},
+        {"weaveIntoLight T=128", light, "average", average},
+        {"weaveIntoDark T=128", dark, "average", average},
         {"naive double mix, 37", naive, "average", average},
-        {"naive / Hantoumei 37", naive, "Hantoumei 37", mix37},
+        {"naive / blendPictures 37", naive, "blendPictures 37", mix37},
     };
     const std::vector<std::pair<const char *, std::function<void()>>> filters = {
-        {"akarusa +20", [&] { akarusa(work, 20); }},
-        {"akarusa -20", [&] { akarusa(work, -20); }},
-        {"Hai", [&] { Hai(work); }},
-        {"Sora", [&] { Sora(work); }},
-        {"Kyoucyou", [&] { Kyoucyou(work); }},
-        {"Jyouge", [&] { Jyouge(work); }},
-        {"Sayuu", [&] { Sayuu(work); }},
+        {"shiftBrightness +20", [&] { shiftBrightness(work, 20); }},
+        {"shiftBrightness -20", [&] { shiftBrightness(work, -20); }},
+        {"toGray", [&] { toGray(work); }},
+        {"solarize", [&] { solarize(work); }},
+        {"emphasize", [&] { emphasize(work); }},
+        {"fadeTowardTop", [&] { fadeTowardTop(work); }},
+        {"fadeTowardRight", [&] { fadeTowardRight(work); }},
     };
     for (const auto &[name, run] : filters)
         results.push_back({name, bestMs(repetitions, restore, run), "memcpy", copy});

@@ -69,44 +69,44 @@ bool weaveBytes(const QImage &base, const QImage &pattern, QImage &dst, Kernel &
     return true;
 }
 
-bool weaveByTone(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR,
-                 WeaveTone tone, qint16 threshold)
+bool weaveIntoPart(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio,
+                 WeavePart part, qint16 threshold)
 {
-    if (!ratioInRange(TR))
+    if (!ratioInRange(ratio))
         return false;
     // RGB32 images hold whole 4-byte pixels, so every byte count here is a
     // multiple of 4.
     return weaveBytes(base, pattern, dst,
-                      [tone, threshold](const quint8 *p, const quint8 *b, quint8 *out, std::size_t bytes) {
+                      [part, threshold](const quint8 *p, const quint8 *b, quint8 *out, std::size_t bytes) {
                           selectPixels(reinterpret_cast<const quint32 *>(p),
                                        reinterpret_cast<const quint32 *>(b),
-                                       reinterpret_cast<quint32 *>(out), bytes / 4, tone, threshold);
+                                       reinterpret_cast<quint32 *>(out), bytes / 4, part, threshold);
                       });
 }
 
 } // namespace
 
-bool Hantoumei(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR)
+bool blendPictures(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio)
 {
-    if (!ratioInRange(TR))
+    if (!ratioInRange(ratio))
         return false;
-    const WeaveMix mix(TR);
+    const WeaveMix mix(ratio);
     return weaveBytes(base, pattern, dst,
                       [&mix](const quint8 *p, const quint8 *b, quint8 *out, std::size_t bytes) {
                           mix.apply(p, b, out, bytes);
                       });
 }
 
-bool HantouMeiSiro(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR,
+bool weaveIntoLight(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio,
                    qint16 threshold)
 {
-    return weaveByTone(base, pattern, dst, TR, WeaveTone::Light, threshold);
+    return weaveIntoPart(base, pattern, dst, ratio, WeavePart::Light, threshold);
 }
 
-bool HantouMeiKuro(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR,
+bool weaveIntoDark(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio,
                    qint16 threshold)
 {
-    return weaveByTone(base, pattern, dst, TR, WeaveTone::Dark, threshold);
+    return weaveIntoPart(base, pattern, dst, ratio, WeavePart::Dark, threshold);
 }
 
 } // namespace weftara::engine

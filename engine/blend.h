@@ -12,23 +12,23 @@ namespace weftara::engine {
 // byte for byte: the pattern is neither tiled nor scaled here.
 //
 // Each returns true when dst was written (the caller redraws it) and false
-// when nothing was written: the ratio TR lies outside 0..100, the base
+// when nothing was written: the ratio ratio lies outside 0..100, the base
 // cannot be read, or the pattern or dst is a non-null image that is not
 // RGB32. A null pattern reads as black; a null dst takes no bytes. dst may be
 // the same image as base or pattern.
 
 // Every byte, the unused fourth byte of each pixel included, becomes
-// floor((1 - r) × pattern + base × r) with r = TR / 100.
-bool Hantoumei(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR);
+// floor((1 - r) × pattern + base × r) with r = ratio / 100.
+bool blendPictures(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio);
 
 // Where the base pixel's blue, green and red are each >= threshold the whole
 // pattern pixel (all four bytes) replaces it; elsewhere the base pixel stays.
-// TR only gates the weave.
-bool HantouMeiSiro(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR,
+// ratio only gates the weave.
+bool weaveIntoLight(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio,
                    qint16 threshold);
 
-// As HantouMeiSiro for base pixels whose three colour bytes are each <= threshold.
-bool HantouMeiKuro(const QImage &base, const QImage &pattern, QImage &dst, qint16 TR,
+// As weaveIntoLight for base pixels whose three colour bytes are each <= threshold.
+bool weaveIntoDark(const QImage &base, const QImage &pattern, QImage &dst, qint16 ratio,
                    qint16 threshold);
 
 } // namespace weftara::engine

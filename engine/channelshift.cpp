@@ -16,14 +16,14 @@ WEFTARA_VECTOR_CLONES
 void shiftPixels(uint32_t *row, std::size_t pixels, uint32_t raise, uint32_t lower)
 {
     for (std::size_t x = 0; x < pixels; ++x)
-        row[x] = subtractSaturated(addSaturated(row[x] & kColourBytes, raise), lower) & kColourBytes;
+        row[x] = subtractSaturated(addSaturated(row[x] & kColorBytes, raise), lower) & kColorBytes;
 }
 
 WEFTARA_VECTOR_CLONES
 void brightenPixels(uint32_t *__restrict row, const uint32_t *__restrict add, std::size_t pixels)
 {
     for (std::size_t x = 0; x < pixels; ++x)
-        row[x] = addSaturated(row[x] & kColourBytes, add[x]) & kColourBytes;
+        row[x] = addSaturated(row[x] & kColorBytes, add[x]) & kColorBytes;
 }
 
 // Byte k of the word gets the part of amount that points the given way.

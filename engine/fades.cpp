@@ -25,37 +25,37 @@ quint8 fadeIncrement(int position, double step) noexcept
 
 enum class Edge { Right, Left };
 
-bool fadeAcross(QImage &pic, Edge edge)
+bool fadeAcross(QImage &image, Edge edge)
 {
-    if (!isReadable(pic))
+    if (!isReadable(image))
         return false;
-    const int width = pic.width();
+    const int width = image.width();
     const double step = fadeStep(width);
     std::vector<quint32> add(static_cast<std::size_t>(width));
     for (int x = 0; x < width; ++x)
         add[std::size_t(x)] = fadeIncrement(edge == Edge::Right ? x : width - 1 - x, step) * 0x010101u;
-    return forEachRow(pic, [&add](quint8 *row, std::size_t pixels, int) { brightenRow(row, add.data(), pixels); });
+    return forEachRow(image, [&add](quint8 *row, std::size_t pixels, int) { brightenRow(row, add.data(), pixels); });
 }
 
 } // namespace
 
-bool Jyouge(QImage &pic)
+bool fadeTowardTop(QImage &image)
 {
-    const double step = fadeStep(pic.height());
-    return forEachRow(pic, [step](quint8 *row, std::size_t pixels, int bufferRow) {
+    const double step = fadeStep(image.height());
+    return forEachRow(image, [step](quint8 *row, std::size_t pixels, int bufferRow) {
         const int add = fadeIncrement(bufferRow, step);
         shiftRow(row, pixels, ChannelShift{add, add, add});
     });
 }
 
-bool Sayuu(QImage &pic)
+bool fadeTowardRight(QImage &image)
 {
-    return fadeAcross(pic, Edge::Right);
+    return fadeAcross(image, Edge::Right);
 }
 
-bool SayuuL(QImage &pic)
+bool fadeTowardLeft(QImage &image)
 {
-    return fadeAcross(pic, Edge::Left);
+    return fadeAcross(image, Edge::Left);
 }
 
 } // namespace weftara::engine

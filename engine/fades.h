@@ -11,12 +11,12 @@ namespace weftara::engine {
 // false and changes nothing when the image cannot be read (see isReadable).
 
 // p = row counted from the bottom, N = height: brightest at the top.
-bool Jyouge(QImage &pic);
+bool fadeTowardTop(QImage &image);
 
 // p = column from the left, N = width: brightest at the right.
-bool Sayuu(QImage &pic);
+bool fadeTowardRight(QImage &image);
 
 // p = column from the right, N = width: brightest at the left.
-bool SayuuL(QImage &pic);
+bool fadeTowardLeft(QImage &image);
 
 } // namespace weftara::engine

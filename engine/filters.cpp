@@ -86,7 +86,7 @@ WEFTARA_VECTOR_CLONES
 void solarizePixels(uint32_t *pixels, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
-        const uint32_t px = pixels[i] & kColourBytes;
+        const uint32_t px = pixels[i] & kColorBytes;
         pixels[i] = px ^ highBitBytes(px);
     }
 }
@@ -116,7 +116,7 @@ WEFTARA_VECTOR_CLONES
 void clearByte3(uint32_t *pixels, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i)
-        pixels[i] &= kColourBytes;
+        pixels[i] &= kColorBytes;
 }
 
 void emphasizeRow(quint8 *row, std::size_t pixels)
@@ -135,48 +135,48 @@ uint32_t *words(quint8 *row) noexcept
     return reinterpret_cast<uint32_t *>(row);
 }
 
-ChannelShift iroShift(int index, qint16 step) noexcept
+ChannelShift shiftOf(ChannelStep channel, qint16 step) noexcept
 {
     const int up = step;
     const int down = -int(step);
-    switch (index) {
-    case 0: return {up, 0, 0};
-    case 1: return {0, up, 0};
-    case 2: return {0, 0, up};
-    case 3: return {down, 0, 0};
-    case 4: return {0, down, 0};
-    case 5: return {0, 0, down};
+    switch (channel) {
+    case ChannelStep::BlueUp: return {up, 0, 0};
+    case ChannelStep::GreenUp: return {0, up, 0};
+    case ChannelStep::RedUp: return {0, 0, up};
+    case ChannelStep::BlueDown: return {down, 0, 0};
+    case ChannelStep::GreenDown: return {0, down, 0};
+    case ChannelStep::RedDown: return {0, 0, down};
     default: return {};
     }
 }
 
 } // namespace
 
-bool akarusa(QImage &pic, qint16 zoukaryou)
+bool shiftBrightness(QImage &image, qint16 amount)
 {
-    const ChannelShift shift{zoukaryou, zoukaryou, zoukaryou};
-    return forEachRow(pic, [shift](quint8 *row, std::size_t pixels, int) { shiftRow(row, pixels, shift); });
+    const ChannelShift shift{amount, amount, amount};
+    return forEachRow(image, [shift](quint8 *row, std::size_t pixels, int) { shiftRow(row, pixels, shift); });
 }
 
-bool Hai(QImage &pic)
+bool toGray(QImage &image)
 {
-    return forEachRow(pic, [](quint8 *row, std::size_t pixels, int) { greyRow(row, pixels); });
+    return forEachRow(image, [](quint8 *row, std::size_t pixels, int) { greyRow(row, pixels); });
 }
 
-bool Sora(QImage &pic)
+bool solarize(QImage &image)
 {
-    return forEachRow(pic, [](quint8 *row, std::size_t pixels, int) { solarizePixels(words(row), pixels); });
+    return forEachRow(image, [](quint8 *row, std::size_t pixels, int) { solarizePixels(words(row), pixels); });
 }
 
-bool Kyoucyou(QImage &pic)
+bool emphasize(QImage &image)
 {
-    return forEachRow(pic, [](quint8 *row, std::size_t pixels, int) { emphasizeRow(row, pixels); });
+    return forEachRow(image, [](quint8 *row, std::size_t pixels, int) { emphasizeRow(row, pixels); });
 }
 
-bool Iro(QImage &pic, int index, qint16 step)
+bool stepChannel(QImage &image, ChannelStep channel, qint16 step)
 {
-    const ChannelShift shift = iroShift(index, step);
-    return forEachRow(pic, [shift](quint8 *row, std::size_t pixels, int) { shiftRow(row, pixels, shift); });
+    const ChannelShift shift = shiftOf(channel, step);
+    return forEachRow(image, [shift](quint8 *row, std::size_t pixels, int) { shiftRow(row, pixels, shift); });
 }
 
 } // namespace weftara::engine

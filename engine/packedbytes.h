@@ -9,7 +9,7 @@ namespace weftara::engine {
 
 inline constexpr std::uint32_t kHighBits = 0x80808080u;
 inline constexpr std::uint32_t kLowBits = 0x7F7F7F7Fu;
-inline constexpr std::uint32_t kColourBytes = 0x00FFFFFFu;
+inline constexpr std::uint32_t kColorBytes = 0x00FFFFFFu;
 
 // 0xFF in every byte whose top bit is set, 0 elsewhere.
 constexpr std::uint32_t highBitBytes(std::uint32_t a) noexcept

@@ -7,17 +7,17 @@ namespace weftara::engine {
 // A pixel value is one 32-bit word as the screen shows it: byte 0 blue,
 // byte 1 green, byte 2 red, byte 3 unused.
 
-constexpr quint8 GetAo(qint32 value) noexcept
+constexpr quint8 blueOf(qint32 value) noexcept
 {
     return quint8(value & 0xFF);
 }
 
-constexpr quint8 GetMidori(qint32 value) noexcept
+constexpr quint8 greenOf(qint32 value) noexcept
 {
     return quint8((value >> 8) & 0xFF);
 }
 
-constexpr quint8 GetAka(qint32 value) noexcept
+constexpr quint8 redOf(qint32 value) noexcept
 {
     return quint8((value >> 16) & 0xFF);
 }

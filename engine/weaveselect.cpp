@@ -42,9 +42,9 @@ void selectDark(const uint32_t *__restrict pattern, const uint32_t *__restrict b
 } // namespace
 
 void selectPixels(const quint32 *pattern, const quint32 *base, quint32 *out, std::size_t count,
-                  WeaveTone tone, qint16 threshold)
+                  WeavePart part, qint16 threshold)
 {
-    if (tone == WeaveTone::Light) {
+    if (part == WeavePart::Light) {
         // A threshold of 0 or less makes every pixel light, one above 255 none.
         const int t = std::clamp(int(threshold), 0, 256);
         selectLight(pattern, base, out, count, uint32_t(t));

@@ -27,8 +27,8 @@ struct Effect
 };
 
 constexpr Effect Effects[] = {
-    {0, &engine::Hai, "単色"},  {1, &engine::Sora, "ソラリ"}, {2, &engine::Jyouge, "上下"},
-    {3, &engine::SayuuL, "右"}, {4, &engine::Kyoucyou, "強調"}, {6, &engine::Sayuu, "左"},
+    {0, &engine::toGray, "単色"},  {1, &engine::solarize, "ソラリ"}, {2, &engine::fadeTowardTop, "上下"},
+    {3, &engine::fadeTowardLeft, "右"}, {4, &engine::emphasize, "強調"}, {6, &engine::fadeTowardRight, "左"},
 };
 
 void applyEffect(Workspace &ws, const Effect &effect)
@@ -103,7 +103,7 @@ void Command8_Click(Workspace &ws, int index)
         if (picture >= 0) {
             const std::int16_t step = platform::readInt16(ws.controls().Text6->text());
             runOnPicture(ws.Picture1(picture),
-                         [&](QImage &image) { return engine::Iro(image, index, step); });
+                         [&](QImage &image) { return engine::stepChannel(image, engine::ChannelStep(index), step); });
         }
     }
     recordColourStep(ws.LstLog(), ws.controls().Text6->text(), index);

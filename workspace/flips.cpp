@@ -1,6 +1,6 @@
 #include "workspace/flips.h"
 
-#include "engine/mirror.h"
+#include "engine/flip.h"
 #include "platform/surface.h"
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
@@ -12,7 +12,7 @@ namespace {
 // The snapshot is a local copy: Picture3(k) keeps the untoned or unzoomed
 // copy that FlgState says it holds, so a flip never changes what a later
 // tone or zoom starts from.
-void flip(Workspace &ws, engine::Mirror kind)
+void flip(Workspace &ws, engine::Flip kind)
 {
     const int k = Workspace::pictureOfTab(ws.selectedTab());
     if (k < 0)
@@ -20,7 +20,7 @@ void flip(Workspace &ws, engine::Mirror kind)
     runOnPicture(ws.Picture1(k), [kind](QImage &image) {
         if (image.isNull())
             return false;
-        image = engine::mirrored(image, kind);
+        image = engine::flipped(image, kind);
         return true;
     });
 }
@@ -29,17 +29,17 @@ void flip(Workspace &ws, engine::Mirror kind)
 
 void mjyouge_Click(Workspace &ws)
 {
-    flip(ws, engine::Mirror::TopBottom);
+    flip(ws, engine::Flip::TopBottom);
 }
 
 void msayu_Click(Workspace &ws)
 {
-    flip(ws, engine::Mirror::LeftRight);
+    flip(ws, engine::Flip::LeftRight);
 }
 
 void zentai_Click(Workspace &ws)
 {
-    flip(ws, engine::Mirror::Both);
+    flip(ws, engine::Flip::Both);
 }
 
 } // namespace weftara::workspace

@@ -70,7 +70,7 @@ void Sliders::HScroll2_Change()
         // copy is taken. The shift is done on a scratch copy, so that the
         // woven picture's untoned copy in Picture3(2) stays intact.
         QImage scratch = target.image().copy();
-        engine::akarusa(scratch, amount);
+        engine::shiftBrightness(scratch, amount);
         target.setPicture(scratch);
         flags.OrikomiFlg = false;
     }
@@ -84,7 +84,7 @@ void Sliders::HScroll2_Change()
     copyImageToPicture(untoned, target);
     {
         const platform::BusyCursor pointer;
-        runOnPicture(target, [amount](QImage &image) { return engine::akarusa(image, amount); });
+        runOnPicture(target, [amount](QImage &image) { return engine::shiftBrightness(image, amount); });
     }
     untoned.hide();
     showTabSurface(m_ws);

@@ -73,12 +73,12 @@ void getCommand(Workspace &ws)
         const std::int16_t ratio = weaveRatio(c.Text2->text());
         runOnPicture(woven, [&](QImage &dst) {
             if (light)
-                return engine::HantouMeiSiro(base.image(), pattern.image(), dst, ratio,
+                return engine::weaveIntoLight(base.image(), pattern.image(), dst, ratio,
                                              platform::readInt16(c.Text12[0]->text()));
             if (dark)
-                return engine::HantouMeiKuro(base.image(), pattern.image(), dst, ratio,
+                return engine::weaveIntoDark(base.image(), pattern.image(), dst, ratio,
                                              platform::readInt16(c.Text12[1]->text()));
-            return engine::Hantoumei(base.image(), pattern.image(), dst, ratio);
+            return engine::blendPictures(base.image(), pattern.image(), dst, ratio);
         });
     } else {
         // No pattern: the woven picture is the base picture as it is shown,

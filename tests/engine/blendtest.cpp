@@ -18,9 +18,9 @@ enum Variant { Mix, Light, Dark };
 bool runWeave(int variant, const QImage &base, const QImage &pattern, QImage &dst, int ratio, int threshold)
 {
     switch (variant) {
-    case Mix: return Hantoumei(base, pattern, dst, qint16(ratio));
-    case Light: return HantouMeiSiro(base, pattern, dst, qint16(ratio), qint16(threshold));
-    default: return HantouMeiKuro(base, pattern, dst, qint16(ratio), qint16(threshold));
+    case Mix: return blendPictures(base, pattern, dst, qint16(ratio));
+    case Light: return weaveIntoLight(base, pattern, dst, qint16(ratio), qint16(threshold));
+    default: return weaveIntoDark(base, pattern, dst, qint16(ratio), qint16(threshold));
     }
 }
 
@@ -84,7 +84,7 @@ void EngineBlendTest::mixMatchesDoubleFormulaForEveryPairAndRatio()
     }
     QImage dst(256, 256, QImage::Format_RGB32);
     for (int ratio = 0; ratio <= 100; ++ratio) {
-        QVERIFY(Hantoumei(base, pattern, dst, qint16(ratio)));
+        QVERIFY(blendPictures(base, pattern, dst, qint16(ratio)));
         const double r = ratio / 100.0;
         const quint8 *out = dst.constBits();
         for (std::size_t k = 0; k < count; ++k) {
@@ -122,7 +122,7 @@ void EngineBlendTest::mixExamples()
     const QImage base = uniformImage(3, 2, b, b, b, b);
     const QImage pattern = uniformImage(3, 2, p, p, p, p);
     QImage dst = uniformImage(3, 2, 1, 2, 3, 4);
-    QVERIFY(Hantoumei(base, pattern, dst, qint16(ratio)));
+    QVERIFY(blendPictures(base, pattern, dst, qint16(ratio)));
     const auto e = quint8(expected);
     // Byte 3 is mixed like the colour bytes.
     QCOMPARE(rawBytes(dst), std::vector<quint8>(std::size_t(dst.sizeInBytes()), e));
@@ -188,14 +188,14 @@ void EngineBlendTest::toneWeaveExamples()
 
     // Light threshold 255: only pure white takes the pattern, all four bytes.
     QImage light(4, 1, QImage::Format_RGB32);
-    QVERIFY(HantouMeiSiro(base, pattern, light, 50, 255));
+    QVERIFY(weaveIntoLight(base, pattern, light, 50, 255));
     QCOMPARE(pixelBytes(light, 0, 0), patternPixel);
     QCOMPARE(pixelBytes(light, 1, 0), (Bytes4{255, 255, 254, 6}));
     QCOMPARE(pixelBytes(light, 2, 0), (Bytes4{0, 0, 0, 7}));
 
     // Dark threshold 0: only pure black.
     QImage dark(4, 1, QImage::Format_RGB32);
-    QVERIFY(HantouMeiKuro(base, pattern, dark, 50, 0));
+    QVERIFY(weaveIntoDark(base, pattern, dark, 50, 0));
     QCOMPARE(pixelBytes(dark, 2, 0), patternPixel);
     QCOMPARE(pixelBytes(dark, 3, 0), (Bytes4{0, 1, 0, 8}));
     QCOMPARE(pixelBytes(dark, 0, 0), (Bytes4{255, 255, 255, 5}));
@@ -203,8 +203,8 @@ void EngineBlendTest::toneWeaveExamples()
     // The ratio only gates the threshold weaves.
     QImage atZero(4, 1, QImage::Format_RGB32);
     QImage atHundred(4, 1, QImage::Format_RGB32);
-    QVERIFY(HantouMeiSiro(base, pattern, atZero, 0, 255));
-    QVERIFY(HantouMeiSiro(base, pattern, atHundred, 100, 255));
+    QVERIFY(weaveIntoLight(base, pattern, atZero, 0, 255));
+    QVERIFY(weaveIntoLight(base, pattern, atHundred, 100, 255));
     QCOMPARE(rawBytes(atZero), rawBytes(atHundred));
 }
 

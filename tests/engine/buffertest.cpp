@@ -33,10 +33,10 @@ void EngineBufferTest::channelGetters()
     QFETCH(int, blue);
     QFETCH(int, green);
     QFETCH(int, red);
-    QCOMPARE(int(GetAo(value)), blue);
-    QCOMPARE(int(GetMidori(value)), green);
-    QCOMPARE(int(GetAka(value)), red);
-    QCOMPARE(makePixel(GetAo(value), GetMidori(value), GetAka(value)), qint32(quint32(value) & 0xFFFFFFu));
+    QCOMPARE(int(blueOf(value)), blue);
+    QCOMPARE(int(greenOf(value)), green);
+    QCOMPARE(int(redOf(value)), red);
+    QCOMPARE(makePixel(blueOf(value), greenOf(value), redOf(value)), qint32(quint32(value) & 0xFFFFFFu));
 }
 
 void EngineBufferTest::pixelBufferRowsAreBottomUp()
@@ -141,14 +141,14 @@ void EngineBufferTest::unreadableImagesAreLeftAlone()
     QVERIFY(!ByteBuffer::measure(image).has_value());
 
     const std::vector<std::pair<const char *, std::function<bool(QImage &)>>> operations = {
-        {"akarusa", [](QImage &i) { return akarusa(i, 20); }},
-        {"Hai", [](QImage &i) { return Hai(i); }},
-        {"Sora", [](QImage &i) { return Sora(i); }},
-        {"Kyoucyou", [](QImage &i) { return Kyoucyou(i); }},
-        {"Iro", [](QImage &i) { return Iro(i, 2, 20); }},
-        {"Jyouge", [](QImage &i) { return Jyouge(i); }},
-        {"Sayuu", [](QImage &i) { return Sayuu(i); }},
-        {"SayuuL", [](QImage &i) { return SayuuL(i); }},
+        {"shiftBrightness", [](QImage &i) { return shiftBrightness(i, 20); }},
+        {"toGray", [](QImage &i) { return toGray(i); }},
+        {"solarize", [](QImage &i) { return solarize(i); }},
+        {"emphasize", [](QImage &i) { return emphasize(i); }},
+        {"stepChannel", [](QImage &i) { return stepChannel(i, ChannelStep(2), 20); }},
+        {"fadeTowardTop", [](QImage &i) { return fadeTowardTop(i); }},
+        {"fadeTowardRight", [](QImage &i) { return fadeTowardRight(i); }},
+        {"fadeTowardLeft", [](QImage &i) { return fadeTowardLeft(i); }},
     };
     for (const auto &[name, operation] : operations) {
         QImage target = image;
@@ -161,16 +161,16 @@ void EngineBufferTest::unreadableImagesAreLeftAlone()
     const QImage good = randomImage(4, 3, 10);
     QImage dst = randomImage(4, 3, 12);
     const auto before = rawBytes(dst);
-    QVERIFY(!Hantoumei(image, good, dst, 50));
-    QVERIFY(!HantouMeiSiro(image, good, dst, 50, 0));
-    QVERIFY(!HantouMeiKuro(image, good, dst, 50, 255));
+    QVERIFY(!blendPictures(image, good, dst, 50));
+    QVERIFY(!weaveIntoLight(image, good, dst, 50, 0));
+    QVERIFY(!weaveIntoDark(image, good, dst, 50, 255));
     QCOMPARE(rawBytes(dst), before);
     if (!image.isNull()) {
-        QVERIFY(!Hantoumei(good, image, dst, 50));
-        QVERIFY(!HantouMeiSiro(good, image, dst, 50, 0));
+        QVERIFY(!blendPictures(good, image, dst, 50));
+        QVERIFY(!weaveIntoLight(good, image, dst, 50, 0));
         QCOMPARE(rawBytes(dst), before);
         QImage unreadableDst = image;
-        QVERIFY(!Hantoumei(good, good, unreadableDst, 50));
+        QVERIFY(!blendPictures(good, good, unreadableDst, 50));
         QCOMPARE(rawBytes(unreadableDst), rawBytes(image));
     }
 }

@@ -1,7 +1,7 @@
 #include "engine/fadetest.h"
 
 #include "engine/fades.h"
-#include "engine/mirror.h"
+#include "engine/flip.h"
 #include "engine/testimages.h"
 
 #include <QTest>
@@ -19,9 +19,9 @@ enum Kind { Top, Right, Left };
 bool runFade(int kind, QImage &image)
 {
     switch (kind) {
-    case Top: return Jyouge(image);
-    case Right: return Sayuu(image);
-    default: return SayuuL(image);
+    case Top: return fadeTowardTop(image);
+    case Right: return fadeTowardRight(image);
+    default: return fadeTowardLeft(image);
     }
 }
 
@@ -76,24 +76,24 @@ void EngineFadeTest::fadeExamples()
     // 256 rows: the bottom row keeps its colour, the row 128 above it gains
     // 26 (25.6), the top row 51.
     QImage tall = uniformImage(3, 256, 100, 0, 250, 77);
-    QVERIFY(Jyouge(tall));
+    QVERIFY(fadeTowardTop(tall));
     QCOMPARE(pixelBytes(tall, 1, 255), (Bytes4{100, 0, 250, 0}));
     QCOMPARE(pixelBytes(tall, 1, 255 - 128), (Bytes4{126, 26, 255, 0}));
     QCOMPARE(pixelBytes(tall, 1, 0), (Bytes4{151, 51, 255, 0}));
 
     // Grey 128, width 100: 128 at the left edge, 179 at the right.
     QImage wide = uniformImage(100, 4, 128, 128, 128);
-    QVERIFY(Sayuu(wide));
+    QVERIFY(fadeTowardRight(wide));
     QCOMPARE(pixelBytes(wide, 0, 2), (Bytes4{128, 128, 128, 0}));
     QCOMPARE(pixelBytes(wide, 99, 2), (Bytes4{179, 179, 179, 0}));
 
     // On a uniform picture the left fade is the mirror image of the right one.
     QImage toLeft = uniformImage(100, 4, 128, 128, 128);
-    QVERIFY(SayuuL(toLeft));
-    QCOMPARE(rawBytes(toLeft), rawBytes(mirrored(wide, Mirror::LeftRight)));
+    QVERIFY(fadeTowardLeft(toLeft));
+    QCOMPARE(rawBytes(toLeft), rawBytes(flipped(wide, Flip::LeftRight)));
 
     // A picture one pixel high or wide fades by nothing.
     QImage line = uniformImage(9, 1, 1, 2, 3);
-    QVERIFY(Jyouge(line));
+    QVERIFY(fadeTowardTop(line));
     QCOMPARE(rawBytes(line), rawBytes(uniformImage(9, 1, 1, 2, 3)));
 }

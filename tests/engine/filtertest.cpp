@@ -32,13 +32,13 @@ struct FilterCase
 
 FilterCase brightness(int amount)
 {
-    return {[amount](QImage &i) { return akarusa(i, qint16(amount)); },
+    return {[amount](QImage &i) { return shiftBrightness(i, qint16(amount)); },
             [amount](int v, int) { return clamp255(static_cast<long long>(v) + amount); }};
 }
 
 FilterCase channel(int index, int step)
 {
-    return {[index, step](QImage &i) { return Iro(i, index, qint16(step)); },
+    return {[index, step](QImage &i) { return stepChannel(i, ChannelStep(index), qint16(step)); },
             [index, step](int v, int c) {
                 if (index >= 0 && index <= 2 && c == index)
                     return clamp255(static_cast<long long>(v) + step);
@@ -57,15 +57,15 @@ void EngineFilterTest::everyByteValue_data()
 {
     QTest::addColumn<FilterCase>("filterCase");
     for (int amount : {0, 1, 20, -20, 254, 255, -255, 256, -256, 1000, 32767, -32768})
-        QTest::addRow("akarusa %d", amount) << brightness(amount);
-    QTest::newRow("Sora") << FilterCase{[](QImage &i) { return Sora(i); },
+        QTest::addRow("shiftBrightness %d", amount) << brightness(amount);
+    QTest::newRow("solarize") << FilterCase{[](QImage &i) { return solarize(i); },
                                         [](int v, int) { return v >= 128 ? 255 - v : v; }};
-    QTest::newRow("Kyoucyou") << FilterCase{
-        [](QImage &i) { return Kyoucyou(i); },
+    QTest::newRow("emphasize") << FilterCase{
+        [](QImage &i) { return emphasize(i); },
         [](int v, int) { return v > 100 ? std::min(int(std::nearbyint(v * 1.3)), 255) : v; }};
     for (int index = -1; index <= 6; ++index)
         for (int step : {0, 20, 255, -20, 300, 32767, -32768})
-            QTest::addRow("Iro %d step %d", index, step) << channel(index, step);
+            QTest::addRow("stepChannel %d step %d", index, step) << channel(index, step);
 }
 
 void EngineFilterTest::everyByteValue()
@@ -99,7 +99,7 @@ void EngineFilterTest::greyOfEveryColour()
     auto *pixels = reinterpret_cast<quint32 *>(image.bits());
     for (quint32 k = 0; k < (1u << 24); ++k)
         pixels[k] = k | ((k * 2654435761u) & 0xFF000000u);
-    QVERIFY(Hai(image));
+    QVERIFY(toGray(image));
     const auto *out = reinterpret_cast<const quint32 *>(image.constBits());
     for (quint32 k = 0; k < (1u << 24); ++k) {
         const double blue = k & 0xFF;
@@ -116,27 +116,27 @@ void EngineFilterTest::examples_data()
     QTest::addColumn<Filter>("filter");
     QTest::addColumn<Bytes4>("in");
     QTest::addColumn<Bytes4>("out");
-    QTest::newRow("brighter") << Filter([](QImage &i) { return akarusa(i, 20); }) << Bytes4{250, 100, 0, 9}
+    QTest::newRow("brighter") << Filter([](QImage &i) { return shiftBrightness(i, 20); }) << Bytes4{250, 100, 0, 9}
                               << Bytes4{255, 120, 20, 0};
-    QTest::newRow("darker") << Filter([](QImage &i) { return akarusa(i, -20); }) << Bytes4{250, 100, 0, 9}
+    QTest::newRow("darker") << Filter([](QImage &i) { return shiftBrightness(i, -20); }) << Bytes4{250, 100, 0, 9}
                             << Bytes4{230, 80, 0, 0};
-    const Filter grey = [](QImage &i) { return Hai(i); };
+    const Filter grey = [](QImage &i) { return toGray(i); };
     QTest::newRow("grey of white") << grey << Bytes4{255, 255, 255, 255} << Bytes4{255, 255, 255, 0};
     QTest::newRow("grey of red") << grey << Bytes4{0, 0, 255, 0} << Bytes4{76, 76, 76, 0};
     QTest::newRow("grey of green") << grey << Bytes4{0, 255, 0, 0} << Bytes4{150, 150, 150, 0};
     QTest::newRow("grey of blue") << grey << Bytes4{255, 0, 0, 0} << Bytes4{29, 29, 29, 0};
     QTest::newRow("grey of grey") << grey << Bytes4{128, 128, 128, 0} << Bytes4{128, 128, 128, 0};
-    const Filter solarise = [](QImage &i) { return Sora(i); };
+    const Filter solarise = [](QImage &i) { return solarize(i); };
     QTest::newRow("solarise") << solarise << Bytes4{127, 128, 200, 1} << Bytes4{127, 127, 55, 0};
     QTest::newRow("solarise 255") << solarise << Bytes4{255, 0, 255, 1} << Bytes4{0, 0, 0, 0};
-    const Filter emphasis = [](QImage &i) { return Kyoucyou(i); };
+    const Filter emphasis = [](QImage &i) { return emphasize(i); };
     QTest::newRow("emphasis") << emphasis << Bytes4{100, 101, 105, 3} << Bytes4{100, 131, 136, 0};
     QTest::newRow("emphasis clamps") << emphasis << Bytes4{196, 197, 255, 3} << Bytes4{255, 255, 255, 0};
-    QTest::newRow("red up") << Filter([](QImage &i) { return Iro(i, 2, 20); }) << Bytes4{10, 10, 240, 7}
+    QTest::newRow("red up") << Filter([](QImage &i) { return stepChannel(i, ChannelStep(2), 20); }) << Bytes4{10, 10, 240, 7}
                             << Bytes4{10, 10, 255, 0};
-    QTest::newRow("blue down") << Filter([](QImage &i) { return Iro(i, 3, 20); }) << Bytes4{5, 50, 60, 7}
+    QTest::newRow("blue down") << Filter([](QImage &i) { return stepChannel(i, ChannelStep(3), 20); }) << Bytes4{5, 50, 60, 7}
                                << Bytes4{0, 50, 60, 0};
-    QTest::newRow("step 0 only clears byte 3") << Filter([](QImage &i) { return Iro(i, 1, 0); })
+    QTest::newRow("step 0 only clears byte 3") << Filter([](QImage &i) { return stepChannel(i, ChannelStep(1), 0); })
                                                << Bytes4{5, 50, 60, 7} << Bytes4{5, 50, 60, 0};
 }
 
@@ -156,8 +156,8 @@ void EngineFilterTest::examples()
 void EngineFilterTest::solariseTwice()
 {
     QImage image = uniformImage(5, 5, 200, 55, 0, 0);
-    QVERIFY(Sora(image));
+    QVERIFY(solarize(image));
     QCOMPARE(pixelBytes(image, 2, 2), (Bytes4{55, 55, 0, 0}));
-    QVERIFY(Sora(image));
+    QVERIFY(solarize(image));
     QCOMPARE(pixelBytes(image, 2, 2), (Bytes4{55, 55, 0, 0}));
 }

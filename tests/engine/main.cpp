@@ -3,7 +3,7 @@
 #include "engine/fadetest.h"
 #include "engine/kerneltest.h"
 #include "engine/filtertest.h"
-#include "engine/mirrortest.h"
+#include "engine/fliptest.h"
 #include "support/testmain.h"
 
-WEFTARA_TEST_MAIN(EngineBufferTest, EngineBlendTest, EngineFilterTest, EngineFadeTest, EngineMirrorTest, EngineKernelTest)
+WEFTARA_TEST_MAIN(EngineBufferTest, EngineBlendTest, EngineFilterTest, EngineFadeTest, EngineFlipTest, EngineKernelTest)

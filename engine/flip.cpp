@@ -1,4 +1,4 @@
-#include "engine/mirror.h"
+#include "engine/flip.h"
 
 #include "engine/surface.h"
 
@@ -7,10 +7,10 @@
 
 namespace weftara::engine {
 
-QImage mirrored(const QImage &src, Mirror kind)
+QImage flipped(const QImage &src, Flip kind)
 {
-    const bool flipRows = kind != Mirror::LeftRight;
-    const bool flipColumns = kind != Mirror::TopBottom;
+    const bool flipRows = kind != Flip::LeftRight;
+    const bool flipColumns = kind != Flip::TopBottom;
     if (!isReadable(src))
         return src.mirrored(flipColumns, flipRows);
 
