@@ -272,20 +272,4 @@ std::int16_t readInt16(QStringView text)
     return roundToInt16(readNumber(text));
 }
 
-std::int32_t readInt32(QStringView text)
-{
-    return roundToInt32(readNumber(text));
-}
-
-float readSingle(QStringView text)
-{
-    const double value = readNumber(text);
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::max();
-    if (value < -largest)
-        return std::numeric_limits<float>::lowest();
-    return static_cast<float>(value);
-}
-
 } // namespace weftara::platform

@@ -65,10 +65,7 @@ double readNumber(QStringView text);
 std::int16_t roundToInt16(double value);
 std::int32_t roundToInt32(double value);
 
-// readNumber followed by the conversion to the target type. A single
-// outside the float range is clamped to the largest finite float.
+// readNumber followed by the conversion to a 16-bit integer.
 std::int16_t readInt16(QStringView text);
-std::int32_t readInt32(QStringView text);
-float readSingle(QStringView text);
 
 } // namespace weftara::platform

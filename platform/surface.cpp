@@ -1,7 +1,5 @@
 #include "platform/surface.h"
 
-#include "platform/twips.h"
-
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -152,26 +150,6 @@ void Surface::setPixelSize(int width, int height)
     syncImage();
 }
 
-QRectF Surface::twipsGeometry() const
-{
-    return {pixelsToTwips(x()), pixelsToTwips(y()), pixelsToTwips(width()),
-            pixelsToTwips(height())};
-}
-
-void Surface::setTwipsGeometry(const QRectF &twips)
-{
-    setGeometry(twipsToPixels(twips.left()), twipsToPixels(twips.top()),
-                std::max(0, twipsToPixels(twips.width())),
-                std::max(0, twipsToPixels(twips.height())));
-    syncImage();
-}
-
-void Surface::setBackColor(const QColor &color)
-{
-    m_backColor = color;
-    compose();
-}
-
 void Surface::stretchDraw(const QImage &source, const QRectF &target, Stretch mode)
 {
     QImage &canvas = image();
@@ -182,11 +160,6 @@ void Surface::stretchDraw(const QImage &source, const QRectF &target, Stretch mo
     painter.drawImage(target, source, QRectF(source.rect()));
     painter.end();
     update();
-}
-
-double Surface::lineHeight() const
-{
-    return metricsOf(m_textFont).lineSpacing();
 }
 
 void Surface::printLine(const QString &text)

@@ -64,14 +64,8 @@ public:
     int pixelHeight() const { return height(); }
     void setPixelSize(int width, int height);
 
-    // Position and size within the parent in twips (15 per pixel); setting
-    // rounds to whole pixels.
-    QRectF twipsGeometry() const;
-    void setTwipsGeometry(const QRectF &twips);
-
-    // The back colour. Setting it redraws the image as cls() does.
+    // The back colour under the picture.
     QColor backColor() const { return m_backColor; }
-    void setBackColor(const QColor &color);
 
     // Draws the whole of `source` scaled onto `target` (pixels) of the image.
     void stretchDraw(const QImage &source, const QRectF &target, Stretch mode = Stretch::Plain);
@@ -88,11 +82,9 @@ public:
     void setCurrentX(double x) { m_currentX = x; }
     void setCurrentY(double y) { m_currentY = y; }
 
-    // Height of one printed line in pixels (the text font's line spacing).
-    double lineHeight() const;
     // Draws `text` with its top left at (currentX, currentY) in the fore
     // colour, the background left as it is; then moves down one line height
-    // and back to x = 0.
+    // (the text font's line spacing) and back to x = 0.
     void printLine(const QString &text);
 
     // Repaints the surface from the image now (after direct pixel writes).

@@ -16,7 +16,6 @@ private slots:
     void clearPictureLeavesBackColor();
     void resizeKeepsContent_data();
     void resizeKeepsContent();
-    void twipsGeometry();
     void plainStretchPicksNearestPixels();
     void smoothStretchIgnoresByte3();
     void paintingIgnoresByte3();
