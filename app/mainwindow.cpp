@@ -1,5 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "app/guidetext.h"
+#include "app/mainlayout.h"
+#include "app/tabbuttonrow.h"
 #include "app/windowreplaytarget.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipekeys.h"
@@ -8,11 +11,8 @@
 
 #include "collections/collectiontabs.h"
 #include "collections/folderpanel.h"
-#include "collections/guidetext.h"
-#include "collections/mainlayout.h"
 #include "collections/pathmode.h"
 #include "collections/pictureloading.h"
-#include "collections/tabbuttonrow.h"
 #include "platform/qtdialogs.h"
 #include "workspace/controlpanel.h"
 #include "workspace/flagscope.h"
@@ -35,7 +35,7 @@ namespace {
 
 QRect pixelsOf(const QRect &twips)
 {
-    return collections::WindowPlacement::toPixels(
+    return WindowPlacement::toPixels(
         {twips.left(), twips.top(), twips.width(), twips.height()});
 }
 
@@ -47,7 +47,7 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     , m_programFolder(std::move(programFolder))
     , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtDialogs>(this))
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
-    , m_settings(collections::Module1::settingsPathIn(m_programFolder), m_dialogs)
+    , m_settings(settings::Settings::pathIn(m_programFolder), m_dialogs)
 {
     setWindowTitle(QStringLiteral("Weftara"));
     m_menus = buildMainMenus(menuBar());
@@ -58,7 +58,7 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     m_loading = std::make_unique<collections::PictureLoading>(ws, m_programFolder);
     m_collections = new collections::Collections(ws, m_settings, m_programFolder, *m_loading, this);
     m_folderPanel = new collections::FolderPanel(m_settings, m_programFolder, m_form);
-    m_tabButtons = new collections::TabButtonRow(m_form);
+    m_tabButtons = new TabButtonRow(m_form);
 
     m_text1 = new QPlainTextEdit(m_form->pictureTabs());
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -80,27 +80,27 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
 
 MainWindow::~MainWindow() = default;
 
-collections::WindowGeometry MainWindow::windowTwips() const
+WindowGeometry MainWindow::windowTwips() const
 {
     return m_placement.twipsOf(geometry());
 }
 
 QRect MainWindow::tabStripTwips() const
 {
-    const collections::WindowGeometry window = windowTwips();
-    return collections::tabStripGeometry(window.width, window.height);
+    const WindowGeometry window = windowTwips();
+    return tabStripGeometry(window.width, window.height);
 }
 
 void MainWindow::startUp()
 {
-    m_settings.ReadIniFile();
-    setGeometry(m_placement.set(collections::readWindowGeometry(m_settings)));
+    m_settings.read();
+    setGeometry(m_placement.set(readWindowGeometry(m_settings)));
     MainLayout();
     fitText1();
     MainLayout();
     // The box shows the guide with plain line ends; the text itself ends
     // each line with CR LF.
-    QString guide = collections::guideText();
+    QString guide = guideText();
     guide.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text1->setPlainText(guide);
     m_text1->raise();
@@ -120,7 +120,7 @@ void MainWindow::MainLayout()
         return;
     const workspace::FlagScope busy(m_layoutBusyFlg);
     workspace::ControlPanel *frame1 = m_form->controlPanel();
-    frame1->setGeometry(pixelsOf(collections::Frame1Geometry));
+    frame1->setGeometry(pixelsOf(Frame1Geometry));
     m_form->layoutForm();
     frame1->move(frame1->x(), 0);
 }
@@ -134,7 +134,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     MainLayout();
-    collections::recordSize(m_form->workspace().LstLog(), windowTwips());
+    recordSize(m_form->workspace().LstLog(), windowTwips());
     fitText1();
 }
 
@@ -146,11 +146,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::shutDown()
 {
-    m_settings.ReadIniFile();
+    m_settings.read();
     closeOtherWindows();
     if (!isMinimized())
-        collections::storeWindowGeometry(m_settings, windowTwips());
-    m_settings.WriteIniFile();
+        storeWindowGeometry(m_settings, windowTwips());
+    m_settings.write();
 }
 
 void MainWindow::closeOtherWindows()
@@ -197,10 +197,10 @@ void MainWindow::connectCollections()
             &collections::FolderPanel::open);
 
     workspace::WorkspaceForm *form = m_form;
-    connect(m_tabButtons, &collections::TabButtonRow::tabClicked, form,
+    connect(m_tabButtons, &TabButtonRow::tabClicked, form,
             &workspace::WorkspaceForm::clickTab);
     connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_tabButtons,
-            &collections::TabButtonRow::showSelected);
+            &TabButtonRow::showSelected);
     connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_text1, &QWidget::hide);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/mainmenus.h"
-#include "collections/module1.h"
-#include "collections/windowgeometry.h"
-#include "collections/windowplacement.h"
+#include "app/windowgeometry.h"
+#include "app/windowplacement.h"
 #include "platform/programfolder.h"
+#include "settings/settings.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -26,7 +26,6 @@ namespace weftara::collections {
 class Collections;
 class FolderPanel;
 class PictureLoading;
-class TabButtonRow;
 } // namespace weftara::collections
 
 namespace weftara::recipes {
@@ -40,6 +39,7 @@ class TextWeaver;
 
 namespace weftara::app {
 
+class TabButtonRow;
 class WindowReplayTarget;
 
 // The one main window. It only composes the subsystems: their panels,
@@ -63,11 +63,11 @@ public:
 
     const MainMenus &menus() const { return m_menus; }
     workspace::WorkspaceForm &form() { return *m_form; }
-    collections::Module1 &settings() { return m_settings; }
+    settings::Settings &settings() { return m_settings; }
     collections::PictureLoading &loading() { return *m_loading; }
     collections::Collections &collections() { return *m_collections; }
     collections::FolderPanel &folderPanel() { return *m_folderPanel; }
-    collections::TabButtonRow &tabButtons() { return *m_tabButtons; }
+    TabButtonRow &tabButtons() { return *m_tabButtons; }
     textweave::TextWeaver &text() { return *m_text; }
     recipes::RecipePanel &recipePanel() { return *m_recipePanel; }
     recipes::RecipeBook &recipeBook() { return *m_recipeBook; }
@@ -76,7 +76,7 @@ public:
 
     // The window's place and size in twips (its geometry without the
     // window manager's frame, 15 twips to the pixel).
-    collections::WindowGeometry windowTwips() const;
+    WindowGeometry windowTwips() const;
     // Where the tab strip is, in twips of the client area.
     QRect tabStripTwips() const;
 
@@ -101,13 +101,13 @@ private:
     platform::ProgramFolder m_programFolder;
     std::unique_ptr<platform::QtDialogs> m_ownDialogs;
     platform::Dialogs &m_dialogs;
-    collections::Module1 m_settings;
-    collections::WindowPlacement m_placement;
+    settings::Settings m_settings;
+    WindowPlacement m_placement;
     workspace::WorkspaceForm *m_form = nullptr;
     std::unique_ptr<collections::PictureLoading> m_loading;
     collections::Collections *m_collections = nullptr;
     collections::FolderPanel *m_folderPanel = nullptr;
-    collections::TabButtonRow *m_tabButtons = nullptr;
+    TabButtonRow *m_tabButtons = nullptr;
     QPlainTextEdit *m_text1 = nullptr;
     textweave::TextWeaver *m_text = nullptr;
     recipes::RecipePanel *m_recipePanel = nullptr;

@@ -1,10 +1,10 @@
 #include "collections/collectiontabs.h"
 
-#include "collections/module1.h"
 #include "collections/pictureloading.h"
 #include "collections/picturepath.h"
 #include "platform/busycursor.h"
 #include "platform/surface.h"
+#include "settings/settings.h"
 #include "workspace/workspace.h"
 
 #include <QDir>
@@ -21,7 +21,7 @@ namespace {
 // What tells the two collections apart.
 struct Collection
 {
-    const char16_t *settingsKey;
+    QStringView settingsKey;
     QStringView ownFolder;
     SheetGrid grid;
     int sheet;  // Picture1 index
@@ -30,9 +30,9 @@ struct Collection
 };
 
 const std::array<Collection, 2> Kinds{{
-    {u"MotoEpath", MotoeCollectionFolder, MotoeGrid, 3, PathModeMotoe,
+    {settings::BaseFolderKey, MotoeCollectionFolder, MotoeGrid, 3, PathModeMotoe,
      u"「元絵集」と「柄絵集」のパスを設定してください"},
-    {u"GaraEpath", GaraeCollectionFolder, GaraeGrid, 4, PathModeGarae,
+    {settings::PatternFolderKey, GaraeCollectionFolder, GaraeGrid, 4, PathModeGarae,
      u"柄絵集のパスを設定してください。"},
 }};
 
@@ -60,7 +60,7 @@ QSize sheetExtent(QSize sheet)
 
 } // namespace
 
-Collections::Collections(workspace::Workspace &ws, Module1 &settings,
+Collections::Collections(workspace::Workspace &ws, settings::Settings &settings,
                          const platform::ProgramFolder &programFolder, PictureLoading &loading,
                          QObject *parent)
     : QObject(parent)
@@ -104,7 +104,7 @@ void Collections::fill(int k)
         emit folderPanelRequested(kind.mode);
     };
 
-    const QString stored = m_settings.GetIniValue(QString::fromUtf16(kind.settingsKey), QString());
+    const QString stored = m_settings.value(kind.settingsKey, QString());
     const std::optional<QString> found = collectionFolderToFill(stored, m_programFolder, kind.ownFolder);
     // A folder that cannot be listed is not taken as drawn: it is tried
     // again at the next selection of the tab.

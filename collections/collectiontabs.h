@@ -20,9 +20,12 @@ namespace weftara::workspace {
 class Workspace;
 } // namespace weftara::workspace
 
+namespace weftara::settings {
+class Settings;
+} // namespace weftara::settings
+
 namespace weftara::collections {
 
-class Module1;
 class PictureLoading;
 
 // The two collections on tabs 1 "元絵集" and 2 "柄絵集": thumbnail sheets
@@ -40,7 +43,7 @@ class Collections : public QObject
 public:
     // All three must outlive this object. The sheets' clicks and the
     // collection tabs are connected here.
-    Collections(workspace::Workspace &ws, Module1 &settings, const platform::ProgramFolder &programFolder,
+    Collections(workspace::Workspace &ws, settings::Settings &settings, const platform::ProgramFolder &programFolder,
                 PictureLoading &loading, QObject *parent = nullptr);
 
     // Fills the base / pattern collection from the stored folder (or the
@@ -81,7 +84,7 @@ private:
     void onCollectionTab(int tab);
 
     workspace::Workspace &m_ws;
-    Module1 &m_settings;
+    settings::Settings &m_settings;
     const platform::ProgramFolder &m_programFolder;
     PictureLoading &m_loading;
     std::array<QStringList, 2> m_list1;

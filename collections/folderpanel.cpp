@@ -2,10 +2,10 @@
 
 #include "collections/collectionsheet.h"
 #include "collections/folderlist.h"
-#include "collections/module1.h"
 #include "collections/pathmode.h"
 #include "collections/picturepath.h"
 #include "platform/twips.h"
+#include "settings/settings.h"
 #include "workspace/panelcontrols.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ bool isOnVolume(const QString &path, const QString &root)
 
 } // namespace
 
-FolderPanel::FolderPanel(Module1 &settings, const platform::ProgramFolder &programFolder, QWidget *parent)
+FolderPanel::FolderPanel(settings::Settings &settings, const platform::ProgramFolder &programFolder, QWidget *parent)
     : QFrame(parent)
     , m_settings(settings)
     , m_programFolder(programFolder)
@@ -93,9 +93,9 @@ void FolderPanel::open(int mode)
 {
     m_pathSetteiMode = mode;
     const bool motoe = mode == PathModeMotoe;
-    const QString key = motoe ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath");
+    const QStringView key = motoe ? settings::BaseFolderKey : settings::PatternFolderKey;
     const QStringView own = motoe ? MotoeCollectionFolder : GaraeCollectionFolder;
-    const QString path = folderPanelStart(m_settings.GetIniValue(key, QString()), m_programFolder, own);
+    const QString path = folderPanelStart(m_settings.value(key, QString()), m_programFolder, own);
 
     refreshDrives();
     m_dir1->setPath(path);
@@ -154,10 +154,10 @@ void FolderPanel::Dir1_Change()
     selectDriveOf(path);
 
     if (m_pathSetteiMode == PathModeMotoe)
-        m_settings.SetIniValue(QStringLiteral("MotoEpath"), path);
+        m_settings.setValue(settings::BaseFolderKey, path);
     else if (m_pathSetteiMode == PathModeGarae)
-        m_settings.SetIniValue(QStringLiteral("GaraEpath"), path);
-    m_settings.WriteIniFile();
+        m_settings.setValue(settings::PatternFolderKey, path);
+    m_settings.write();
 }
 
 } // namespace weftara::collections

@@ -15,10 +15,13 @@ namespace weftara::platform {
 class ProgramFolder;
 } // namespace weftara::platform
 
+namespace weftara::settings {
+class Settings;
+} // namespace weftara::settings
+
 namespace weftara::collections {
 
 class FolderList;
-class Module1;
 
 // The folder panel FrmGara, through which the user sets the base or the
 // pattern collection's folder: the drive list Drive1 (the mounted volumes),
@@ -35,7 +38,7 @@ public:
     static constexpr QRect GeometryTwips{1000, 1200, 5100, 4335};
 
     // Both must outlive the panel.
-    FolderPanel(Module1 &settings, const platform::ProgramFolder &programFolder,
+    FolderPanel(settings::Settings &settings, const platform::ProgramFolder &programFolder,
                 QWidget *parent = nullptr);
 
     // Opens the panel to set the base (PathModeMotoe) or pattern
@@ -66,7 +69,7 @@ private:
     void Dir1_Change();
     void selectDriveOf(const QString &path);
 
-    Module1 &m_settings;
+    settings::Settings &m_settings;
     const platform::ProgramFolder &m_programFolder;
     int m_pathSetteiMode = 0;
     QLabel *m_caption = nullptr;

@@ -1,11 +1,12 @@
 #include "app/mainwindowtest.h"
 
+#include "app/guidetext.h"
 #include "app/mainwindow.h"
+#include "app/tabbuttonrow.h"
+#include "app/windowgeometry.h"
 #include "collections/collectiontabs.h"
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
-#include "collections/guidetext.h"
-#include "collections/tabbuttonrow.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "support/scripteddialogs.h"
@@ -27,7 +28,7 @@
 #include <QTest>
 
 using weftara::app::MainWindow;
-using weftara::collections::WindowGeometry;
+using weftara::app::WindowGeometry;
 using weftara::platform::ProgramFolder;
 using weftara::testing::ScriptedDialogs;
 
@@ -143,7 +144,7 @@ void MainWindowTest::firstStartWithoutSettings()
     QCOMPARE(form.controlPanel()->geometry(), pxRect(0, 0, 8205, 690));
 
     for (int i = 0; i < 5; ++i) {
-        weftara::collections::TabButtonRow &buttons = w.tabButtons();
+        weftara::app::TabButtonRow &buttons = w.tabButtons();
         const QPoint at(px(50 + 1000 * i), px(730));
         QCOMPARE(buttons.Picture5(i)->pos(), at);
         QCOMPARE(buttons.Picture4(i)->pos(), at);
@@ -157,7 +158,7 @@ void MainWindowTest::firstStartWithoutSettings()
 
     QPlainTextEdit *text1 = w.Text1();
     QVERIFY(text1->isVisible());
-    QString guide = weftara::collections::guideText();
+    QString guide = weftara::app::guideText();
     guide.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QCOMPARE(text1->toPlainText().split(u'\n'), guide.split(u'\n'));
     QCOMPARE(text1->geometry(), form.pictureTabs()->view()->geometry());
@@ -180,6 +181,14 @@ void MainWindowTest::geometryFromSettings_data()
                                  << WindowGeometry{500, 50, 9000, 10700};
     QTest::newRow("fractions") << QByteArray("MainLeft,1500.5\r\nMainHeight, 7000\r\n")
                                << WindowGeometry{1500, 50, 13500, 7000};
+    QTest::newRow("halves to even") << QByteArray("MainWidth,9000.5\r\nMainHeight,9001.5\r\n")
+                                    << WindowGeometry{500, 50, 9000, 9002};
+    QTest::newRow("negative, maximized window") << QByteArray("MainLeft,-120\r\nMainTop,-60\r\n")
+                                                << WindowGeometry{-120, -60, 13500, 10700};
+    QTest::newRow("leading number, exponent") << QByteArray("MainLeft,1500twips\r\nMainTop,1E2\r\n")
+                                              << WindowGeometry{1500, 100, 13500, 10700};
+    QTest::newRow("out of range") << QByteArray("MainLeft,99999999999\r\nMainTop,-1e300\r\n")
+                                  << WindowGeometry{500, 50, 13500, 10700};
 }
 
 void MainWindowTest::geometryFromSettings()
@@ -264,7 +273,7 @@ void MainWindowTest::tabButtonsSelectTabs()
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
     weftara::workspace::Workspace &ws = w.form().workspace();
-    weftara::collections::TabButtonRow &buttons = w.tabButtons();
+    weftara::app::TabButtonRow &buttons = w.tabButtons();
 
     // Tab 1 is the strip's current tab from the start; its button still
     // runs its tab change.

@@ -4,6 +4,7 @@
 #include "platform/surface.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
+#include "support/filebytes.h"
 #include "support/scripteddialogs.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
@@ -20,6 +21,7 @@
 
 using weftara::app::MainWindow;
 using weftara::platform::ProgramFolder;
+using weftara::testing::readBytes;
 using weftara::testing::ScriptedDialogs;
 
 namespace {
@@ -27,12 +29,6 @@ namespace {
 const QString Stored = QStringLiteral(WEFTARA_STORED_FILES);
 // The program folder the stored replay ran in; its paths are in the logs.
 const QString StoredReplayFolder = QStringLiteral("/tmp/weftara-replay");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // "WxH:" and the pixel bytes.
 QString hashOf(const QImage &image)
@@ -76,7 +72,7 @@ struct Window
 void StoredFilesTest::recipesReplayAsBefore()
 {
     Program program({"kotoba.txt"});
-    QStringList expected = QString::fromUtf8(readAll(Stored + "/replayed.txt")).split('\n', Qt::SkipEmptyParts);
+    QStringList expected = QString::fromUtf8(readBytes(Stored + "/replayed.txt")).split('\n', Qt::SkipEmptyParts);
     expected.removeIf([](const QString &line) { return line.startsWith('#'); });
     QCOMPARE(expected.size(), 6);
 
@@ -112,18 +108,18 @@ void StoredFilesTest::recipesReplayAsBefore()
         b.w.recipePanel().Text11()->setPlainText(descriptions[row]);
         b.w.recipePanel().Command4()->click();
     }
-    QCOMPARE(QString::fromUtf8(readAll(recipes)).replace(program.dir.path(), StoredReplayFolder),
-             QString::fromUtf8(readAll(Stored + "/resaved.txt")));
+    QCOMPARE(QString::fromUtf8(readBytes(recipes)).replace(program.dir.path(), StoredReplayFolder),
+             QString::fromUtf8(readBytes(Stored + "/resaved.txt")));
 }
 
 void StoredFilesTest::settingsLoadAndRewriteUnchanged()
 {
     Program program({"Weftara.ini"});
     MainWindow w(program.folder(), &program.dialogs);
-    QCOMPARE(w.windowTwips(), (weftara::collections::WindowGeometry{600, 450, 10500, 8400}));
-    QCOMPARE(w.settings().GetIniValue("GaraEpath", {}), QStringLiteral("/tmp/weftara-recording/Garae"));
+    QCOMPARE(w.windowTwips(), (weftara::app::WindowGeometry{600, 450, 10500, 8400}));
+    QCOMPARE(w.settings().value(u"GaraEpath", {}), QStringLiteral("/tmp/weftara-recording/Garae"));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.close());
-    QCOMPARE(readAll(program.dir.filePath("Weftara.ini")), readAll(Stored + "/Weftara.ini"));
+    QCOMPARE(readBytes(program.dir.filePath("Weftara.ini")), readBytes(Stored + "/Weftara.ini"));
 }

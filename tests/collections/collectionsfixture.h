@@ -1,9 +1,9 @@
 #pragma once
 
 #include "collections/collectiontabs.h"
-#include "collections/module1.h"
 #include "collections/pictureloading.h"
 #include "platform/programfolder.h"
+#include "settings/settings.h"
 #include "support/scripteddialogs.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
@@ -29,7 +29,7 @@ public:
     ScriptedDialogs dialogs;
     workspace::WorkspaceForm form{dialogs};
     workspace::Workspace &ws;
-    collections::Module1 settings{collections::Module1::settingsPathIn(programFolder), dialogs};
+    settings::Settings settings{settings::Settings::pathIn(programFolder), dialogs};
     collections::PictureLoading loading{ws, programFolder};
     collections::Collections collections{ws, settings, programFolder, loading};
 

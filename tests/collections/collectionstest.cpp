@@ -191,7 +191,7 @@ void CollectionsTest::failedFillCountsAsDrawn()
 
     // Another folder is drawn.
     const QStringList others = f.writePictures(QStringLiteral("others"), 2);
-    f.settings.SetIniValue(QStringLiteral("MotoEpath"), f.path(QStringLiteral("others")));
+    f.settings.setValue(QStringLiteral("MotoEpath"), f.path(QStringLiteral("others")));
     f.form.clickTab(3);
     f.form.clickTab(1);
     QCOMPARE(f.collections.List1(0), others);
@@ -226,7 +226,7 @@ void CollectionsTest::unusableFolderOpensPanel()
         QVERIFY(writeBytes(stored, "x"));
     }
     if (!stored.isEmpty())
-        f.settings.SetIniValue(tab == 1 ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath"), stored);
+        f.settings.setValue(tab == 1 ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath"), stored);
     QSignalSpy panel(&f.collections, &Collections::folderPanelRequested);
 
     f.form.clickTab(3);
@@ -276,14 +276,14 @@ void CollectionsTest::storedFolderChangeRefills()
     f.form.clickTab(2);
     QCOMPARE(f.collections.List1(1).size(), 3);
 
-    f.settings.SetIniValue(QStringLiteral("GaraEpath"), f.path(QStringLiteral("mine/")));
+    f.settings.setValue(QStringLiteral("GaraEpath"), f.path(QStringLiteral("mine/")));
     f.form.clickTab(1);
     f.form.clickTab(2);
     QCOMPARE(f.collections.List1(1), mine);
     QCOMPARE(f.collections.GaraeLastPath(), f.path(QStringLiteral("mine")));
     // The same folder spelt differently is not drawn again.
     QVERIFY(QFile::remove(mine[0]));
-    f.settings.SetIniValue(QStringLiteral("GaraEpath"), f.path(QStringLiteral("mine/.")));
+    f.settings.setValue(QStringLiteral("GaraEpath"), f.path(QStringLiteral("mine/.")));
     f.form.clickTab(1);
     f.form.clickTab(2);
     QCOMPARE(f.collections.List1(1), mine);

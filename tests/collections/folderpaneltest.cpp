@@ -2,10 +2,10 @@
 
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
-#include "collections/module1.h"
 #include "collections/pathmode.h"
 #include "collections/testfiles.h"
 #include "platform/programfolder.h"
+#include "settings/settings.h"
 #include "support/scripteddialogs.h"
 
 #include <QComboBox>
@@ -19,6 +19,7 @@
 
 using namespace weftara::collections;
 using weftara::platform::ProgramFolder;
+using weftara::settings::Settings;
 using weftara::testing::readBytes;
 using weftara::testing::ScriptedDialogs;
 using weftara::testing::writeBytes;
@@ -30,7 +31,7 @@ struct PanelFixture
     QTemporaryDir dir;
     ProgramFolder programFolder{dir.path()};
     ScriptedDialogs dialogs;
-    Module1 settings{Module1::settingsPathIn(programFolder), dialogs};
+    Settings settings{Settings::pathIn(programFolder), dialogs};
     QWidget form;
     FolderPanel panel{settings, programFolder, &form};
 
@@ -86,7 +87,7 @@ void FolderPanelTest::opensOnCollectionFolder()
     if (!stored.isEmpty()) {
         if (stored != u"gone")
             QVERIFY(root.mkpath(stored));
-        f.settings.SetIniValue(key, f.path(stored));
+        f.settings.setValue(key, f.path(stored));
     }
     if (!ownFolder.isEmpty()) {
         QVERIFY(writeBytes(f.path(ownFolder + "/b.bmp"), "x"));
@@ -104,7 +105,7 @@ void FolderPanelTest::opensOnCollectionFolder()
     QCOMPARE(f.panel.geometry(), QRect(67, 80, 340, 289));
     QVERIFY(!f.panel.isHidden());
     // Moving there stored the folder at once.
-    QCOMPARE(f.settings.GetIniValue(key, QString()), folder);
+    QCOMPARE(f.settings.value(key, QString()), folder);
     QVERIFY(f.iniText().contains(key + u',' + folder + QStringLiteral("\r\n")));
     if (expected == ownFolder)
         QCOMPARE(f.fileNames(), (QStringList{"A.jpg", "b.bmp"}));
@@ -131,7 +132,7 @@ void FolderPanelTest::storesEveryFolderChange()
     QListWidgetItem *parent = itemFor(dir1, f.path(QStringLiteral("Garae")));
     QVERIFY(parent);
     emit dir1->itemActivated(parent);
-    QCOMPARE(f.settings.GetIniValue(QStringLiteral("GaraEpath"), QString()), f.path(QStringLiteral("Garae")));
+    QCOMPARE(f.settings.value(QStringLiteral("GaraEpath"), QString()), f.path(QStringLiteral("Garae")));
     QVERIFY(!f.iniText().contains(QStringLiteral("flowers")));
     QVERIFY(f.dialogs.messages().isEmpty());
 }
@@ -150,8 +151,8 @@ void FolderPanelTest::keepsModeAfterClosing()
 
     // A later folder change still stores the base folder.
     f.panel.Dir1()->setPath(f.path(QStringLiteral("Motoe/a")));
-    QCOMPARE(f.settings.GetIniValue(QStringLiteral("MotoEpath"), QString()), f.path(QStringLiteral("Motoe/a")));
-    QCOMPARE(f.settings.GetIniValue(QStringLiteral("GaraEpath"), QStringLiteral("none")), QStringLiteral("none"));
+    QCOMPARE(f.settings.value(QStringLiteral("MotoEpath"), QString()), f.path(QStringLiteral("Motoe/a")));
+    QCOMPARE(f.settings.value(QStringLiteral("GaraEpath"), QStringLiteral("none")), QStringLiteral("none"));
 }
 
 void FolderPanelTest::listsDrives()
@@ -172,6 +173,6 @@ void FolderPanelTest::listsDrives()
         drives->setCurrentIndex(rootIndex);
         emit drives->activated(rootIndex);
         QCOMPARE(f.panel.Dir1()->path(), QStringLiteral("/"));
-        QCOMPARE(f.settings.GetIniValue(QStringLiteral("MotoEpath"), QString()), QStringLiteral("/"));
+        QCOMPARE(f.settings.value(QStringLiteral("MotoEpath"), QString()), QStringLiteral("/"));
     }
 }

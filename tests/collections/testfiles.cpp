@@ -7,18 +7,6 @@
 
 namespace weftara::testing {
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool writeSolidPicture(const QString &path, QSize size, const QColor &colour)
 {
     QImage image(size, QImage::Format_RGB32);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/filebytes.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -7,10 +9,6 @@
 #include <QString>
 
 namespace weftara::testing {
-
-// Writes raw bytes; fails the calling test (QVERIFY) on error.
-bool writeBytes(const QString &path, const QByteArray &bytes);
-QByteArray readBytes(const QString &path);
 
 // Writes a picture of one colour in the format the suffix names.
 bool writeSolidPicture(const QString &path, QSize size, const QColor &colour);

@@ -7,6 +7,7 @@
 #include "recipes/recordingtarget.h"
 #include "recipes/replay.h"
 #include "platform/textfile.h"
+#include "support/filebytes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -131,12 +132,6 @@ QString sameControls(QString line)
     return line;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString decodeAs(const QByteArray &bytes, TextEncoding encoding)
 {
     QStringDecoder decoder(encoding == TextEncoding::Utf8 ? "UTF-8" : "windows-31j");
@@ -244,7 +239,7 @@ void RecipeFuzzTest::randomRecipeFiles()
             if (!line.isEmpty())
                 nonEmpty.append(sameControls(line));
         QStringList rewritten;
-        for (const QString &line : splitLines(decodeAs(readAll(path), encoding)))
+        for (const QString &line : splitLines(decodeAs(weftara::testing::readBytes(path), encoding)))
             rewritten.append(sameControls(line));
         QCOMPARE(rewritten, nonEmpty);
     }

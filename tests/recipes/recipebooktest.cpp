@@ -1,6 +1,7 @@
 #include "recipes/recipebooktest.h"
 
 #include "recipes/recordingtarget.h"
+#include "support/filebytes.h"
 #include "support/scripteddialogs.h"
 
 #include "recipes/recipebook.h"
@@ -21,6 +22,8 @@
 using namespace weftara;
 using recipes::RecipeBook;
 using recipes::RecipePanel;
+using testing::readBytes;
+using testing::writeBytes;
 
 namespace {
 
@@ -30,19 +33,6 @@ QByteArray crlf(const QStringList &lines)
     for (const QString &line : lines)
         bytes += line.toUtf8() + "\r\n";
     return bytes;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // A headless form with the recipe panel on it and a recording replay target.
@@ -100,7 +90,7 @@ void RecipeBookTest::saveAndList()
     b.panel->Text11()->setPlainText(QStringLiteral("一行目\n二行目"));
     b.panel->Command4()->click();
 
-    QCOMPARE(readAll(b.file()), crlf({"詞初め春", "詞の説明=一行目二行目", "Motoe=/p/base.jpg", "Text2=30",
+    QCOMPARE(readBytes(b.file()), crlf({"詞初め春", "詞の説明=一行目二行目", "Motoe=/p/base.jpg", "Text2=30",
                                       "Orikomi", "詞終わり", ""}));
     QCOMPARE(b.names(), QStringList{"春"});
     QCOMPARE(b.panel->List2()->count(), 7);
@@ -123,13 +113,13 @@ void RecipeBookTest::saveRefusals()
     QFETCH(QString, name);
     QFETCH(QString, message);
     Book b;
-    writeAll(b.file(), crlf({"詞初めＡbc", "詞の説明=", "詞終わり", ""}));
+    QVERIFY(writeBytes(b.file(), crlf({"詞初めＡbc", "詞の説明=", "詞終わり", ""})));
     b.book.mr_Click();
-    const QByteArray before = readAll(b.file());
+    const QByteArray before = readBytes(b.file());
     b.panel->Text5()->setText(name);
     b.panel->Command4()->click();
     QCOMPARE(b.dialogs.messages(), QStringList{message});
-    QCOMPARE(readAll(b.file()), before);
+    QCOMPARE(readBytes(b.file()), before);
 }
 
 void RecipeBookTest::saveFixesPendingText()
@@ -141,13 +131,13 @@ void RecipeBookTest::saveFixesPendingText()
     b.book.mr_Click();
     b.panel->Text5()->setText(QStringLiteral("文字"));
     b.panel->Command4()->click();
-    QCOMPARE(readAll(b.file()), crlf({"詞初め文字", "詞の説明=", "文字織込", "詞終わり", ""}));
+    QCOMPARE(readBytes(b.file()), crlf({"詞初め文字", "詞の説明=", "文字織込", "詞終わり", ""}));
 }
 
 void RecipeBookTest::clickReplaysTheBlock()
 {
     Book b;
-    writeAll(b.file(), crlf(twoRecipes));
+    QVERIFY(writeBytes(b.file(), crlf(twoRecipes)));
     b.book.mr_Click();
     QCOMPARE(b.names(), (QStringList{"朝", "夜"}));
 
@@ -167,29 +157,29 @@ void RecipeBookTest::clickReplaysTheBlock()
 void RecipeBookTest::deleteTheSelected()
 {
     Book b;
-    writeAll(b.file(), crlf(twoRecipes));
+    QVERIFY(writeBytes(b.file(), crlf(twoRecipes)));
     b.book.mr_Click();
     b.clickName(0);
     b.panel->Command5()->click();
-    QCOMPARE(readAll(b.file()), crlf({"詞初め夜", "詞の説明=", "SelectedItem=2", "単色 2", "詞終わり"}));
+    QCOMPARE(readBytes(b.file()), crlf({"詞初め夜", "詞の説明=", "SelectedItem=2", "単色 2", "詞終わり"}));
     QCOMPARE(b.names(), QStringList{"夜"});
     QVERIFY(b.panel->Text5()->text().isEmpty());
 
     // Selected with the keyboard, never clicked: the selected name's own
     // block goes, not a stale one.
-    writeAll(b.file(), crlf(twoRecipes));
+    QVERIFY(writeBytes(b.file(), crlf(twoRecipes)));
     b.book.mr_Click();
     b.clickName(0);
     b.panel->List3()->setCurrentRow(1);
     b.panel->Command5()->click();
-    QCOMPARE(readAll(b.file()), crlf({"詞初め朝", "詞の説明=朝の庭", "Motoe=C:\\pic\\a.bmp", "Text2=50", "Orikomi",
+    QCOMPARE(readBytes(b.file()), crlf({"詞初め朝", "詞の説明=朝の庭", "Motoe=C:\\pic\\a.bmp", "Text2=50", "Orikomi",
                                       "詞終わり"}));
 
     // Nothing selected: nothing happens.
     b.panel->List3()->setCurrentRow(-1);
-    const QByteArray before = readAll(b.file());
+    const QByteArray before = readBytes(b.file());
     b.panel->Command5()->click();
-    QCOMPARE(readAll(b.file()), before);
+    QCOMPARE(readBytes(b.file()), before);
 }
 
 void RecipeBookTest::unwritableFileIsReported()

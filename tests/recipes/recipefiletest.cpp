@@ -7,11 +7,14 @@
 #include "recipes/recordingtarget.h"
 #include "recipes/replay.h"
 #include "recipes/textgroup.h"
+#include "support/filebytes.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace weftara::recipes;
+using weftara::testing::readBytes;
+using weftara::testing::writeBytes;
 
 namespace {
 
@@ -26,21 +29,6 @@ QByteArray sjisTanshoku() { return QByteArray::fromHex("92509046"); }        // 
 QByteArray sjisHana() { return QByteArray::fromHex("89d4"); }                // 花
 QByteArray sjisNatsunoUmi() { return QByteArray::fromHex("89c482cc8a43"); }  // 夏の海
 QByteArray sjisIroHenkou() { return QByteArray::fromHex("904695cf8d58"); }   // 色変更
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 QByteArray crlf(const QStringList &lines)
 {
@@ -76,7 +64,7 @@ void RecipeFileTest::missingOrUnreadableFile()
     QVERIFY(!loadRecipeLists(recipePath()).has_value());
     QVERIFY(!loadRecipeLists(m_dir.path()).has_value()); // a folder
 
-    writeBytes(recipePath(), {});
+    QVERIFY(writeBytes(recipePath(), {}));
     const auto empty = loadRecipeLists(recipePath());
     QVERIFY(empty.has_value());
     QVERIFY(empty->List2.isEmpty());
@@ -120,7 +108,7 @@ void RecipeFileTest::loadLists()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, list2);
     QFETCH(QStringList, list3);
-    writeBytes(recipePath(), bytes);
+    QVERIFY(writeBytes(recipePath(), bytes));
     const auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     QCOMPARE(lists->List2, list2);
@@ -166,7 +154,7 @@ void RecipeFileTest::saveKeepsExistingBytes()
     QFETCH(QByteArray, existing);
     QFETCH(QByteArray, appended);
     if (!existing.isEmpty())
-        writeBytes(recipePath(), existing);
+        QVERIFY(writeBytes(recipePath(), existing));
     const SaveResult result = saveRecipe(recipePath(), {}, u"桜", u"春の絵",
                                          {"Motoe=/p/a.bmp", "SelectedItem=2", "単色 2"});
     QCOMPARE(result.status, SaveStatus::Saved);
@@ -321,7 +309,7 @@ void RecipeFileTest::markBlock()
 
 void RecipeFileTest::deleteOneOfTwo()
 {
-    writeBytes(recipePath(), twoRecipes());
+    QVERIFY(writeBytes(recipePath(), twoRecipes()));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     QCOMPARE(lists->List3, (QStringList{"朝", "夜"}));
@@ -347,8 +335,8 @@ void RecipeFileTest::deleteDamagedBlockKeepsTheNext()
 {
     // The first recipe lost its end line (a file cut by hand); deleting it
     // must leave the following recipe whole.
-    writeBytes(recipePath(), crlf({"詞初め壊", "詞の説明=", "Orikomi", "", "詞初め夜", "詞の説明=街",
-                                   "単色 2", "詞終わり", ""}));
+    QVERIFY(writeBytes(recipePath(), crlf({"詞初め壊", "詞の説明=", "Orikomi", "", "詞初め夜", "詞の説明=街",
+                                   "単色 2", "詞終わり", ""})));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("壊"));
@@ -364,7 +352,7 @@ void RecipeFileTest::deleteKeepsShiftJis()
                              + "\r\n" + sjisTanshoku() + " 2\r\n" + sjisEnd() + "\r\n";
     const QByteArray second = sjisHeader() + sjisHana() + "\r\n" + sjisDescription() + sjisNatsunoUmi()
                               + "\r\n" + sjisIroHenkou() + "\r\n" + sjisEnd() + "\r\n";
-    writeBytes(recipePath(), first + "\r\n" + second + "\r\n");
+    QVERIFY(writeBytes(recipePath(), first + "\r\n" + second + "\r\n"));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     QCOMPARE(lists->List3, (QStringList{"桜", "花"}));
@@ -376,7 +364,7 @@ void RecipeFileTest::deleteKeepsShiftJis()
 
 void RecipeFileTest::deleteWithoutSelection()
 {
-    writeBytes(recipePath(), twoRecipes());
+    QVERIFY(writeBytes(recipePath(), twoRecipes()));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     const RecipeLists before = *lists;
@@ -391,7 +379,7 @@ void RecipeFileTest::deleteWithoutSelection()
 
 void RecipeFileTest::deleteFailureKeepsLists()
 {
-    writeBytes(recipePath(), twoRecipes());
+    QVERIFY(writeBytes(recipePath(), twoRecipes()));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     const RecipeLists before = *lists;
@@ -417,7 +405,7 @@ void RecipeFileTest::windowsRecipeReplays()
                                "Text2= 30\r\nOrikomi\r\nSelectedItem=2\r\n"
                              + sjisTanshoku() + " 2\r\nText6= 20\r\nCommand8= 1\r\n" + sjisIroHenkou()
                              + "\r\n" + sjisEnd() + "\r\n\r\n";
-    writeBytes(recipePath(), bytes);
+    QVERIFY(writeBytes(recipePath(), bytes));
     const auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     QCOMPARE(lists->List3, QStringList{"花"});

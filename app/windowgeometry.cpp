@@ -1,12 +1,12 @@
-#include "collections/windowgeometry.h"
+#include "app/windowgeometry.h"
 
-#include "collections/module1.h"
 #include "platform/numbertext.h"
+#include "settings/settings.h"
 
 #include <cmath>
 #include <limits>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 namespace {
 
@@ -33,9 +33,9 @@ bool startsWithNumber(QStringView text)
     return i < text.size() && text[i] == u'.' && isDigit(text, i + 1);
 }
 
-int readKey(const Module1 &settings, const QString &key, int defaultValue)
+int readKey(const settings::Settings &settings, QStringView key, int defaultValue)
 {
-    const QString text = settings.GetIniValue(key, platform::formatPlainNumber(defaultValue));
+    const QString text = settings.value(key, platform::formatPlainNumber(defaultValue));
     return geometryNumber(text).value_or(defaultValue);
 }
 
@@ -52,21 +52,20 @@ std::optional<int> geometryNumber(QStringView text)
     return platform::roundToInt32(value);
 }
 
-WindowGeometry readWindowGeometry(const Module1 &settings)
+WindowGeometry readWindowGeometry(const settings::Settings &settings)
 {
     const WindowGeometry d = DefaultWindowGeometry;
-    return {readKey(settings, QStringLiteral("MainLeft"), d.left),
-            readKey(settings, QStringLiteral("MainTop"), d.top),
-            readKey(settings, QStringLiteral("MainWidth"), d.width),
-            readKey(settings, QStringLiteral("MainHeight"), d.height)};
+    return {readKey(settings, settings::WindowLeftKey, d.left), readKey(settings, settings::WindowTopKey, d.top),
+            readKey(settings, settings::WindowWidthKey, d.width),
+            readKey(settings, settings::WindowHeightKey, d.height)};
 }
 
-void storeWindowGeometry(Module1 &settings, const WindowGeometry &geometry)
+void storeWindowGeometry(settings::Settings &settings, const WindowGeometry &geometry)
 {
-    settings.SetIniValue(QStringLiteral("MainLeft"), platform::formatPlainNumber(geometry.left));
-    settings.SetIniValue(QStringLiteral("MainTop"), platform::formatPlainNumber(geometry.top));
-    settings.SetIniValue(QStringLiteral("MainWidth"), platform::formatPlainNumber(geometry.width));
-    settings.SetIniValue(QStringLiteral("MainHeight"), platform::formatPlainNumber(geometry.height));
+    settings.setValue(settings::WindowLeftKey, platform::formatPlainNumber(geometry.left));
+    settings.setValue(settings::WindowTopKey, platform::formatPlainNumber(geometry.top));
+    settings.setValue(settings::WindowWidthKey, platform::formatPlainNumber(geometry.width));
+    settings.setValue(settings::WindowHeightKey, platform::formatPlainNumber(geometry.height));
 }
 
-} // namespace weftara::collections
+} // namespace weftara::app

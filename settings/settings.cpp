@@ -1,4 +1,4 @@
-#include "collections/module1.h"
+#include "settings/settings.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -6,11 +6,7 @@
 #include <QDir>
 #include <QStringList>
 
-// The lookups below go straight through the table: they are instant, so
-// unlike the original settings module they do not let pending window events
-// run between slots, and no other handler can run in the middle of a lookup.
-
-namespace weftara::collections {
+namespace weftara::settings {
 
 namespace {
 
@@ -109,18 +105,18 @@ bool survivesShiftJis(const QStringList &lines)
 
 } // namespace
 
-Module1::Module1(QString settingsPath, platform::Dialogs &dialogs)
-    : m_path(std::move(settingsPath))
+Settings::Settings(QString path, platform::Dialogs &dialogs)
+    : m_path(std::move(path))
     , m_dialogs(dialogs)
 {
 }
 
-QString Module1::settingsPathIn(const platform::ProgramFolder &folder)
+QString Settings::pathIn(const platform::ProgramFolder &folder)
 {
-    return folder.filePath(u"Weftara.ini");
+    return folder.filePath(SettingsFileName);
 }
 
-void Module1::ReadIniFile()
+void Settings::read()
 {
     const platform::TextFileContents contents = platform::readTextFile(m_path);
     if (!contents.ok())
@@ -148,7 +144,7 @@ void Module1::ReadIniFile()
     }
 }
 
-QString Module1::GetIniValue(const QString &key, const QString &defaultValue) const
+QString Settings::value(QStringView key, const QString &defaultValue) const
 {
     for (const Slot &slot : m_slots) {
         if (slot.key.isEmpty())
@@ -159,13 +155,13 @@ QString Module1::GetIniValue(const QString &key, const QString &defaultValue) co
     return QString();
 }
 
-void Module1::SetIniValue(const QString &key, const QString &value)
+void Settings::setValue(QStringView key, const QString &value)
 {
     if (key.isEmpty())
         return;
     for (Slot &slot : m_slots) {
         if (slot.key.isEmpty())
-            slot.key = key;
+            slot.key = key.toString();
         if (slot.key == key) {
             slot.value = value;
             return;
@@ -174,7 +170,7 @@ void Module1::SetIniValue(const QString &key, const QString &value)
     // All 31 slots hold other keys: the new key is not kept.
 }
 
-bool Module1::WriteIniFile()
+bool Settings::write()
 {
     QStringList lines;
     for (const Slot &slot : m_slots) {
@@ -202,15 +198,4 @@ bool Module1::WriteIniFile()
     return true;
 }
 
-QList<std::pair<QString, QString>> Module1::usedEntries() const
-{
-    QList<std::pair<QString, QString>> entries;
-    for (const Slot &slot : m_slots) {
-        if (slot.key.isEmpty())
-            break;
-        entries.append({slot.key, slot.value});
-    }
-    return entries;
-}
-
-} // namespace weftara::collections
+} // namespace weftara::settings

@@ -2,61 +2,66 @@
 
 #include "platform/textfile.h"
 
-#include <QList>
 #include <QString>
+#include <QStringView>
 
 #include <array>
-#include <utility>
 
 namespace weftara::platform {
 class Dialogs;
 class ProgramFolder;
 } // namespace weftara::platform
 
-namespace weftara::collections {
+namespace weftara::settings {
 
-// The settings table and its file "Weftara.ini": 31 key/value slots, one
-// "key,value" line per used slot. The program owns one instance for its whole
-// run; tests make their own on a temporary folder.
+// The settings file in the program folder, and the keys the program stores.
+inline constexpr QStringView SettingsFileName = u"Weftara.ini";
+// The main window's place and size, in twips.
+inline constexpr QStringView WindowLeftKey = u"MainLeft";
+inline constexpr QStringView WindowTopKey = u"MainTop";
+inline constexpr QStringView WindowWidthKey = u"MainWidth";
+inline constexpr QStringView WindowHeightKey = u"MainHeight";
+// The folders of the base and the pattern collection.
+inline constexpr QStringView BaseFolderKey = u"MotoEpath";
+inline constexpr QStringView PatternFolderKey = u"GaraEpath";
+
+// The settings table and its file: 31 key/value slots, one "key,value" line
+// per used slot. The program owns one instance for its whole run; tests make
+// their own on a temporary folder.
 //
 // Used slots form a prefix: the first slot with an empty key ends the table
 // for every lookup, store and write. Keys are compared case-sensitively.
-class Module1
+class Settings
 {
 public:
     static constexpr int SlotCount = 31;
 
-    // `settingsPath` is the file to read and write; `dialogs` reports a file
-    // that cannot be written and must outlive this object.
-    Module1(QString settingsPath, platform::Dialogs &dialogs);
+    // `path` is the file to read and write; `dialogs` reports a file that
+    // cannot be written and must outlive this object.
+    Settings(QString path, platform::Dialogs &dialogs);
 
-    // "Weftara.ini" in the program folder, in whatever letter case it has.
-    static QString settingsPathIn(const platform::ProgramFolder &folder);
+    // The settings file in the program folder, in whatever letter case it has.
+    static QString pathIn(const platform::ProgramFolder &folder);
 
     // Reads the file over the table. A missing or unreadable file leaves the
     // table as it is. Record n goes to slot n (a record with an empty key
     // uses up its slot without filling it); reading stops at the first
     // non-empty key past the 31st slot. Slots past the records read keep
     // their contents, so reading the same file twice changes nothing.
-    void ReadIniFile();
+    void read();
 
     // The value stored for `key`, or `defaultValue` when the table has no
     // such key. A full table without the key gives empty text.
-    QString GetIniValue(const QString &key, const QString &defaultValue) const;
+    QString value(QStringView key, const QString &defaultValue) const;
 
     // Stores the value in the table, adding the key after the used slots
     // when it is new. A new key that finds no free slot is ignored.
-    void SetIniValue(const QString &key, const QString &value);
+    void setValue(QStringView key, const QString &value);
 
     // Replaces the file with the used slots, atomically and in the encoding
     // the file was read in. Returns false when the file cannot be written;
     // the first of a run of such failures is reported through the dialogs.
-    bool WriteIniFile();
-
-    // The used slots in order, for display and checks.
-    QList<std::pair<QString, QString>> usedEntries() const;
-
-    const QString &settingsPath() const { return m_path; }
+    bool write();
 
 private:
     struct Slot
@@ -72,4 +77,4 @@ private:
     bool m_writeFailureShown = false;
 };
 
-} // namespace weftara::collections
+} // namespace weftara::settings

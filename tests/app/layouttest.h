@@ -12,7 +12,6 @@ private slots:
     void tabButtonPositions();
     void sizeGroupIsAppendedOrReplaced_data();
     void sizeGroupIsAppendedOrReplaced();
-    void twoResizesLeaveOneGroup();
     void guideText();
     void tabButtonPictures();
 };

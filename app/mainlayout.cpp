@@ -1,4 +1,4 @@
-#include "collections/mainlayout.h"
+#include "app/mainlayout.h"
 
 #include "platform/numbertext.h"
 #include "workspace/operationlog.h"
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 namespace {
 
@@ -39,19 +39,6 @@ QStringList sizeGroup(const WindowGeometry &geometry)
             QStringLiteral("Size")};
 }
 
-QStringList withSizeGroup(const QStringList &log, const WindowGeometry &geometry)
-{
-    QStringList result = log;
-    const QStringList group = sizeGroup(geometry);
-    // A shorter log cannot hold a whole group to replace, whatever its last
-    // line says.
-    const bool replace = result.size() >= group.size() && result.back().startsWith(u"Size");
-    if (replace)
-        result.erase(result.end() - group.size(), result.end());
-    result += group;
-    return result;
-}
-
 void recordSize(workspace::OperationLog &log, const WindowGeometry &geometry)
 {
     const QStringList group = sizeGroup(geometry);
@@ -61,4 +48,4 @@ void recordSize(workspace::OperationLog &log, const WindowGeometry &geometry)
         log.append(group);
 }
 
-} // namespace weftara::collections
+} // namespace weftara::app

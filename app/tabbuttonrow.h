@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 // A picture that acts as a button: a click (press and release on it)
 // sends clicked().
@@ -60,4 +60,4 @@ private:
     std::array<PictureButton *, 5> m_picture5{};
 };
 
-} // namespace weftara::collections
+} // namespace weftara::app

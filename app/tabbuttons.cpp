@@ -1,9 +1,9 @@
-#include "collections/tabbuttons.h"
+#include "app/tabbuttons.h"
 
 #include <QFont>
 #include <QPainter>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 QString tabCaption(int tab)
 {
@@ -50,4 +50,4 @@ QImage tabButtonImage(int index, bool selected)
     return image;
 }
 
-} // namespace weftara::collections
+} // namespace weftara::app

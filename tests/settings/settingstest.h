@@ -24,10 +24,6 @@ private slots:
     void shiftJisFileStaysShiftJis();
     void unmappableValueTurnsFileUtf8();
 
-    void readsWindowGeometry_data();
-    void readsWindowGeometry();
-    void storesWindowGeometryAsPlainNumbers();
-
 private:
     QString iniPath() const;
 

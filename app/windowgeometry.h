@@ -4,9 +4,11 @@
 
 #include <optional>
 
-namespace weftara::collections {
+namespace weftara::settings {
+class Settings;
+} // namespace weftara::settings
 
-class Module1;
+namespace weftara::app {
 
 // The main window's outer position and size, in twips.
 struct WindowGeometry
@@ -27,12 +29,12 @@ inline constexpr WindowGeometry DefaultWindowGeometry{500, 50, 13500, 10700};
 // (empty text included) or one beyond the integer range.
 std::optional<int> geometryNumber(QStringView text);
 
-// `MainLeft`, `MainTop`, `MainWidth` and `MainHeight` from the settings;
-// each value that is not a number falls back to that key's default.
-WindowGeometry readWindowGeometry(const Module1 &settings);
+// The window's geometry from the settings; each value that is not a number
+// falls back to its default.
+WindowGeometry readWindowGeometry(const settings::Settings &settings);
 
-// Stores the four keys as plain decimal text (no leading blank). The caller
+// Stores the four values as plain decimal text (no leading blank). The caller
 // writes the file afterwards.
-void storeWindowGeometry(Module1 &settings, const WindowGeometry &geometry);
+void storeWindowGeometry(settings::Settings &settings, const WindowGeometry &geometry);
 
-} // namespace weftara::collections
+} // namespace weftara::app

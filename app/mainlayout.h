@@ -1,6 +1,6 @@
 #pragma once
 
-#include "collections/windowgeometry.h"
+#include "app/windowgeometry.h"
 
 #include <QPoint>
 #include <QRect>
@@ -10,7 +10,7 @@ namespace weftara::workspace {
 class OperationLog;
 } // namespace weftara::workspace
 
-namespace weftara::collections {
+namespace weftara::app {
 
 // Placements of the main window's fixed parts, in twips.
 
@@ -31,13 +31,9 @@ QPoint tabButtonPosition(QPoint tabStripTopLeft, int index);
 // "Height=" with numbers as the log writes them (" 1500"), then "Size".
 QStringList sizeGroup(const WindowGeometry &geometry);
 
-// The log after a resize: when it ends in a "Size" group (at least five
-// lines, the last beginning with "Size") that group is replaced, otherwise
-// the new group is appended. Any number of resizes in a row leave one group.
-QStringList withSizeGroup(const QStringList &log, const WindowGeometry &geometry);
-
-// The same on the operation log itself: a resize rewrites the "Size" group
-// ending the log, or appends one.
+// A resize: when the log ends in a "Size" group (at least five lines, the
+// last beginning with "Size") that group is replaced, otherwise the new
+// group is appended. Any number of resizes in a row leave one group.
 void recordSize(workspace::OperationLog &log, const WindowGeometry &geometry);
 
-} // namespace weftara::collections
+} // namespace weftara::app

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "collections/windowgeometry.h"
+#include "app/windowgeometry.h"
 
 #include <QRect>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 // A window's geometry in twips, kept exactly as it was set for as long as
 // the window stays at the pixels it was given, so that values read from the
@@ -30,4 +30,4 @@ private:
     bool m_set = false;
 };
 
-} // namespace weftara::collections
+} // namespace weftara::app

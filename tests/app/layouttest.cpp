@@ -1,13 +1,14 @@
-#include "collections/layouttest.h"
+#include "app/layouttest.h"
 
-#include "collections/guidetext.h"
-#include "collections/mainlayout.h"
-#include "collections/tabbuttons.h"
+#include "app/guidetext.h"
+#include "app/mainlayout.h"
+#include "app/tabbuttons.h"
+#include "workspace/operationlog.h"
 
 #include <QSet>
 #include <QTest>
 
-using namespace weftara::collections;
+using namespace weftara::app;
 
 void LayoutTest::tabStripFollowsWindow_data()
 {
@@ -63,21 +64,15 @@ void LayoutTest::sizeGroupIsAppendedOrReplaced()
 {
     QFETCH(QStringList, log);
     QFETCH(QStringList, expected);
-    QCOMPARE(withSizeGroup(log, {1500, -60, 13500, 0}), expected);
-}
-
-void LayoutTest::twoResizesLeaveOneGroup()
-{
-    QStringList log = {"Motoe=/pics/a.bmp"};
-    log = withSizeGroup(log, {500, 50, 13500, 10700});
-    log = withSizeGroup(log, {600, 70, 12000, 9000});
-    const QStringList expected = {"Motoe=/pics/a.bmp", "Left= 600", "Top= 70", "Width= 12000", "Height= 9000", "Size"};
-    QCOMPARE(log, expected);
+    weftara::workspace::OperationLog operationLog;
+    operationLog.append(log);
+    recordSize(operationLog, {1500, -60, 13500, 0});
+    QCOMPARE(operationLog.lines(), expected);
 }
 
 void LayoutTest::guideText()
 {
-    const QString text = weftara::collections::guideText();
+    const QString text = weftara::app::guideText();
     QVERIFY(text.endsWith(QStringLiteral("\r\n")));
     // Every line break is CR LF.
     QCOMPARE(text.count(u'\n'), text.count(QStringLiteral("\r\n")));

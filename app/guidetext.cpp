@@ -1,9 +1,9 @@
-#include "collections/guidetext.h"
+#include "app/guidetext.h"
 
 #include <array>
 #include <string_view>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 QString guideText()
 {
@@ -45,4 +45,4 @@ QString guideText()
     return text;
 }
 
-} // namespace weftara::collections
+} // namespace weftara::app

@@ -1,13 +1,13 @@
-#include "collections/tabbuttonrow.h"
+#include "app/tabbuttonrow.h"
 
-#include "collections/mainlayout.h"
-#include "collections/tabbuttons.h"
+#include "app/mainlayout.h"
+#include "app/tabbuttons.h"
 #include "platform/twips.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 PictureButton::PictureButton(QWidget *parent)
     : QLabel(parent)
@@ -74,4 +74,4 @@ void TabButtonRow::showSelected(int tab)
     }
 }
 
-} // namespace weftara::collections
+} // namespace weftara::app

@@ -1,10 +1,10 @@
-#include "collections/windowplacement.h"
+#include "app/windowplacement.h"
 
 #include "platform/twips.h"
 
 #include <limits>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 namespace {
 
@@ -42,4 +42,4 @@ WindowGeometry WindowPlacement::twipsOf(const QRect &pixels) const
             twipsOfPixels(pixels.height())};
 }
 
-} // namespace weftara::collections
+} // namespace weftara::app

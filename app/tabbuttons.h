@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QString>
 
-namespace weftara::collections {
+namespace weftara::app {
 
 inline constexpr int TabCount = 5;
 
@@ -19,4 +19,4 @@ inline constexpr QSize TabButtonSize{60, 18};
 // selected look (`Picture4`) or the normal look (`Picture5`). Format_RGB32.
 QImage tabButtonImage(int index, bool selected);
 
-} // namespace weftara::collections
+} // namespace weftara::app
