@@ -1,9 +1,9 @@
 #include "app/mainwindow.h"
 
 #include "app/guidetext.h"
-#include "app/mainlayout.h"
 #include "app/tabbuttonrow.h"
 #include "app/windowreplaytarget.h"
+#include "recipes/loggroups.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipekeys.h"
 #include "recipes/recipepanel.h"
@@ -17,6 +17,7 @@
 #include "workspace/controlpanel.h"
 #include "workspace/flagscope.h"
 #include "workspace/flips.h"
+#include "workspace/formlayout.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
 #include "workspace/tabchange.h"
@@ -88,7 +89,7 @@ WindowGeometry MainWindow::windowTwips() const
 QRect MainWindow::tabStripTwips() const
 {
     const WindowGeometry window = windowTwips();
-    return tabStripGeometry(window.width, window.height);
+    return workspace::tabStripTwips(window.width, window.height);
 }
 
 void MainWindow::startUp()
@@ -119,10 +120,8 @@ void MainWindow::MainLayout()
     if (m_layoutBusyFlg)
         return;
     const workspace::FlagScope busy(m_layoutBusyFlg);
-    workspace::ControlPanel *frame1 = m_form->controlPanel();
-    frame1->setGeometry(pixelsOf(Frame1Geometry));
+    m_form->controlPanel()->move(0, 0);
     m_form->layoutForm();
-    frame1->move(frame1->x(), 0);
 }
 
 void MainWindow::fitText1()
@@ -134,7 +133,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     MainLayout();
-    recordSize(m_form->workspace().LstLog(), windowTwips());
+    const WindowGeometry twips = windowTwips();
+    recipes::recordSize(m_form->workspace().LstLog(), twips.left, twips.top, twips.width, twips.height);
     fitText1();
 }
 

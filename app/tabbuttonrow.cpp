@@ -1,6 +1,5 @@
 #include "app/tabbuttonrow.h"
 
-#include "app/mainlayout.h"
 #include "app/tabbuttons.h"
 #include "platform/twips.h"
 
@@ -53,7 +52,7 @@ void TabButtonRow::place(QPoint tabStripTopLeftTwips)
 {
     for (int i = 0; i < TabCount; ++i) {
         const auto k = std::size_t(i);
-        const QPoint twips = tabButtonPosition(tabStripTopLeftTwips, i);
+        const QPoint twips = tabStripTopLeftTwips + QPoint(50 + 1000 * i, 40);
         const QPoint pixels(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y()));
         for (PictureButton *button : {m_picture4[k], m_picture5[k]}) {
             button->move(pixels);

@@ -3,6 +3,7 @@
 #include "collections/picturefile.h"
 #include "collections/picturepath.h"
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
@@ -91,8 +92,7 @@ bool PictureLoading::MotoeLoad(QString &path)
     showTab(workspace::TabMotoe);
     m_ws.controls().Text4->setText(QStringLiteral("100"));
     m_ws.flags().FlgState = {0, 0, 0};
-    m_ws.LstLog().clear();
-    m_ws.LstLog().append(QStringLiteral("Motoe=") + path);
+    recipes::recordBaseLoad(m_ws.LstLog(), path);
     return true;
 }
 
@@ -130,7 +130,7 @@ bool PictureLoading::GaraeLoad(QString &path)
     pattern.refresh();
 
     showTab(workspace::TabMotoe);
-    m_ws.LstLog().append(QStringLiteral("Garae=") + path);
+    recipes::recordPatternLoad(m_ws.LstLog(), path);
     return true;
 }
 

@@ -47,23 +47,28 @@ std::optional<float> readSingleValue(QStringView text)
     return static_cast<float>(value);
 }
 
+QString onOffText(bool on)
+{
+    return (on ? OnText : OffText).toString();
+}
+
 bool readOnOff(QStringView text)
 {
-    if (text == u"True")
+    if (text == OnText)
         return true;
     return platform::readNumber(text) != 0.0;
 }
 
 std::optional<QStringView> parameterValue(const QStringList &lines, qsizetype command,
-                                          qsizetype distance, qsizetype keyLength)
+                                          qsizetype distance, QStringView key)
 {
     const qsizetype index = command - distance;
     if (index < 0 || index >= lines.size())
         return std::nullopt;
     const QString &line = lines[index];
-    if (line.size() < keyLength)
+    if (line.size() < key.size())
         return std::nullopt;
-    return QStringView(line).sliced(keyLength);
+    return QStringView(line).sliced(key.size());
 }
 
 } // namespace weftara::recipes

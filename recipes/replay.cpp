@@ -1,6 +1,6 @@
 #include "recipes/replay.h"
 
-#include "recipes/logvalues.h"
+#include "recipes/loggroups.h"
 #include "recipes/recipekeys.h"
 #include "recipes/textgroup.h"
 
@@ -39,53 +39,40 @@ private:
     using Action = void (Replayer::*)(qsizetype line, int button);
     struct Command
     {
-        QStringView key;
+        QStringView command;
         Action action;
         int button; // Command3 index for the effect commands
     };
 
-    void motoe(qsizetype line, int);
-    void garae(qsizetype line, int);
-    void orikomi(qsizetype line, int);
-    void baseZoom(qsizetype line, int);
-    void wovenZoom(qsizetype line, int);
+    void loadBase(qsizetype line, int);
+    void loadPattern(qsizetype line, int);
+    void weave(qsizetype line, int);
     void zoom(qsizetype line, int tab);
-    void noutan(qsizetype line, int);
+    void tone(qsizetype line, int);
     void effect(qsizetype line, int button);
-    void colourStep(qsizetype line, int);
+    void colorStep(qsizetype line, int);
     void fixText(qsizetype line, int);
     void eraseText(qsizetype line, int);
-    void writeText(qsizetype line, int);
+    void drawText(qsizetype line, int);
 
-    std::optional<QStringView> parameter(qsizetype line, qsizetype distance, qsizetype keyLength) const
-    {
-        return parameterValue(m_lines, line, distance, keyLength);
-    }
-
-    std::optional<qint16> int16Parameter(qsizetype line, qsizetype distance, qsizetype keyLength) const
-    {
-        const auto value = parameter(line, distance, keyLength);
-        return value ? readInt16Value(*value) : std::nullopt;
-    }
-
-    // In test order; the first key the line begins with decides.
+    // In test order; the first command the line begins with decides.
     static constexpr std::array<Command, 16> Commands = {{
-        {u"Motoe=", &Replayer::motoe, 0},
-        {u"Garae=", &Replayer::garae, 0},
-        {u"Orikomi", &Replayer::orikomi, 0},
-        {u"sZoom", &Replayer::baseZoom, 0},
-        {u"oZoom", &Replayer::wovenZoom, 0},
-        {u"Noutan", &Replayer::noutan, 0},
-        {u"単色", &Replayer::effect, 0},
-        {u"ソラリ", &Replayer::effect, 1},
-        {u"上下", &Replayer::effect, 2},
-        {u"左", &Replayer::effect, 6},
-        {u"右", &Replayer::effect, 3},
-        {u"強調", &Replayer::effect, 4},
-        {u"色", &Replayer::colourStep, 0},
-        {u"文字織込", &Replayer::fixText, 0},
-        {u"文字消去", &Replayer::eraseText, 0},
-        {u"MojiKakikomi", &Replayer::writeText, 0},
+        {BaseKey, &Replayer::loadBase, 0},
+        {PatternKey, &Replayer::loadPattern, 0},
+        {WeaveCommand, &Replayer::weave, 0},
+        {BaseZoomCommand, &Replayer::zoom, BaseTab},
+        {WovenZoomCommand, &Replayer::zoom, WovenTab},
+        {ToneCommand, &Replayer::tone, 0},
+        {GrayCommand, &Replayer::effect, 0},
+        {SolarizeCommand, &Replayer::effect, 1},
+        {FadeTopCommand, &Replayer::effect, 2},
+        {FadeRightCommand, &Replayer::effect, 6},
+        {FadeLeftCommand, &Replayer::effect, 3},
+        {EmphasizeCommand, &Replayer::effect, 4},
+        {ColorStepCommand.first(1), &Replayer::colorStep, 0},
+        {FixTextCommand, &Replayer::fixText, 0},
+        {EraseTextCommand, &Replayer::eraseText, 0},
+        {DrawTextCommand, &Replayer::drawText, 0},
     }};
 
     const QStringList &m_lines;
@@ -105,7 +92,7 @@ void Replayer::run()
     for (qsizetype i = 0; i < count; ++i) {
         const QString &line = m_lines[i];
         for (const Command &command : Commands) {
-            if (line.startsWith(command.key)) {
+            if (line.startsWith(command.command)) {
                 (this->*command.action)(i, command.button);
                 break;
             }
@@ -113,45 +100,36 @@ void Replayer::run()
     }
 }
 
-void Replayer::motoe(qsizetype line, int)
+void Replayer::loadBase(qsizetype line, int)
 {
-    m_target.MotoeLoad(m_lines[line].sliced(6));
+    m_target.MotoeLoad(m_lines[line].sliced(BaseKey.size()));
     m_target.hidePicture1(1);
     m_target.hidePicture1(2);
     m_target.setMotoeSentakuFlg(true);
     m_target.setOrikomiFlg(false);
 }
 
-void Replayer::garae(qsizetype line, int)
+void Replayer::loadPattern(qsizetype line, int)
 {
-    m_target.GaraeLoad(m_lines[line].sliced(6));
+    m_target.GaraeLoad(m_lines[line].sliced(PatternKey.size()));
     m_target.setGaraeSentakuFlg(true);
     m_target.setOrikomiFlg(false);
     m_target.selectTab(PatternTab);
 }
 
-void Replayer::orikomi(qsizetype line, int)
+void Replayer::weave(qsizetype line, int)
 {
-    // A threshold line two above makes this a weave into the light (1) or
-    // dark (2) parts, carried out by the threshold slider's reaction.
-    int threshold = -1;
-    const auto twoAbove = parameter(line, 2, 0);
-    if (twoAbove && twoAbove->startsWith(u"ChechValue1="))
-        threshold = 0;
-    else if (twoAbove && twoAbove->startsWith(u"ChechValue2="))
-        threshold = 1;
-
-    if (threshold >= 0) {
-        const auto value = readInt16Value(twoAbove->sliced(12));
-        if (!value)
-            return;
-        m_target.setCheck1(threshold, true);
-        m_target.setHScroll7(threshold, *value);
+    const auto group = readWeaveGroup(m_lines, line);
+    if (!group)
+        return;
+    // A weave into the light or dark parts is carried out by the threshold
+    // slider's reaction.
+    if (group->part) {
+        const int part = int(*group->part);
+        m_target.setCheck1(part, true);
+        m_target.setHScroll7(part, group->threshold);
     } else {
-        const auto ratio = parameter(line, 1, 6);
-        if (!ratio)
-            return;
-        m_target.setText2(ratio->toString());
+        m_target.setText2(group->ratio);
         m_target.getCommand();
     }
 
@@ -166,70 +144,50 @@ void Replayer::orikomi(qsizetype line, int)
     m_target.setHScroll7(1, 0);
 }
 
-void Replayer::baseZoom(qsizetype line, int)
-{
-    zoom(line, BaseTab);
-}
-
-void Replayer::wovenZoom(qsizetype line, int)
-{
-    zoom(line, WovenTab);
-}
-
 void Replayer::zoom(qsizetype line, int tab)
 {
-    const auto percent = parameter(line, 2, 6);
-    const auto state = int16Parameter(line, 1, 12);
-    if (!percent || !state)
-        return;
-    m_target.setText4(percent->toString());
-    // The state line carries the woven picture's state at the time of the
-    // zoom; putting it into the base's state made a zoom after a base tone
-    // start from the untoned copy. The replay's own state is the one the
-    // recipe was made with. A group whose state line is broken is still
+    // The copy state is not put back: the replay's own states are the ones
+    // the recipe was made with. A group whose state line is broken is still
     // skipped as a whole.
+    const auto group = readZoomGroup(m_lines, line);
+    if (!group)
+        return;
+    m_target.setText4(group->percent);
     m_target.selectTab(tab);
     m_target.MotoeZoom();
 }
 
-void Replayer::noutan(qsizetype line, int)
+void Replayer::tone(qsizetype line, int)
 {
-    const auto picture = int16Parameter(line, 3, 10);
-    const auto state = int16Parameter(line, 2, 12);
-    const auto amount = parameter(line, 1, 11);
-    if (!picture || !isPictureNumber(*picture) || !state || !amount)
+    const auto group = readToneGroup(m_lines, line);
+    if (!group || !isPictureNumber(group->target))
         return;
-    m_target.selectTab(*picture + BaseTab);
-    // The logged state is the one the tone left behind. "3" (an untoned copy
-    // is kept) is not put back before the tone: the copy it speaks of was
-    // never taken in this replay, and the tone would start from whatever the
-    // hidden surface holds. Nor is the woven picture's state forced to
-    // "zoomed": a second woven tone would then start from the toned picture
-    // instead of its untoned copy. The replay re-runs the same operations, so
-    // its own states are the ones the recipe was made with.
-    if (*state != 3)
-        m_target.setFlgState(*picture, *state);
-    m_target.setText3(amount->toString());
+    m_target.selectTab(group->target + BaseTab);
+    // The logged state is the one the tone left behind. An untoned copy (3)
+    // is not claimed before the tone: replay has not taken that copy, and
+    // the tone takes it itself.
+    if (group->copyState != 3)
+        m_target.setFlgState(group->target, group->copyState);
+    m_target.setText3(group->amount);
     m_target.Command3_Click(ToneButton);
 }
 
 void Replayer::effect(qsizetype line, int button)
 {
-    const auto picture = int16Parameter(line, 1, 13);
-    if (!picture || !isPictureNumber(*picture))
+    const auto target = readEffectTarget(m_lines, line);
+    if (!target || !isPictureNumber(*target))
         return;
-    m_target.selectTab(*picture + BaseTab);
+    m_target.selectTab(*target + BaseTab);
     m_target.Command3_Click(button);
 }
 
-void Replayer::colourStep(qsizetype line, int)
+void Replayer::colorStep(qsizetype line, int)
 {
-    const auto amount = parameter(line, 2, 6);
-    const auto button = int16Parameter(line, 1, 9);
-    if (!amount || !button || *button < 0 || *button >= Command8Count)
+    const auto group = readColorStepGroup(m_lines, line);
+    if (!group || group->channel < 0 || group->channel >= Command8Count)
         return;
-    m_target.setText6(amount->toString());
-    m_target.Command8_Click(*button);
+    m_target.setText6(group->step);
+    m_target.Command8_Click(group->channel);
 }
 
 void Replayer::fixText(qsizetype, int)
@@ -242,7 +200,7 @@ void Replayer::eraseText(qsizetype, int)
     m_target.clearPicture1TextLayer();
 }
 
-void Replayer::writeText(qsizetype line, int)
+void Replayer::drawText(qsizetype line, int)
 {
     const auto written = readTextWrittenGroup(m_lines, line);
     if (!written)
@@ -252,7 +210,7 @@ void Replayer::writeText(qsizetype line, int)
     m_target.setText7Left(written->left);
     m_target.setText7Top(written->top);
     m_target.setText7Font(written->font);
-    m_target.setText7ForeColor(written->foreColor);
+    m_target.setText7ForeColor(written->color);
     m_target.setText7FontName(written->fontName);
     m_target.setText7FontSize(written->fontSize);
     m_target.setText7FontBold(written->bold);

@@ -3,27 +3,10 @@
 #include "platform/numbertext.h"
 #include "recipes/logvalues.h"
 
-#include <array>
-
 namespace weftara::recipes {
-
-namespace {
-
-// The parameter keys of the group, in line order.
-constexpr std::array<QStringView, TextWrittenGroupSize - 1> TextKeys = {
-    u"Text7text=", u"CurrentX=", u"CurrentY=", u"Font=", u"ForeColor=",
-    u"FontName=", u"FontSize=", u"FontBold=", u"FontItalic=", u"FontUnderline="};
-
-QString key(std::size_t index)
-{
-    return TextKeys[index].toString();
-}
-
-} // namespace
 
 QString lineBreaksToMarker(QStringView text)
 {
-    const QString marker = QStringLiteral("&&&");
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -31,9 +14,9 @@ QString lineBreaksToMarker(QStringView text)
         if (c == u'\r') {
             if (i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            out += marker;
+            out += LineBreakMarker;
         } else if (c == u'\n') {
-            out += marker;
+            out += LineBreakMarker;
         } else {
             out += c;
         }
@@ -43,39 +26,35 @@ QString lineBreaksToMarker(QStringView text)
 
 QString markerToLineBreaks(QStringView text)
 {
-    return text.toString().replace(QStringLiteral("&&&"), QStringLiteral("\r\n"));
-}
-
-QString onOffText(bool on)
-{
-    return on ? QStringLiteral("True") : QStringLiteral("False");
+    return text.toString().replace(LineBreakMarker.toString(), QStringLiteral("\r\n"));
 }
 
 QStringList formatTextWrittenGroup(const TextWritten &written)
 {
     using platform::formatNumber;
+    const auto line = [](QStringView key, const QString &value) { return key.toString() + value; };
     return {
-        key(0) + lineBreaksToMarker(written.text),
-        key(1) + formatNumber(written.left),
-        key(2) + formatNumber(written.top),
-        key(3) + written.font,
-        key(4) + formatNumber(written.foreColor),
-        key(5) + written.fontName,
-        key(6) + formatNumber(written.fontSize),
-        key(7) + onOffText(written.bold),
-        key(8) + onOffText(written.italic),
-        key(9) + onOffText(written.underline),
-        QStringLiteral("MojiKakikomi"),
+        line(TextKey, lineBreaksToMarker(written.text)),
+        line(TextLeftKey, formatNumber(written.left)),
+        line(TextTopKey, formatNumber(written.top)),
+        line(FontKey, written.font),
+        line(TextColorKey, formatNumber(written.color)),
+        line(FontNameKey, written.fontName),
+        line(FontSizeKey, formatNumber(written.fontSize)),
+        line(BoldKey, onOffText(written.bold)),
+        line(ItalicKey, onOffText(written.italic)),
+        line(UnderlineKey, onOffText(written.underline)),
+        DrawTextCommand.toString(),
     };
 }
 
 std::optional<TextWritten> readTextWrittenGroup(const QStringList &lines, qsizetype command)
 {
     // values[k] is the value of the k-th parameter line (line command-10+k).
-    std::array<QStringView, TextKeys.size()> values;
+    std::array<QStringView, TextGroupKeys.size()> values;
     for (std::size_t k = 0; k < values.size(); ++k) {
         const qsizetype distance = static_cast<qsizetype>(values.size() - k);
-        const auto value = parameterValue(lines, command, distance, TextKeys[k].size());
+        const auto value = parameterValue(lines, command, distance, TextGroupKeys[k]);
         if (!value)
             return std::nullopt;
         values[k] = *value;
@@ -92,7 +71,7 @@ std::optional<TextWritten> readTextWrittenGroup(const QStringList &lines, qsizet
     written.left = *left;
     written.top = *top;
     written.font = values[3].toString();
-    written.foreColor = *color;
+    written.color = *color;
     written.fontName = values[5].toString();
     written.fontSize = *size;
     written.bold = readOnOff(values[7]);

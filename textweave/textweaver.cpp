@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "recipes/textgroup.h"
 #include "textweave/textbox.h"
 #include "textweave/textlines.h"
@@ -180,7 +181,7 @@ void TextWeaver::Command11_Click()
     written.left = left;
     written.top = top;
     written.font = attributes.fontName;
-    written.foreColor = colorValue(attributes.color);
+    written.color = colorValue(attributes.color);
     written.fontName = attributes.fontName;
     written.fontSize = attributes.fontSize;
     written.bold = attributes.bold;
@@ -206,7 +207,7 @@ void TextWeaver::Command11_Click()
 void TextWeaver::Command9_Click()
 {
     clearTextLayer();
-    m_ws.LstLog().append(QStringLiteral("文字消去"));
+    recipes::recordTextErased(m_ws.LstLog());
 }
 
 void TextWeaver::clearTextLayer()
@@ -219,7 +220,7 @@ void TextWeaver::Command7_Click()
     platform::Surface &surface = woven();
     surface.fixDrawing();
     surface.refresh();
-    m_ws.LstLog().append(QStringLiteral("文字織込"));
+    recipes::recordTextFixed(m_ws.LstLog());
 }
 
 void TextWeaver::Command13_Click()

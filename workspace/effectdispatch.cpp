@@ -5,6 +5,7 @@
 #include "platform/busycursor.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "workspace/messages.h"
 #include "workspace/surfaceops.h"
 #include "workspace/weavepipeline.h"
@@ -23,12 +24,16 @@ struct Effect
 {
     int index;
     Filter filter;
-    const char *keyword; // log command; "左 F" logs "右" and "右 F" logs "左"
+    QStringView command;
 };
 
 constexpr Effect Effects[] = {
-    {0, &engine::toGray, "単色"},  {1, &engine::solarize, "ソラリ"}, {2, &engine::fadeTowardTop, "上下"},
-    {3, &engine::fadeTowardLeft, "右"}, {4, &engine::emphasize, "強調"}, {6, &engine::fadeTowardRight, "左"},
+    {0, &engine::toGray, recipes::GrayCommand},
+    {1, &engine::solarize, recipes::SolarizeCommand},
+    {2, &engine::fadeTowardTop, recipes::FadeTopCommand},
+    {3, &engine::fadeTowardLeft, recipes::FadeLeftCommand},
+    {4, &engine::emphasize, recipes::EmphasizeCommand},
+    {6, &engine::fadeTowardRight, recipes::FadeRightCommand},
 };
 
 void applyEffect(Workspace &ws, const Effect &effect)
@@ -39,7 +44,7 @@ void applyEffect(Workspace &ws, const Effect &effect)
     if (picture == 0 || picture == 1)
         ws.flags().OrikomiFlg = false;
     runOnPicture(ws.Picture1(g), effect.filter);
-    recordEffect(ws.LstLog(), QString::fromUtf8(effect.keyword), g);
+    recipes::recordEffect(ws.LstLog(), effect.command, g);
 }
 
 // Sets the slider to the box's number; the slider keeps it within its range,
@@ -106,7 +111,7 @@ void Command8_Click(Workspace &ws, int index)
                          [&](QImage &image) { return engine::stepChannel(image, engine::ChannelStep(index), step); });
         }
     }
-    recordColourStep(ws.LstLog(), ws.controls().Text6->text(), index);
+    recipes::recordColorStep(ws.LstLog(), ws.controls().Text6->text(), engine::ChannelStep(index));
 }
 
 void Command2_Click(Workspace &ws)

@@ -1,19 +1,26 @@
 #include "workspace/formlayout.h"
 
-#include "platform/twips.h"
 #include "workspace/controlpanel.h"
 
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 namespace weftara::workspace {
 
-QRect tabStripRect(QSize window)
+namespace {
+
+int clampedAbs(long long value)
 {
-    const double widthTwips = platform::pixelsToTwips(window.width());
-    const double heightTwips = platform::pixelsToTwips(window.height());
-    return {0, platform::twipsToPixels(ControlPanel::HeightTwips),
-            platform::twipsToPixels(std::fabs(widthTwips + 100)),
-            platform::twipsToPixels(std::fabs(heightTwips - 1000))};
+    return static_cast<int>(std::min<long long>(std::llabs(value), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+QRect tabStripTwips(int windowWidth, int windowHeight)
+{
+    return {0, ControlPanel::HeightTwips, clampedAbs(static_cast<long long>(windowWidth) + 100),
+            clampedAbs(static_cast<long long>(windowHeight) - 1000)};
 }
 
 } // namespace weftara::workspace

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QRect>
-#include <QSize>
 
 namespace weftara::workspace {
 
-// Where the tab strip goes on the form for a window of `window` pixels
-// (outer size): below the control panel (690 twips), |W + 100| twips wide
-// and |H - 1000| twips high, W and H the window's size in twips.
-QRect tabStripRect(QSize window);
+// Where the tab strip goes, in twips, for a window of outer size W × H twips:
+// below the control panel, |W + 100| wide and |H − 1000| high. It reaches
+// 100 twips past the window's right edge; the absolute values keep a very
+// small window's tab strip from getting a negative size.
+QRect tabStripTwips(int windowWidth, int windowHeight);
 
 } // namespace weftara::workspace

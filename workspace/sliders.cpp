@@ -5,6 +5,7 @@
 #include "platform/numbertext.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
+#include "recipes/loggroups.h"
 #include "workspace/effectdispatch.h"
 #include "workspace/flagscope.h"
 #include "workspace/messages.h"
@@ -89,7 +90,7 @@ void Sliders::HScroll2_Change()
     untoned.hide();
     showTabSurface(m_ws);
 
-    recordTone(m_ws.LstLog(), g, state, c.Text3->text());
+    recipes::recordTone(m_ws.LstLog(), g, state, c.Text3->text());
 }
 
 void Sliders::HScroll3_Change()

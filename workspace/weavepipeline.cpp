@@ -3,6 +3,7 @@
 #include "engine/blend.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
@@ -101,16 +102,16 @@ void getCommand(Workspace &ws)
         if (flags.FlgState[std::size_t(k)] == 3)
             flags.FlgState[std::size_t(k)] = 1;
 
-    WeaveThreshold threshold = WeaveThreshold::None;
+    std::optional<engine::WeavePart> part;
     QString thresholdText;
     if (light) {
-        threshold = WeaveThreshold::Light;
+        part = engine::WeavePart::Light;
         thresholdText = c.Text12[0]->text();
     } else if (dark) {
-        threshold = WeaveThreshold::Dark;
+        part = engine::WeavePart::Dark;
         thresholdText = c.Text12[1]->text();
     }
-    recordWeave(ws.LstLog(), threshold, thresholdText, c.Text2->text());
+    recipes::recordWeave(ws.LstLog(), part, thresholdText, c.Text2->text());
 }
 
 } // namespace weftara::workspace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/operationlog.h"
+#include "recipes/operationlog.h"
 
 #include <QObject>
 #include <QString>
@@ -108,8 +108,8 @@ public:
     Flags &flags() { return m_flags; }
     const Flags &flags() const { return m_flags; }
     SliderMemory &sliderMemory() { return m_sliderMemory; }
-    OperationLog &LstLog() { return m_log; }
-    const OperationLog &LstLog() const { return m_log; }
+    recipes::OperationLog &LstLog() { return m_log; }
+    const recipes::OperationLog &LstLog() const { return m_log; }
     const Controls &controls() const { return m_controls; }
     platform::Dialogs &dialogs() { return m_dialogs; }
 
@@ -149,7 +149,7 @@ private:
     platform::Dialogs &m_dialogs;
     Flags m_flags;
     SliderMemory m_sliderMemory;
-    OperationLog m_log;
+    recipes::OperationLog m_log;
 };
 
 } // namespace weftara::workspace

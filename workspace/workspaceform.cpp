@@ -1,6 +1,7 @@
 #include "workspace/workspaceform.h"
 
 #include "platform/surface.h"
+#include "platform/twips.h"
 #include "workspace/controlpanel.h"
 #include "workspace/effectdispatch.h"
 #include "workspace/formlayout.h"
@@ -133,7 +134,10 @@ void WorkspaceForm::layoutForm()
     } else {
         const QWidget *top = window();
         const QSize windowSize = top == this ? size() : top->frameGeometry().size();
-        m_pictureTabs->setGeometry(tabStripRect(windowSize));
+        const QRect twips = tabStripTwips(int(platform::pixelsToTwips(windowSize.width())),
+                                          int(platform::pixelsToTwips(windowSize.height())));
+        m_pictureTabs->setGeometry(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y()),
+                                   platform::twipsToPixels(twips.width()), platform::twipsToPixels(twips.height()));
     }
     // The picture view stays inside the form even where the strip reaches
     // past its right or bottom edge, so its scroll bars can be reached.

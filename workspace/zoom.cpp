@@ -2,6 +2,7 @@
 
 #include "platform/numbertext.h"
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "workspace/messages.h"
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
@@ -80,7 +81,7 @@ void MotoeZoom(Workspace &ws)
     scratch.hide();
     showTabSurface(ws);
 
-    recordZoom(ws.LstLog(), ZoomTarget::Base, percentText, flags.FlgState[2]);
+    recipes::recordZoom(ws.LstLog(), recipes::ZoomTarget::Base, percentText, flags.FlgState[2]);
     flags.GaraeSentakuFlg = false;
 }
 
@@ -111,7 +112,7 @@ void OrikomiZoom(Workspace &ws)
     showTabSurface(ws);
 
     flags.FlgState[2] = 2;
-    recordZoom(ws.LstLog(), ZoomTarget::Woven, percentText, flags.FlgState[2]);
+    recipes::recordZoom(ws.LstLog(), recipes::ZoomTarget::Woven, percentText, flags.FlgState[2]);
 }
 
 } // namespace weftara::workspace

@@ -3,6 +3,7 @@
 #include "app/guidetext.h"
 #include "app/mainwindow.h"
 #include "app/tabbuttonrow.h"
+#include "app/tabbuttons.h"
 #include "app/windowgeometry.h"
 #include "collections/collectiontabs.h"
 #include "collections/folderlist.h"
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QSet>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -208,7 +210,7 @@ void MainWindowTest::resizesLeaveOneSizeGroup()
     Program p;
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
-    weftara::workspace::OperationLog &log = w.form().workspace().LstLog();
+    weftara::recipes::OperationLog &log = w.form().workspace().LstLog();
     log.clear();
     log.append(QStringList{"Motoe=/pics/a.bmp", "Text2= 50", "Orikomi"});
 
@@ -347,4 +349,58 @@ void MainWindowTest::collectionWithoutFolderOpensPanel()
     QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("柄絵集のパスを設定してください。")});
     QVERIFY(w.folderPanel().isVisible());
     QCOMPARE(w.folderPanel().PathSetteiMode(), 2);
+}
+
+void MainWindowTest::guideText()
+{
+    const QString text = weftara::app::guideText();
+    QVERIFY(text.endsWith(QStringLiteral("\r\n")));
+    // Every line break is CR LF.
+    QCOMPARE(text.count(u'\n'), text.count(QStringLiteral("\r\n")));
+    QCOMPARE(text.count(u'\r'), text.count(QStringLiteral("\r\n")));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.size(), 27);
+
+    const QString ideographicSpace(QChar(0x3000));
+    QCOMPARE(lines[0], ideographicSpace.repeated(14) + QStringLiteral("Weftara御詞"));
+    for (const int empty : {4, 6, 11, 15, 19, 22})
+        QVERIFY2(lines[empty - 1].isEmpty(), qPrintable(QString::number(empty)));
+    QCOMPARE(lines[17], QStringLiteral(" "));
+    QCOMPARE(lines[22], ideographicSpace.repeated(4) + QStringLiteral("注意！！"));
+    QVERIFY(lines[23].endsWith(QStringLiteral("必ず") + ideographicSpace));
+    QCOMPARE(lines[26], ideographicSpace.repeated(2) + QStringLiteral("画面のプロパティ") + ideographicSpace
+                            + QStringLiteral("->設定") + ideographicSpace + QStringLiteral("画面色で設定します。"));
+}
+
+void MainWindowTest::tabButtonPictures()
+{
+    QSet<QByteArray> seen;
+    for (int i = 0; i < weftara::app::TabCount; ++i) {
+        for (const bool selected : {false, true}) {
+            const QImage image = weftara::app::tabButtonImage(i, selected);
+            QCOMPARE(image.size(), weftara::app::TabButtonSize);
+            QCOMPARE(image.format(), QImage::Format_RGB32);
+            // The caption shows: the middle band holds pixels far from the
+            // button face's colour, and none of the caption touches the ends.
+            const QRgb face = image.pixel(2, 2);
+            int ink = 0;
+            for (int y = 2; y < image.height() - 2; ++y) {
+                for (int x = 1; x < image.width() - 1; ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    const int distance = std::abs(qGray(p) - qGray(face));
+                    if (distance > 80) {
+                        ++ink;
+                        QVERIFY2(x > 3 && x < image.width() - 4, qPrintable(weftara::app::tabCaption(i + 1)));
+                    }
+                }
+            }
+            QVERIFY2(ink > 40, qPrintable(weftara::app::tabCaption(i + 1)));
+            seen.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
+        }
+    }
+    QCOMPARE(seen.size(), 2 * weftara::app::TabCount);
+    QCOMPARE(weftara::app::tabCaption(1), QStringLiteral("元絵集"));
+    QCOMPARE(weftara::app::tabCaption(5), QStringLiteral("織込"));
+    QCOMPARE(weftara::app::tabCaption(6), QString());
 }

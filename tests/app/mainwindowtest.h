@@ -19,4 +19,6 @@ private slots:
     void tabStripClickOnSelectedTab();
     void menusOpenFolderPanel();
     void collectionWithoutFolderOpensPanel();
+    void guideText();
+    void tabButtonPictures();
 };

@@ -6,7 +6,7 @@
 
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
-#include "workspace/operationlog.h"
+#include "recipes/operationlog.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
@@ -46,7 +46,7 @@ struct Book
     RecipeBook book{*panel, form.workspace(), target, dir.filePath("kotoba.txt")};
 
     QString file() const { return book.recipeFile(); }
-    workspace::OperationLog &log() { return form.workspace().LstLog(); }
+    recipes::OperationLog &log() { return form.workspace().LstLog(); }
     QStringList names() const
     {
         QStringList names;

@@ -396,7 +396,7 @@ void RecipeReplayTest::textGroupIsFormatted()
     written.left = 12.5f;
     written.top = -3.0f;
     written.font = QStringLiteral("Noto Sans CJK JP");
-    written.foreColor = 255;
+    written.color = 255;
     written.fontName = QStringLiteral("Noto Sans CJK JP");
     written.fontSize = 9.75f;
     written.bold = true;
@@ -446,7 +446,7 @@ void RecipeReplayTest::textGroupRoundTrips()
     written.left = 0.1f;
     written.top = 123456.7f;
     written.font = QStringLiteral("IPAGothic");
-    written.foreColor = -16777216;
+    written.color = -16777216;
     written.fontName = QStringLiteral("IPAMincho");
     written.fontSize = 10.5f;
     written.bold = false;

@@ -362,19 +362,20 @@ void ControlsTest::largePictureScrolls()
     QVERIFY(view->viewport()->rect().contains(corner));
 }
 
-void ControlsTest::tabStripRect_data()
+void ControlsTest::tabStripTwips_data()
 {
     QTest::addColumn<QSize>("window");
-    QTest::addColumn<QRect>("strip");
-    // 900 px = 13500 twips: (13500 + 100) / 15 = 906.7; (10695 - 1000) / 15 = 646.3.
-    QTest::newRow("start-up size") << QSize(900, 713) << QRect(0, 46, 907, 646);
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("first start") << QSize(13500, 10700) << QRect(0, 690, 13600, 9700);
     // A window lower than 1000 twips: the height is taken as a magnitude.
-    QTest::newRow("very low window") << QSize(300, 40) << QRect(0, 46, 307, 27);
+    QTest::newRow("lower than 1000") << QSize(3000, 600) << QRect(0, 690, 3100, 400);
+    QTest::newRow("exactly 1000 high") << QSize(3000, 1000) << QRect(0, 690, 3100, 0);
+    QTest::newRow("huge") << QSize(2147483600, 100) << QRect(0, 690, 2147483647, 900);
 }
 
-void ControlsTest::tabStripRect()
+void ControlsTest::tabStripTwips()
 {
     QFETCH(QSize, window);
-    QFETCH(QRect, strip);
-    QCOMPARE(weftara::workspace::tabStripRect(window), strip);
+    QFETCH(QRect, expected);
+    QCOMPARE(weftara::workspace::tabStripTwips(window.width(), window.height()), expected);
 }

@@ -22,6 +22,6 @@ private slots:
     void tabFiveWithoutBase();
     void collectionTabs();
     void largePictureScrolls();
-    void tabStripRect_data();
-    void tabStripRect();
+    void tabStripTwips_data();
+    void tabStripTwips();
 };

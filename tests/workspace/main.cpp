@@ -1,6 +1,5 @@
 #include "controlstest.h"
-#include "operationlogtest.h"
 #include "picturestest.h"
 #include "support/testmain.h"
 
-WEFTARA_TEST_MAIN(OperationLogTest, PicturesTest, ControlsTest)
+WEFTARA_TEST_MAIN(PicturesTest, ControlsTest)

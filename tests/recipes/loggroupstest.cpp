@@ -1,12 +1,13 @@
-#include "operationlogtest.h"
+#include "recipes/loggroupstest.h"
 
-#include "workspace/operationlog.h"
+#include "recipes/loggroups.h"
+#include "recipes/operationlog.h"
 
 #include <QTest>
 
-using weftara::workspace::OperationLog;
-using weftara::workspace::WeaveThreshold;
-using weftara::workspace::ZoomTarget;
+using weftara::engine::WeavePart;
+using weftara::recipes::OperationLog;
+using weftara::recipes::ZoomTarget;
 
 namespace {
 
@@ -19,7 +20,7 @@ OperationLog logOf(const QStringList &lines)
 
 } // namespace
 
-void OperationLogTest::weaveGroup_data()
+void LogGroupsTest::weaveGroup_data()
 {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("threshold"); // 0 none, 1 light, 2 dark
@@ -50,19 +51,19 @@ void OperationLogTest::weaveGroup_data()
         << QStringList{m, g, "Text2=50", "Orikomi", "SelectedItem=2", "強調 2", "Text2= 60", "Orikomi"};
 }
 
-void OperationLogTest::weaveGroup()
+void LogGroupsTest::weaveGroup()
 {
     QFETCH(QStringList, before);
     QFETCH(int, threshold);
     QFETCH(QStringList, after);
     OperationLog log = logOf(before);
-    const WeaveThreshold kinds[] = {WeaveThreshold::None, WeaveThreshold::Light, WeaveThreshold::Dark};
+    const std::optional<WeavePart> parts[] = {std::nullopt, WeavePart::Light, WeavePart::Dark};
     const QString thresholdText = threshold == 1 ? " 200" : " 30";
-    weftara::workspace::recordWeave(log, kinds[threshold], thresholdText, " 60");
+    weftara::recipes::recordWeave(log, parts[threshold], thresholdText, " 60");
     QCOMPARE(log.lines(), after);
 }
 
-void OperationLogTest::toneGroup_data()
+void LogGroupsTest::toneGroup_data()
 {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("g");
@@ -81,17 +82,17 @@ void OperationLogTest::toneGroup_data()
     QTest::newRow("exactly four lines overwrites") << tone1 << 1 << tone1b;
 }
 
-void OperationLogTest::toneGroup()
+void LogGroupsTest::toneGroup()
 {
     QFETCH(QStringList, before);
     QFETCH(int, g);
     QFETCH(QStringList, after);
     OperationLog log = logOf(before);
-    weftara::workspace::recordTone(log, g, 3, "-40");
+    weftara::recipes::recordTone(log, g, 3, "-40");
     QCOMPARE(log.lines(), after);
 }
 
-void OperationLogTest::zoomGroup_data()
+void LogGroupsTest::zoomGroup_data()
 {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<bool>("woven");
@@ -107,27 +108,60 @@ void OperationLogTest::zoomGroup_data()
     QTest::newRow("empty log appends") << QStringList{} << false << s200;
 }
 
-void OperationLogTest::zoomGroup()
+void LogGroupsTest::zoomGroup()
 {
     QFETCH(QStringList, before);
     QFETCH(bool, woven);
     QFETCH(QStringList, after);
     OperationLog log = logOf(before);
-    weftara::workspace::recordZoom(log, woven ? ZoomTarget::Woven : ZoomTarget::Base, " 200", 1);
+    weftara::recipes::recordZoom(log, woven ? ZoomTarget::Woven : ZoomTarget::Base, " 200", 1);
     QCOMPARE(log.lines(), after);
 }
 
-void OperationLogTest::effectAndColourLines()
+void LogGroupsTest::effectAndColourLines()
 {
     OperationLog log;
-    weftara::workspace::recordEffect(log, "強調", 2);
-    weftara::workspace::recordColourStep(log, "0", 5);
-    weftara::workspace::recordColourStep(log, "0", 5);
+    weftara::recipes::recordEffect(log, u"強調", 2);
+    weftara::recipes::recordColorStep(log, "0", weftara::engine::ChannelStep::RedDown);
+    weftara::recipes::recordColorStep(log, "0", weftara::engine::ChannelStep::RedDown);
     QCOMPARE(log.lines(), (QStringList{"SelectedItem=2", "強調 2", "Text6=0", "Command8= 5", "色変更",
                                        "Text6=0", "Command8= 5", "色変更"}));
 }
 
-void OperationLogTest::capacity()
+void LogGroupsTest::sizeGroupIsAppendedOrReplaced_data()
+{
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList group = {"Left= 1500", "Top=-60", "Width= 13500", "Height= 0", "Size"};
+    const QStringList weave = {"Text2= 50", "Orikomi"};
+    const QStringList oldGroup = {"Left= 1", "Top= 2", "Width= 3", "Height= 4", "Size"};
+
+    QTest::newRow("empty log") << QStringList() << group;
+    QTest::newRow("after a weave") << weave << weave + group;
+    QTest::newRow("after a Size group") << weave + oldGroup << weave + group;
+    QTest::newRow("a Size group alone") << oldGroup << group;
+    QTest::newRow("weave after a Size group") << oldGroup + weave << oldGroup + weave + group;
+    QTest::newRow("three lines ending in Size") << QStringList({"a", "b", "Size"})
+                                                << QStringList({"a", "b", "Size"}) + group;
+    QTest::newRow("four lines ending in Size") << QStringList({"a", "b", "c", "Size"})
+                                               << QStringList({"a", "b", "c", "Size"}) + group;
+    QTest::newRow("last line only begins with Size") << QStringList({"1", "2", "3", "4", "5", "Sizes"})
+                                                     << QStringList({"1"}) + group;
+    QTest::newRow("case matters") << QStringList({"1", "2", "3", "4", "size"})
+                                  << QStringList({"1", "2", "3", "4", "size"}) + group;
+}
+
+void LogGroupsTest::sizeGroupIsAppendedOrReplaced()
+{
+    QFETCH(QStringList, log);
+    QFETCH(QStringList, expected);
+    OperationLog operationLog = logOf(log);
+    weftara::recipes::recordSize(operationLog, 1500, -60, 13500, 0);
+    QCOMPARE(operationLog.lines(), expected);
+}
+
+void LogGroupsTest::capacity()
 {
     OperationLog log;
     QStringList filler;
@@ -142,7 +176,7 @@ void OperationLogTest::capacity()
     QCOMPARE(log.count(), OperationLog::MaxLines);
 
     // A full log still coalesces a repeated weave in place.
-    weftara::workspace::recordWeave(log, WeaveThreshold::None, {}, " 70");
+    weftara::recipes::recordWeave(log, std::nullopt, {}, " 70");
     QCOMPARE(log.count(), OperationLog::MaxLines);
     QCOMPARE(log.line(OperationLog::MaxLines - 2), QStringLiteral("Text2= 70"));
     QCOMPARE(log.line(OperationLog::MaxLines), QString());

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
-class OperationLogTest : public QObject
+// The writers of the log's line groups: the lines they write and when a
+// group overwrites the one before it.
+class LogGroupsTest : public QObject
 {
     Q_OBJECT
 
@@ -14,5 +16,7 @@ private slots:
     void zoomGroup_data();
     void zoomGroup();
     void effectAndColourLines();
+    void sizeGroupIsAppendedOrReplaced_data();
+    void sizeGroupIsAppendedOrReplaced();
     void capacity();
 };
