@@ -23,35 +23,35 @@ MainMenus buildMainMenus(QMenuBar *bar)
     MainMenus m;
 
     QMenu *file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    m.mnuFileOpen = addItem(file, QStringLiteral("元絵のパスの設定"), "mnuFileOpen");
-    m.mnuHFileOpen = addItem(file, QStringLiteral("柄絵のパスの設定"), "mnuHFileOpen");
-    m.mnuFileSaveAs = addItem(file, QStringLiteral("絵の保存(&A)..."), "mnuFileSaveAs");
-    m.mr = addItem(file, QStringLiteral("織り詞(Log)(&L)"), "mr");
-    m.mpsettei = addItem(file, QStringLiteral("印刷設定"), "mpsettei");
-    m.mnuFilePrint = addItem(file, QStringLiteral("印刷(&P)..."), "mnuFilePrint");
+    file->setObjectName(QStringLiteral("fileMenu"));
+    m.baseFolderAction = addItem(file, QStringLiteral("元絵のパスの設定"), "baseFolderAction");
+    m.patternFolderAction = addItem(file, QStringLiteral("柄絵のパスの設定"), "patternFolderAction");
+    m.saveAsAction = addItem(file, QStringLiteral("絵の保存(&A)..."), "saveAsAction");
+    m.recipesAction = addItem(file, QStringLiteral("織り詞(Log)(&L)"), "recipesAction");
+    m.printSetupAction = addItem(file, QStringLiteral("印刷設定"), "printSetupAction");
+    m.printAction = addItem(file, QStringLiteral("印刷(&P)..."), "printAction");
     file->addSeparator();
-    m.mnuFileExit = addItem(file, QStringLiteral("終了(&X)"), "mnuFileExit");
+    m.exitAction = addItem(file, QStringLiteral("終了(&X)"), "exitAction");
 
     QMenu *options = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    options->setObjectName(QStringLiteral("mnuOption"));
-    m.morikotoba = addItem(options, QStringLiteral("文字の織り込み"), "morikotoba");
-    m.mhozon = addItem(options, QStringLiteral("画像の一時保存"), "mhozon");
-    m.morikomi = addItem(options, QStringLiteral("織り込み処理"), "morikomi");
-    m.mclip = addItem(options, QStringLiteral("「ペイント」の起動"), "mclip");
-    m.mpaint = addItem(options, QStringLiteral("「ペイント」から読み込み"), "mpaint");
-    m.msayu = addItem(options, QStringLiteral("左右の反転"), "msayu");
-    m.mjyouge = addItem(options, QStringLiteral("上下の反転"), "mjyouge");
-    m.zentai = addItem(options, QStringLiteral("全体の反転"), "zentai");
+    options->setObjectName(QStringLiteral("optionsMenu"));
+    m.textModeAction = addItem(options, QStringLiteral("文字の織り込み"), "textModeAction");
+    m.snapshotsAction = addItem(options, QStringLiteral("画像の一時保存"), "snapshotsAction");
+    m.weaveOptionsAction = addItem(options, QStringLiteral("織り込み処理"), "weaveOptionsAction");
+    m.sendToPaintAction = addItem(options, QStringLiteral("「ペイント」の起動"), "sendToPaintAction");
+    m.takeFromPaintAction = addItem(options, QStringLiteral("「ペイント」から読み込み"), "takeFromPaintAction");
+    m.flipLeftRightAction = addItem(options, QStringLiteral("左右の反転"), "flipLeftRightAction");
+    m.flipTopBottomAction = addItem(options, QStringLiteral("上下の反転"), "flipTopBottomAction");
+    m.flipBothAction = addItem(options, QStringLiteral("全体の反転"), "flipBothAction");
 
     QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    m.mtutor = addItem(help, QStringLiteral("チュートリアルの表示"), "mtutor");
+    help->setObjectName(QStringLiteral("helpMenu"));
+    m.tutorialAction = addItem(help, QStringLiteral("チュートリアルの表示"), "tutorialAction");
     help->addSeparator();
-    m.mnuHelpContents = addItem(help, QStringLiteral("ヘルプ"), "mnuHelpContents");
-    m.htmlhelp = addItem(help, QStringLiteral("HTMLヘルプ"), "htmlhelp");
+    m.helpAction = addItem(help, QStringLiteral("ヘルプ"), "helpAction");
+    m.htmlHelpAction = addItem(help, QStringLiteral("HTMLヘルプ"), "htmlHelpAction");
     help->addSeparator();
-    m.mnuHelpAbout = addItem(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), "mnuHelpAbout");
+    m.aboutAction = addItem(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), "aboutAction");
 
     return m;
 }

@@ -2,25 +2,22 @@
 
 #include "app/guidetext.h"
 #include "app/tabbuttonrow.h"
-#include "app/windowreplaytarget.h"
+#include "app/windowreplayactions.h"
+#include "collections/collections.h"
+#include "collections/folderpanel.h"
+#include "collections/pictureloading.h"
+#include "platform/qtdialogs.h"
 #include "recipes/loggroups.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipekeys.h"
 #include "recipes/recipepanel.h"
 #include "textweave/textweaver.h"
-
-#include "collections/collectiontabs.h"
-#include "collections/folderpanel.h"
-#include "collections/pathmode.h"
-#include "collections/pictureloading.h"
-#include "platform/qtdialogs.h"
 #include "workspace/controlpanel.h"
 #include "workspace/flagscope.h"
 #include "workspace/flips.h"
 #include "workspace/formlayout.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
-#include "workspace/tabchange.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
@@ -36,8 +33,7 @@ namespace {
 
 QRect pixelsOf(const QRect &twips)
 {
-    return WindowPlacement::toPixels(
-        {twips.left(), twips.top(), twips.width(), twips.height()});
+    return WindowPlacement::toPixels({twips.left(), twips.top(), twips.width(), twips.height()});
 }
 
 } // namespace
@@ -61,15 +57,16 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     m_folderPanel = new collections::FolderPanel(m_settings, m_programFolder, m_form);
     m_tabButtons = new TabButtonRow(m_form);
 
-    m_text1 = new QPlainTextEdit(m_form->pictureTabs());
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setReadOnly(true);
-    m_text1->setPlainText(QStringLiteral("最初は元絵のタブをクリックします"));
+    m_guideBox = new QPlainTextEdit(m_form->pictureTabs());
+    m_guideBox->setObjectName(QStringLiteral("guideBox"));
+    m_guideBox->setReadOnly(true);
+    m_guideBox->setPlainText(QStringLiteral("最初は元絵のタブをクリックします"));
 
-    m_text = new textweave::TextWeaver(ws, m_dialogs, this);
+    m_textWeaver = new textweave::TextWeaver(ws, m_dialogs, this);
     m_recipePanel = new recipes::RecipePanel(m_form);
-    m_replayTarget = std::make_unique<WindowReplayTarget>(ws, *m_loading, *m_text, *m_recipePanel->Text11());
-    m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayTarget,
+    m_replayActions =
+        std::make_unique<WindowReplayActions>(ws, *m_loading, *m_textWeaver, *m_recipePanel->descriptionBox());
+    m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayActions,
                                            m_programFolder.filePath(recipes::recipeFileName()), this);
 
     m_form->setTabStripPlacement([this] { return pixelsOf(tabStripTwips()); });
@@ -96,46 +93,39 @@ void MainWindow::startUp()
 {
     m_settings.read();
     setGeometry(m_placement.set(readWindowGeometry(m_settings)));
-    MainLayout();
-    fitText1();
-    MainLayout();
+    layOutWindow();
+    fitGuideBox();
+    layOutWindow();
     // The box shows the guide with plain line ends; the text itself ends
     // each line with CR LF.
     QString guide = guideText();
     guide.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_text1->setPlainText(guide);
-    m_text1->raise();
+    m_guideBox->setPlainText(guide);
+    m_guideBox->raise();
     m_tabButtons->place(tabStripTwips().topLeft());
-    workspace::TabSliderSwap(m_form->workspace(), 0);
-    prepareTutorialPanel();
 }
 
-void MainWindow::prepareTutorialPanel()
+void MainWindow::layOutWindow()
 {
-    // The tutorial panel reads "TutorShow" and its text here once it is built.
-}
-
-void MainWindow::MainLayout()
-{
-    if (m_layoutBusyFlg)
+    if (m_layoutBusy)
         return;
-    const workspace::FlagScope busy(m_layoutBusyFlg);
+    const workspace::FlagScope busy(m_layoutBusy);
     m_form->controlPanel()->move(0, 0);
-    m_form->layoutForm();
+    m_form->layOutForm();
 }
 
-void MainWindow::fitText1()
+void MainWindow::fitGuideBox()
 {
-    m_text1->setGeometry(m_form->pictureTabs()->view()->geometry());
+    m_guideBox->setGeometry(m_form->pictureTabs()->view()->geometry());
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    MainLayout();
+    layOutWindow();
     const WindowGeometry twips = windowTwips();
-    recipes::recordSize(m_form->workspace().LstLog(), twips.left, twips.top, twips.width, twips.height);
-    fitText1();
+    recipes::recordSize(m_form->workspace().log(), twips.left, twips.top, twips.width, twips.height);
+    fitGuideBox();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -173,53 +163,53 @@ void MainWindow::connectWorkspaceMenus()
         item->setEnabled(true);
         return item;
     };
-    connect(enable(m_menus.morikomi), &QAction::triggered, &form->sliders(),
-            &workspace::Sliders::morikomi_Click);
-    connect(enable(m_menus.msayu), &QAction::triggered, form,
-            [form] { workspace::msayu_Click(form->workspace()); });
-    connect(enable(m_menus.mjyouge), &QAction::triggered, form,
-            [form] { workspace::mjyouge_Click(form->workspace()); });
-    connect(enable(m_menus.zentai), &QAction::triggered, form,
-            [form] { workspace::zentai_Click(form->workspace()); });
-    connect(enable(m_menus.mnuFileExit), &QAction::triggered, this, &QWidget::close);
+    connect(enable(m_menus.weaveOptionsAction), &QAction::triggered, &form->sliders(),
+            &workspace::Sliders::openWeaveOptions);
+    connect(enable(m_menus.flipLeftRightAction), &QAction::triggered, form,
+            [form] { workspace::flipLeftRight(form->workspace()); });
+    connect(enable(m_menus.flipTopBottomAction), &QAction::triggered, form,
+            [form] { workspace::flipTopBottom(form->workspace()); });
+    connect(enable(m_menus.flipBothAction), &QAction::triggered, form,
+            [form] { workspace::flipBoth(form->workspace()); });
+    connect(enable(m_menus.exitAction), &QAction::triggered, this, &QWidget::close);
 }
 
 void MainWindow::connectCollections()
 {
     collections::FolderPanel *panel = m_folderPanel;
-    m_menus.mnuFileOpen->setEnabled(true);
-    m_menus.mnuHFileOpen->setEnabled(true);
-    connect(m_menus.mnuFileOpen, &QAction::triggered, panel,
-            [panel] { panel->open(collections::PathModeMotoe); });
-    connect(m_menus.mnuHFileOpen, &QAction::triggered, panel,
-            [panel] { panel->open(collections::PathModeGarae); });
+    m_menus.baseFolderAction->setEnabled(true);
+    m_menus.patternFolderAction->setEnabled(true);
+    connect(m_menus.baseFolderAction, &QAction::triggered, panel,
+            [panel] { panel->open(collections::FolderMode::Base); });
+    connect(m_menus.patternFolderAction, &QAction::triggered, panel,
+            [panel] { panel->open(collections::FolderMode::Pattern); });
     connect(m_collections, &collections::Collections::folderPanelRequested, panel,
             &collections::FolderPanel::open);
 
     workspace::WorkspaceForm *form = m_form;
-    connect(m_tabButtons, &TabButtonRow::tabClicked, form,
-            &workspace::WorkspaceForm::clickTab);
+    connect(m_tabButtons, &TabButtonRow::tabClicked, form, &workspace::WorkspaceForm::clickTab);
     connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_tabButtons,
             &TabButtonRow::showSelected);
-    connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_text1, &QWidget::hide);
+    connect(&form->workspace(), &workspace::Workspace::tabChangeStarted, m_guideBox, &QWidget::hide);
 }
 
 void MainWindow::connectTextAndRecipes()
 {
-    textweave::TextWeaver *text = m_text;
-    m_menus.morikotoba->setEnabled(true);
-    connect(m_menus.morikotoba, &QAction::triggered, text, &textweave::TextWeaver::morikotoba_Click);
+    textweave::TextWeaver *textWeaver = m_textWeaver;
+    m_menus.textModeAction->setEnabled(true);
+    connect(m_menus.textModeAction, &QAction::triggered, textWeaver, &textweave::TextWeaver::toggleTextMode);
     // Choosing a base picture ends text mode.
-    connect(m_collections, &collections::Collections::baseThumbnailChosen, text,
+    connect(m_collections, &collections::Collections::baseThumbnailChosen, textWeaver,
             &textweave::TextWeaver::endTextPlacement);
-    connect(m_collections, &collections::Collections::basePictureChosen, text,
+    connect(m_collections, &collections::Collections::basePictureChosen, textWeaver,
             &textweave::TextWeaver::endTextPlacement);
 
     recipes::RecipeBook *book = m_recipeBook;
-    m_menus.mr->setEnabled(true);
-    connect(m_menus.mr, &QAction::triggered, book, &recipes::RecipeBook::mr_Click);
-    book->setFixPendingText([text] { text->Command7_Click(); }, [text] { return text->panelShown(); });
-    book->setReplayFinished([text] { text->replayFinished(); });
+    m_menus.recipesAction->setEnabled(true);
+    connect(m_menus.recipesAction, &QAction::triggered, book, &recipes::RecipeBook::openPanel);
+    book->setFixPendingText([textWeaver] { textWeaver->fixText(); },
+                            [textWeaver] { return textWeaver->panelShown(); });
+    book->setReplayFinished([textWeaver] { textWeaver->replayFinished(); });
 }
 
 } // namespace weftara::app

@@ -40,15 +40,15 @@ class TextWeaver;
 namespace weftara::app {
 
 class TabButtonRow;
-class WindowReplayTarget;
+class WindowReplayActions;
 
 // The one main window. It only composes the subsystems: their panels,
 // handlers and menu items are wired here, their logic lives in their folders.
 //
-// Opening it reads "Weftara.ini" from the program folder, restores the
+// Opening it reads the settings file from the program folder, restores the
 // window's place and size, lays out the control panel and the tab strip and
-// shows the guide text; closing it stores the place and size (unless the
-// window is minimized) and writes the settings file again.
+// shows the guide; closing it stores the place and size (unless the window
+// is minimized) and writes the settings file again.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -64,15 +64,14 @@ public:
     const MainMenus &menus() const { return m_menus; }
     workspace::WorkspaceForm &form() { return *m_form; }
     settings::Settings &settings() { return m_settings; }
-    collections::PictureLoading &loading() { return *m_loading; }
     collections::Collections &collections() { return *m_collections; }
     collections::FolderPanel &folderPanel() { return *m_folderPanel; }
     TabButtonRow &tabButtons() { return *m_tabButtons; }
-    textweave::TextWeaver &text() { return *m_text; }
+    textweave::TextWeaver &textWeaver() { return *m_textWeaver; }
     recipes::RecipePanel &recipePanel() { return *m_recipePanel; }
     recipes::RecipeBook &recipeBook() { return *m_recipeBook; }
-    // The guide text box over the tab strip's client area.
-    QPlainTextEdit *Text1() const { return m_text1; }
+    // The guide over the tab strip's client area, until the first tab change.
+    QPlainTextEdit *guideBox() const { return m_guideBox; }
 
     // The window's place and size in twips (its geometry without the
     // window manager's frame, 15 twips to the pixel).
@@ -86,11 +85,9 @@ protected:
 
 private:
     void startUp();
-    // Places the control panel Frame1 and the tab strip for the window's size.
-    void MainLayout();
-    void fitText1();
-    // The tutorial panel (Frame6) is prepared here once it exists.
-    void prepareTutorialPanel();
+    // Places the control panel and the tab strip for the window's size.
+    void layOutWindow();
+    void fitGuideBox();
     void shutDown();
     void closeOtherWindows();
     void connectWorkspaceMenus();
@@ -108,12 +105,12 @@ private:
     collections::Collections *m_collections = nullptr;
     collections::FolderPanel *m_folderPanel = nullptr;
     TabButtonRow *m_tabButtons = nullptr;
-    QPlainTextEdit *m_text1 = nullptr;
-    textweave::TextWeaver *m_text = nullptr;
+    QPlainTextEdit *m_guideBox = nullptr;
+    textweave::TextWeaver *m_textWeaver = nullptr;
     recipes::RecipePanel *m_recipePanel = nullptr;
-    std::unique_ptr<WindowReplayTarget> m_replayTarget;
+    std::unique_ptr<WindowReplayActions> m_replayActions;
     recipes::RecipeBook *m_recipeBook = nullptr;
-    bool m_layoutBusyFlg = false; // MainLayout is running
+    bool m_layoutBusy = false; // guards against the layout's own resizes
 };
 
 } // namespace weftara::app

@@ -5,19 +5,7 @@
 
 namespace weftara::app {
 
-QString tabCaption(int tab)
-{
-    switch (tab) {
-    case 1: return QStringLiteral("元絵集");
-    case 2: return QStringLiteral("柄絵集");
-    case 3: return QStringLiteral("元絵");
-    case 4: return QStringLiteral("柄絵");
-    case 5: return QStringLiteral("織込");
-    default: return QString();
-    }
-}
-
-QImage tabButtonImage(int index, bool selected)
+QImage tabButtonImage(workspace::Tab tab, bool selected)
 {
     QImage image(TabButtonSize, QImage::Format_RGB32);
     const QRect frame = image.rect();
@@ -46,7 +34,7 @@ QImage tabButtonImage(int index, bool selected)
     painter.setPen(ink);
     // A pressed button's caption sits one pixel lower and to the right.
     const QRect textArea = frame.adjusted(1, 1, -1, -1).translated(selected ? 1 : 0, selected ? 1 : 0);
-    painter.drawText(textArea, Qt::AlignCenter, tabCaption(index + 1));
+    painter.drawText(textArea, Qt::AlignCenter, workspace::tabCaption(tab));
     return image;
 }
 

@@ -114,8 +114,6 @@ CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, Shee
         const PictureFile &thumbnail = thumbnails[static_cast<std::size_t>(i)];
         if (!thumbnail.ok()) {
             result.status = FillStatus::StoppedAtFile;
-            result.failedPath = files->at(i);
-            result.failure = thumbnail.error;
             break;
         }
         result.paths << files->at(i);

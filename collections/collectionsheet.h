@@ -21,8 +21,8 @@ struct SheetGrid
     int columns;
 };
 
-inline constexpr SheetGrid MotoeGrid{100, 5};  // the base collection
-inline constexpr SheetGrid GaraeGrid{40, 10};  // the pattern collection
+inline constexpr SheetGrid BaseGrid{100, 5};
+inline constexpr SheetGrid PatternGrid{40, 10};
 
 // Top-left corner of thumbnail `index` (0-based):
 // ((index mod columns) × cell, (index div columns) × cell).
@@ -50,8 +50,6 @@ struct CollectionSheet
     QImage sheet;       // Format_RGB32, the size asked for
     QStringList paths;  // one full path per thumbnail, in thumbnail order
     FillStatus status = FillStatus::Complete;
-    QString failedPath; // the file that ended the fill
-    PictureError failure = PictureError::None;
 };
 
 // Draws every file of `folder` stretched whole into its cell of a sheet of

@@ -2,7 +2,6 @@
 
 #include "collections/collectionsheet.h"
 #include "collections/folderlist.h"
-#include "collections/pathmode.h"
 #include "collections/picturepath.h"
 #include "platform/twips.h"
 #include "settings/settings.h"
@@ -44,66 +43,66 @@ FolderPanel::FolderPanel(settings::Settings &settings, const platform::ProgramFo
     , m_settings(settings)
     , m_programFolder(programFolder)
 {
-    setObjectName(QStringLiteral("FrmGara"));
+    setObjectName(QStringLiteral("folderPanel"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     setFont(workspace::panelFont(font(), workspace::PanelFontPixels + 1));
-    m_caption = workspace::makeTitle(this, QStringLiteral("下絵のパスの設定"), QRect(2, 2, 336, 15));
-    m_caption->setObjectName(QStringLiteral("FrmGaraCaption"));
+    m_title = workspace::makeTitle(this, QStringLiteral("下絵のパスの設定"), QRect(2, 2, 336, 15));
+    m_title->setObjectName(QStringLiteral("title"));
 
-    m_drive1 = new QComboBox(this);
-    m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setGeometry(twipsRect(180, 270, 2085, 300));
+    m_driveList = new QComboBox(this);
+    m_driveList->setObjectName(QStringLiteral("driveList"));
+    m_driveList->setGeometry(twipsRect(180, 270, 2085, 300));
 
-    m_dir1 = new FolderList(this);
-    m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setGeometry(twipsRect(135, 630, 2130, 2610));
+    m_folderList = new FolderList(this);
+    m_folderList->setObjectName(QStringLiteral("folderList"));
+    m_folderList->setGeometry(twipsRect(135, 630, 2130, 2610));
 
-    m_file1 = new QListWidget(this);
-    m_file1->setObjectName(QStringLiteral("File1"));
-    m_file1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_file1->setGeometry(twipsRect(2340, 315, 2580, 2970));
+    m_fileList = new QListWidget(this);
+    m_fileList->setObjectName(QStringLiteral("fileList"));
+    m_fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fileList->setGeometry(twipsRect(2340, 315, 2580, 2970));
 
-    m_txtgara = new QLineEdit(this);
-    m_txtgara->setObjectName(QStringLiteral("Txtgara"));
-    m_txtgara->setReadOnly(true);
-    m_txtgara->setGeometry(twipsRect(135, 3375, 4785, 465));
+    m_pathBox = new QLineEdit(this);
+    m_pathBox->setObjectName(QStringLiteral("pathBox"));
+    m_pathBox->setReadOnly(true);
+    m_pathBox->setGeometry(twipsRect(135, 3375, 4785, 465));
 
-    m_command1[1] = new QPushButton(QStringLiteral("設定"), this);
-    m_command1[1]->setObjectName(QStringLiteral("Command1_1"));
-    m_command1[1]->setGeometry(twipsRect(2520, 3915, 1140, 330));
-    m_command1[0] = new QPushButton(QStringLiteral("閉じる"), this);
-    m_command1[0]->setObjectName(QStringLiteral("Command1_0"));
-    m_command1[0]->setGeometry(twipsRect(3780, 3915, 1140, 330));
+    m_setButton = new QPushButton(QStringLiteral("設定"), this);
+    m_setButton->setObjectName(QStringLiteral("setButton"));
+    m_setButton->setGeometry(twipsRect(2520, 3915, 1140, 330));
+    m_closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setGeometry(twipsRect(3780, 3915, 1140, 330));
 
     // The folder has been stored at every change already: both buttons
     // only close the panel.
-    for (QPushButton *button : m_command1)
+    for (QPushButton *button : {m_setButton, m_closeButton})
         connect(button, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_drive1, &QComboBox::activated, this, &FolderPanel::Drive1_Change);
-    connect(m_dir1, &FolderList::pathChanged, this, &FolderPanel::Dir1_Change);
+    connect(m_driveList, &QComboBox::activated, this, &FolderPanel::onDriveChanged);
+    connect(m_folderList, &FolderList::pathChanged, this, &FolderPanel::onFolderChanged);
 
     setGeometry(twipsRect(GeometryTwips.left(), GeometryTwips.top(), GeometryTwips.width(),
                           GeometryTwips.height()));
     hide();
 }
 
-void FolderPanel::open(int mode)
+void FolderPanel::open(FolderMode mode)
 {
-    m_pathSetteiMode = mode;
-    const bool motoe = mode == PathModeMotoe;
-    const QStringView key = motoe ? settings::BaseFolderKey : settings::PatternFolderKey;
-    const QStringView own = motoe ? MotoeCollectionFolder : GaraeCollectionFolder;
+    m_folderMode = mode;
+    const bool base = mode == FolderMode::Base;
+    const QStringView key = base ? settings::BaseFolderKey : settings::PatternFolderKey;
+    const QStringView own = base ? BaseCollectionFolder : PatternCollectionFolder;
     const QString path = folderPanelStart(m_settings.value(key, QString()), m_programFolder, own);
 
     refreshDrives();
-    m_dir1->setPath(path);
-    m_txtgara->setText(QDir::toNativeSeparators(m_dir1->path().isEmpty() ? path : m_dir1->path()));
+    m_folderList->setPath(path);
+    m_pathBox->setText(QDir::toNativeSeparators(m_folderList->path().isEmpty() ? path : m_folderList->path()));
 
     setGeometry(twipsRect(GeometryTwips.left(), GeometryTwips.top(), GeometryTwips.width(),
                           GeometryTwips.height()));
-    m_caption->setText(motoe ? QStringLiteral("元絵のパスの設定") : QStringLiteral("柄絵のパスの設定"));
+    m_title->setText(base ? QStringLiteral("元絵のパスの設定") : QStringLiteral("柄絵のパスの設定"));
     raise();
     show();
 }
@@ -118,44 +117,44 @@ void FolderPanel::refreshDrives()
             && !roots.contains(volume.rootPath()))
             roots << volume.rootPath();
     std::sort(roots.begin(), roots.end());
-    m_drive1->clear();
+    m_driveList->clear();
     for (const QString &root : roots)
-        m_drive1->addItem(QDir::toNativeSeparators(root), root);
-    selectDriveOf(m_dir1->path());
+        m_driveList->addItem(QDir::toNativeSeparators(root), root);
+    selectDriveOf(m_folderList->path());
 }
 
 void FolderPanel::selectDriveOf(const QString &path)
 {
     int best = -1;
     qsizetype bestLength = -1;
-    for (int i = 0; i < m_drive1->count(); ++i) {
-        const QString root = m_drive1->itemData(i).toString();
+    for (int i = 0; i < m_driveList->count(); ++i) {
+        const QString root = m_driveList->itemData(i).toString();
         if (isOnVolume(path, root) && root.size() > bestLength) {
             best = i;
             bestLength = root.size();
         }
     }
-    m_drive1->setCurrentIndex(best);
+    m_driveList->setCurrentIndex(best);
 }
 
-void FolderPanel::Drive1_Change(int index)
+void FolderPanel::onDriveChanged(int index)
 {
-    m_dir1->setPath(m_drive1->itemData(index).toString());
+    m_folderList->setPath(m_driveList->itemData(index).toString());
 }
 
-void FolderPanel::Dir1_Change()
+void FolderPanel::onFolderChanged()
 {
-    const QString path = m_dir1->path();
-    m_file1->clear();
+    const QString path = m_folderList->path();
+    m_fileList->clear();
     if (const std::optional<QStringList> files = collectionFiles(path))
         for (const QString &file : *files)
-            m_file1->addItem(QFileInfo(file).fileName());
-    m_txtgara->setText(QDir::toNativeSeparators(path));
+            m_fileList->addItem(QFileInfo(file).fileName());
+    m_pathBox->setText(QDir::toNativeSeparators(path));
     selectDriveOf(path);
 
-    if (m_pathSetteiMode == PathModeMotoe)
+    if (m_folderMode == FolderMode::Base)
         m_settings.setValue(settings::BaseFolderKey, path);
-    else if (m_pathSetteiMode == PathModeGarae)
+    else if (m_folderMode == FolderMode::Pattern)
         m_settings.setValue(settings::PatternFolderKey, path);
     m_settings.write();
 }

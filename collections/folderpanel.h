@@ -1,9 +1,9 @@
 #pragma once
 
+#include "collections/foldermode.h"
+
 #include <QFrame>
 #include <QRect>
-
-#include <array>
 
 class QComboBox;
 class QLabel;
@@ -23,12 +23,11 @@ namespace weftara::collections {
 
 class FolderList;
 
-// The folder panel FrmGara, through which the user sets the base or the
-// pattern collection's folder: the drive list Drive1 (the mounted volumes),
-// the folder list Dir1, the file list File1, the path box Txtgara and the
-// buttons "設定" (Command1(1)) and "閉じる" (Command1(0)). Every change of
-// folder is stored at once (MotoEpath or GaraEpath, as PathSetteiMode says)
-// and the settings file is written. Hidden until opened.
+// The folder panel, through which the user sets the base or the pattern
+// collection's folder: the drive list (the mounted volumes), the folder
+// list, the files of the chosen folder, the path box and the buttons "設定"
+// and "閉じる". Every change of folder is stored at once, under the key of
+// the folder mode, and the settings file is written. Hidden until opened.
 class FolderPanel : public QFrame
 {
     Q_OBJECT
@@ -41,43 +40,42 @@ public:
     FolderPanel(settings::Settings &settings, const platform::ProgramFolder &programFolder,
                 QWidget *parent = nullptr);
 
-    // Opens the panel to set the base (PathModeMotoe) or pattern
-    // (PathModeGarae) folder: Dir1 moves to the stored folder, or to the
-    // program folder's "Motoe" / "Garae", or to the home folder.
-    void open(int mode);
+    // Opens the panel to set the base or the pattern folder: the folder list
+    // moves to the stored folder, or to the program folder's "Motoe" /
+    // "Garae", or to the home folder.
+    void open(FolderMode mode);
 
-    // 1 base, 2 pattern, 0 neither (before the first opening). Kept after
-    // the panel closes.
-    int PathSetteiMode() const { return m_pathSetteiMode; }
+    // What the panel sets; kept after it closes.
+    FolderMode folderMode() const { return m_folderMode; }
 
-    // The panel's caption: "下絵のパスの設定" until opened, then
-    // "元絵のパスの設定" or "柄絵のパスの設定".
-    QLabel *caption() const { return m_caption; }
+    // "下絵のパスの設定" until opened, then "元絵のパスの設定" or
+    // "柄絵のパスの設定".
+    QLabel *title() const { return m_title; }
 
-    QComboBox *Drive1() const { return m_drive1; }
-    FolderList *Dir1() const { return m_dir1; }
-    QListWidget *File1() const { return m_file1; }
-    QLineEdit *Txtgara() const { return m_txtgara; }
-    // 0 "閉じる", 1 "設定".
-    QPushButton *Command1(int index) const { return m_command1.at(std::size_t(index)); }
-
-    // Lists the mounted volumes again and marks the one Dir1 is on.
-    void refreshDrives();
+    QComboBox *driveList() const { return m_driveList; }
+    FolderList *folderList() const { return m_folderList; }
+    QListWidget *fileList() const { return m_fileList; }
+    QLineEdit *pathBox() const { return m_pathBox; }
+    QPushButton *setButton() const { return m_setButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
 
 private:
-    void Drive1_Change(int index);
-    void Dir1_Change();
+    // Lists the mounted volumes again and marks the one the folder list is on.
+    void refreshDrives();
+    void onDriveChanged(int index);
+    void onFolderChanged();
     void selectDriveOf(const QString &path);
 
     settings::Settings &m_settings;
     const platform::ProgramFolder &m_programFolder;
-    int m_pathSetteiMode = 0;
-    QLabel *m_caption = nullptr;
-    QComboBox *m_drive1 = nullptr;
-    FolderList *m_dir1 = nullptr;
-    QListWidget *m_file1 = nullptr;
-    QLineEdit *m_txtgara = nullptr;
-    std::array<QPushButton *, 2> m_command1{};
+    FolderMode m_folderMode = FolderMode::None;
+    QLabel *m_title = nullptr;
+    QComboBox *m_driveList = nullptr;
+    FolderList *m_folderList = nullptr;
+    QListWidget *m_fileList = nullptr;
+    QLineEdit *m_pathBox = nullptr;
+    QPushButton *m_setButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace weftara::collections

@@ -43,14 +43,11 @@ PictureFile read(const QString &path, QSize scaledSize)
                                                                    : PictureError::NotAPicture);
     }
     PictureFile result;
-    result.fullSize = reader.size();
     if (scaledSize.isValid())
         reader.setScaledSize(scaledSize);
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return failure(PictureError::Corrupt);
-    if (!result.fullSize.isValid())
-        result.fullSize = image.size();
     // Formats that cannot decode at reduced scale are decoded whole and
     // stretched here.
     if (scaledSize.isValid() && image.size() != scaledSize)

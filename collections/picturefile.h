@@ -18,7 +18,6 @@ enum class PictureError {
 struct PictureFile
 {
     QImage image;
-    QSize fullSize;  // the picture's own size in pixels, also when scaled
     PictureError error = PictureError::None;
 
     bool ok() const { return error == PictureError::None; }

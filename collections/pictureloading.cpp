@@ -2,10 +2,10 @@
 
 #include "collections/picturefile.h"
 #include "collections/picturepath.h"
+#include "platform/dialogs.h"
 #include "platform/surface.h"
 #include "recipes/loggroups.h"
 #include "workspace/surfaceops.h"
-#include "workspace/workspace.h"
 
 #include <QBrush>
 #include <QLineEdit>
@@ -33,111 +33,94 @@ PictureLoading::PictureLoading(workspace::Workspace &ws, const platform::Program
 {
 }
 
-std::optional<StoredBasePicture> PictureLoading::readBase(const QString &path) const
+void PictureLoading::showTab(workspace::Tab tab)
 {
-    if (m_hozonLoadFlg) {
-        if (!m_hozonSource)
-            return std::nullopt;
-        std::optional<StoredBasePicture> stored = m_hozonSource();
-        if (!stored || stored->picture.isNull())
-            return std::nullopt;
-        if (stored->preview.isNull())
-            stored->preview = stored->picture;
-        return stored;
-    }
-    PictureFile file = readPictureFile(path);
-    if (!file.ok())
-        return std::nullopt;
-    return StoredBasePicture{file.image, file.image};
-}
-
-void PictureLoading::showTab(int t)
-{
-    if (m_ws.selectedTab() == t)
+    if (m_ws.selectedTab() == tab)
         workspace::showTabSurface(m_ws);
     else
-        m_ws.selectTab(t);
+        m_ws.selectTab(tab);
 }
 
-bool PictureLoading::MotoeLoad(QString &path)
+bool PictureLoading::loadBase(QString &path)
 {
+    using workspace::Picture;
     // The picture is read before anything is emptied: a file that cannot be
     // read leaves the old base picture together with its pattern, woven
     // picture and hidden copies, which the tone and zoom still rely on.
-    path = resolvePicturePath(path, m_programFolder, MotoeFallbackFolder);
-    const std::optional<StoredBasePicture> picture = readBase(path);
-    if (!picture) {
-        m_ws.message(baseFailureMessage());
+    path = resolvePicturePath(path, m_programFolder, BaseFallbackFolder);
+    const PictureFile file = readPictureFile(path);
+    if (!file.ok()) {
+        m_ws.dialogs().message(baseFailureMessage());
         return false;
     }
 
-    for (int k : {1, 2})
-        m_ws.Picture1(k).clearPicture();
-    for (int k : {0, 1, 2})
-        m_ws.Picture3(k).clearPicture();
+    for (const Picture picture : {Picture::Pattern, Picture::Woven})
+        m_ws.picture(picture).clearPicture();
+    for (const Picture picture : workspace::Pictures)
+        m_ws.copy(picture).clearPicture();
 
-    platform::Surface &base = m_ws.Picture1(0);
-    platform::Surface &copy = m_ws.Picture3(0);
+    platform::Surface &base = m_ws.picture(Picture::Base);
+    platform::Surface &copy = m_ws.copy(Picture::Base);
     base.setAutoSize(true);
     copy.setAutoSize(true);
-    base.setPicture(picture->picture);
-    copy.setPicture(picture->preview);
-    m_hozonLoadFlg = false;
-    m_ws.flags().GaraeSentakuFlg = false;
+    base.setPicture(file.image);
+    copy.setPicture(file.image);
+    m_ws.flags().patternLoaded = false;
 
-    m_ws.Picture1(1).clearPicture();
+    m_ws.picture(Picture::Pattern).clearPicture();
     base.refresh();
     base.setAutoSize(false);
 
-    showTab(workspace::TabMotoe);
-    m_ws.controls().Text4->setText(QStringLiteral("100"));
-    m_ws.flags().FlgState = {0, 0, 0};
-    recipes::recordBaseLoad(m_ws.LstLog(), path);
+    showTab(workspace::Tab::Base);
+    m_ws.controls().zoomBox->setText(QStringLiteral("100"));
+    m_ws.flags().copyState.fill(workspace::CopyState::Loaded);
+    recipes::recordBaseLoad(m_ws.log(), path);
     return true;
 }
 
-bool PictureLoading::GaraeLoad(QString &path)
+bool PictureLoading::loadPattern(QString &path)
 {
-    path = resolvePicturePath(path, m_programFolder, GaraeFallbackFolder);
+    using workspace::Picture;
+    path = resolvePicturePath(path, m_programFolder, PatternFallbackFolder);
     const PictureFile file = readPictureFile(path);
     if (!file.ok()) {
-        m_ws.message(patternFailureMessage());
+        m_ws.dialogs().message(patternFailureMessage());
         return false;
     }
 
-    platform::Surface &base = m_ws.Picture1(0);
-    platform::Surface &pattern = m_ws.Picture1(1);
-    platform::Surface &loaded = m_ws.Picture2(0);
+    platform::Surface &base = m_ws.picture(Picture::Base);
+    platform::Surface &pattern = m_ws.picture(Picture::Pattern);
+    platform::Surface &tile = m_ws.patternTile();
     pattern.cls();
-    loaded.cls();
+    tile.cls();
     pattern.setAutoSize(false);
     pattern.setGeometry(base.geometry());
-    m_ws.Picture1(2).setGeometry(base.geometry());
+    m_ws.picture(Picture::Woven).setGeometry(base.geometry());
     pattern.refresh();
     base.hide();
     pattern.hide();
 
-    loaded.setAutoSize(true);
-    loaded.setPicture(file.image);
-    loaded.show();
-    loaded.raise();
+    tile.setAutoSize(true);
+    tile.setPicture(file.image);
+    tile.show();
+    tile.raise();
 
-    GaraeTile();
+    tilePattern();
 
-    loaded.hide();
-    if (!m_ws.flags().LogSaiseiFlg)
+    tile.hide();
+    if (!m_ws.flags().replaying)
         pattern.show();
     pattern.refresh();
 
-    showTab(workspace::TabMotoe);
-    recipes::recordPatternLoad(m_ws.LstLog(), path);
+    showTab(workspace::Tab::Base);
+    recipes::recordPatternLoad(m_ws.log(), path);
     return true;
 }
 
-void PictureLoading::GaraeTile()
+void PictureLoading::tilePattern()
 {
-    const platform::Surface &tile = m_ws.Picture2(0);
-    platform::Surface &pattern = m_ws.Picture1(1);
+    const platform::Surface &tile = m_ws.patternTile();
+    platform::Surface &pattern = m_ws.picture(workspace::Picture::Pattern);
     const int pw = tile.pixelWidth();
     const int ph = tile.pixelHeight();
     const int tw = pattern.pixelWidth();
@@ -158,10 +141,10 @@ void PictureLoading::GaraeTile()
     // drawing later does not take the pattern with it.
     pattern.fixDrawing();
 
-    platform::Surface &copy = m_ws.Picture3(2);
-    copy.setGeometry(tile.geometry());
-    copy.hide();
-    copy.setPicture(pattern.image());
+    platform::Surface &tiledPattern = m_ws.copy(workspace::Picture::Woven);
+    tiledPattern.setGeometry(tile.geometry());
+    tiledPattern.hide();
+    tiledPattern.setPicture(pattern.image());
     pattern.refresh();
 }
 

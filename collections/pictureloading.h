@@ -1,28 +1,14 @@
 #pragma once
 
-#include <QImage>
-#include <QString>
+#include "workspace/workspace.h"
 
-#include <functional>
-#include <optional>
+#include <QString>
 
 namespace weftara::platform {
 class ProgramFolder;
 } // namespace weftara::platform
 
-namespace weftara::workspace {
-class Workspace;
-} // namespace weftara::workspace
-
 namespace weftara::collections {
-
-// A base picture taken from the temporary picture store instead of a file:
-// the stored picture for Picture1(0) and its preview for Picture3(0).
-struct StoredBasePicture
-{
-    QImage picture;
-    QImage preview;
-};
 
 // Brings base and pattern pictures from files into the workspace.
 //
@@ -36,46 +22,31 @@ public:
     // Both must outlive this object.
     PictureLoading(workspace::Workspace &ws, const platform::ProgramFolder &programFolder);
 
-    // Loads a base picture onto Picture1(0) and its copy Picture3(0): the
-    // pattern, the woven picture and the other copies are emptied, FlgState
-    // becomes 0, tab 3 shows the picture, the zoom box reads "100" and the
-    // log restarts with "Motoe=" + path. False when nothing was loaded
-    // ("画像ファイル又はパスが見つかりません。" has been shown).
-    bool MotoeLoad(QString &path);
+    // Loads a base picture and its copy: the pattern, the woven picture and
+    // the other copies are emptied, every copy counts as just loaded, the
+    // base tab shows the picture, the zoom box reads "100" and the log starts
+    // afresh with the load. False when nothing was loaded (its message has
+    // been shown).
+    bool loadBase(QString &path);
 
-    // Loads a pattern picture onto Picture2(0) and tiles it over the base
-    // picture's area on Picture1(1) (and its copy Picture3(2)); tab 3 is
-    // selected and "Garae=" + path is appended to the log. While a recipe is
-    // replayed (LogSaiseiFlg) Picture1(1) stays hidden. False when nothing
-    // was loaded ("柄絵が読めません" has been shown).
-    bool GaraeLoad(QString &path);
+    // Loads a pattern picture and tiles it over the base picture's area; the
+    // base tab is selected and the load is logged. While a recipe is
+    // replayed the pattern stays hidden. False when nothing was loaded (its
+    // message has been shown).
+    bool loadPattern(QString &path);
 
-    // Tiles Picture2(0) from the top-left corner over the whole of
-    // Picture1(1) and copies the result to Picture3(2).
-    void GaraeTile();
-
-    // While set, the next base load takes its picture from the temporary
-    // picture store (through the source below) instead of the file; a
-    // successful base load clears it.
-    bool HozonLoadFlg() const { return m_hozonLoadFlg; }
-    void setHozonLoadFlg(bool on) { m_hozonLoadFlg = on; }
-
-    // Where a base load under HozonLoadFlg gets its picture: the temporary
-    // store's selected entry. Without a source, or when it has nothing, the
-    // load fails as an unreadable file does.
-    using HozonSource = std::function<std::optional<StoredBasePicture>()>;
-    void setHozonSource(HozonSource source) { m_hozonSource = std::move(source); }
+    // Tiles the pattern as loaded from the top-left corner over the whole of
+    // the pattern picture, and keeps the tiled pattern in the woven
+    // picture's copy.
+    void tilePattern();
 
 private:
-    std::optional<StoredBasePicture> readBase(const QString &path) const;
-    // Selects tab t; when it is already selected no tab change runs, so its
-    // picture is brought to view here.
-    void showTab(int t);
+    // Selects the tab; when it is already selected no tab change runs, so
+    // its picture is brought to view here.
+    void showTab(workspace::Tab tab);
 
     workspace::Workspace &m_ws;
     const platform::ProgramFolder &m_programFolder;
-    bool m_hozonLoadFlg = false;
-    HozonSource m_hozonSource;
 };
 
 } // namespace weftara::collections

@@ -7,11 +7,6 @@
 
 namespace weftara::collections {
 
-QString GetFileName(QStringView path)
-{
-    return platform::fileNameOf(path);
-}
-
 bool pictureFileExists(const QString &path)
 {
     if (path.isEmpty() || path.contains(QChar(u'\0')))
@@ -27,7 +22,7 @@ QString resolvePicturePath(const QString &path, const platform::ProgramFolder &p
     const QString folder =
         programFolder.findChild(fallbackFolder)
             .value_or(platform::joinPath(programFolder.path(), fallbackFolder));
-    const QString name = GetFileName(path);
+    const QString name = platform::fileNameOf(path);
     if (name.contains(QChar(u'\0')))
         return platform::joinPath(folder, name);
     return platform::findChildIgnoringCase(folder, name).value_or(platform::joinPath(folder, name));

@@ -13,17 +13,13 @@ namespace weftara::collections {
 
 // The folders in the program folder that stand in for a recorded picture
 // path that no longer exists; found without regard to letter case.
-inline constexpr QStringView MotoeFallbackFolder = u"motoe";
-inline constexpr QStringView GaraeFallbackFolder = u"garae";
+inline constexpr QStringView BaseFallbackFolder = u"motoe";
+inline constexpr QStringView PatternFallbackFolder = u"garae";
 
 // The collections' own folders in the program folder (the same folders as
 // the fallback folders, in any letter case).
-inline constexpr QStringView MotoeCollectionFolder = u"Motoe";
-inline constexpr QStringView GaraeCollectionFolder = u"Garae";
-
-// The part of a path after its last "\" or "/" (so that a path recorded on
-// Windows gives its file name here too); empty text when there is none.
-QString GetFileName(QStringView path);
+inline constexpr QStringView BaseCollectionFolder = u"Motoe";
+inline constexpr QStringView PatternCollectionFolder = u"Garae";
 
 // True when a file (not a folder) exists at the path. A path the file
 // system cannot take at all (empty, holding a NUL) counts as missing.

@@ -1,6 +1,7 @@
 #include "recipes/recipebook.h"
 
 #include "platform/busycursor.h"
+#include "platform/dialogs.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "recipes/recipedelete.h"
@@ -29,21 +30,21 @@ QString writeFailedMessage()
 
 } // namespace
 
-RecipeBook::RecipeBook(RecipePanel &panel, workspace::Workspace &ws, ReplayTarget &target,
+RecipeBook::RecipeBook(RecipePanel &panel, workspace::Workspace &ws, ReplayActions &replayActions,
                        QString recipeFile, QObject *parent)
     : QObject(parent)
     , m_panel(panel)
     , m_ws(ws)
-    , m_target(target)
+    , m_replayActions(replayActions)
     , m_recipeFile(std::move(recipeFile))
 {
-    connect(panel.Command4(), &QPushButton::clicked, this, &RecipeBook::Command4_Click);
-    connect(panel.Command5(), &QPushButton::clicked, this, &RecipeBook::Command5_Click);
-    connect(panel.Command26(), &QPushButton::clicked, this, &RecipeBook::Command26_Click);
-    connect(panel.Command6(), &QPushButton::clicked, this, &RecipeBook::Command6_Click);
+    connect(panel.saveButton(), &QPushButton::clicked, this, &RecipeBook::save);
+    connect(panel.deleteButton(), &QPushButton::clicked, this, &RecipeBook::deleteSelected);
+    connect(panel.clearButton(), &QPushButton::clicked, this, &RecipeBook::clearDescription);
+    connect(panel.closeButton(), &QPushButton::clicked, this, &RecipeBook::closePanel);
     // A click on a name replays it, also when that name is already selected.
-    connect(panel.List3(), &QListWidget::itemClicked, this, &RecipeBook::List3_Click);
-    connect(panel.List3(), &QListWidget::itemActivated, this, &RecipeBook::List3_Click);
+    connect(panel.nameList(), &QListWidget::itemClicked, this, &RecipeBook::onNameClicked);
+    connect(panel.nameList(), &QListWidget::itemActivated, this, &RecipeBook::onNameClicked);
 }
 
 void RecipeBook::setFixPendingText(std::function<void()> fixPendingText,
@@ -53,14 +54,14 @@ void RecipeBook::setFixPendingText(std::function<void()> fixPendingText,
     m_textPanelOpen = std::move(textPanelOpen);
 }
 
-void RecipeBook::mr_Click()
+void RecipeBook::openPanel()
 {
     if (m_panel.isHidden()) {
         m_panel.setGeometry(platform::twipsToPixels(RecipePanel::LeftTwips),
                             platform::twipsToPixels(RecipePanel::TopTwips),
                             platform::twipsToPixels(RecipePanel::WidthTwips),
                             platform::twipsToPixels(RecipePanel::HeightTwips));
-        m_panel.coverList2();
+        m_panel.coverLineList();
         m_panel.show();
     }
     m_panel.raise();
@@ -73,14 +74,14 @@ void RecipeBook::mr_Click()
     m_marked.clear();
     m_markedName.clear();
     showLists();
-    m_panel.Text11()->setPlainText(listHint());
+    m_panel.descriptionBox()->setPlainText(listHint());
 }
 
-void RecipeBook::Command4_Click()
+void RecipeBook::save()
 {
-    const QString name = m_panel.Text5()->text();
-    if (isDuplicateName(m_lists.List3, name)) {
-        m_ws.message(duplicateNameMessage());
+    const QString name = m_panel.nameBox()->text();
+    if (isDuplicateName(m_lists.names, name)) {
+        m_ws.dialogs().message(duplicateNameMessage());
         return;
     }
     // Text still standing on the text panel goes into the picture (and the
@@ -88,32 +89,32 @@ void RecipeBook::Command4_Click()
     if (m_textPanelOpen && m_fixPendingText && m_textPanelOpen())
         m_fixPendingText();
 
-    const SaveResult result = saveRecipe(m_recipeFile, m_lists.List3, name,
-                                         m_panel.Text11()->toPlainText(), m_ws.LstLog().lines());
+    const SaveResult result = saveRecipe(m_recipeFile, m_lists.names, name,
+                                         m_panel.descriptionBox()->toPlainText(), m_ws.log().lines());
     switch (result.status) {
     case SaveStatus::DuplicateName:
     case SaveStatus::EmptyName:
-        m_ws.message(saveMessage(result.status));
+        m_ws.dialogs().message(saveMessage(result.status));
         return;
     case SaveStatus::WriteFailed:
         // Nothing was written; say so instead of looking like a success.
-        m_ws.message(writeFailedMessage());
+        m_ws.dialogs().message(writeFailedMessage());
         return;
     case SaveStatus::Saved:
         break;
     }
-    m_panel.Text11()->clear();
-    mr_Click();
+    m_panel.descriptionBox()->clear();
+    openPanel();
 }
 
-void RecipeBook::Command5_Click()
+void RecipeBook::deleteSelected()
 {
-    const int selected = m_panel.List3()->currentRow();
-    if (selected < 0 || selected >= m_lists.List3.size())
+    const int selected = m_panel.nameList()->currentRow();
+    if (selected < 0 || selected >= m_lists.names.size())
         return;
     // The block marked by the last click belongs to the selected name; when
     // the selection moved without a click, mark the selected name's block.
-    const QString name = m_lists.List3[selected];
+    const QString name = m_lists.names[selected];
     if (m_markedName != name || m_marked.isEmpty())
         markBlockOf(name);
 
@@ -122,7 +123,7 @@ void RecipeBook::Command5_Click()
     case DeleteStatus::NoSelection:
         return;
     case DeleteStatus::WriteFailed:
-        m_ws.message(writeFailedMessage());
+        m_ws.dialogs().message(writeFailedMessage());
         return;
     case DeleteStatus::Deleted:
         break;
@@ -130,67 +131,67 @@ void RecipeBook::Command5_Click()
     m_marked.clear();
     m_markedName.clear();
     showLists();
-    m_panel.Text5()->clear();
+    m_panel.nameBox()->clear();
 }
 
-void RecipeBook::Command26_Click()
+void RecipeBook::clearDescription()
 {
-    m_panel.Text11()->clear();
+    m_panel.descriptionBox()->clear();
 }
 
-void RecipeBook::Command6_Click()
+void RecipeBook::closePanel()
 {
     m_panel.hide();
 }
 
-void RecipeBook::List3_Click()
+void RecipeBook::onNameClicked()
 {
     platform::BusyCursor busy;
-    KotobaSentaku();
+    selectRecipe();
 }
 
-void RecipeBook::KotobaSentaku()
+void RecipeBook::selectRecipe()
 {
-    const int selected = m_panel.List3()->currentRow();
-    if (selected < 0 || selected >= m_lists.List3.size())
+    const int selected = m_panel.nameList()->currentRow();
+    if (selected < 0 || selected >= m_lists.names.size())
         return;
 
     workspace::Flags &flags = m_ws.flags();
-    flags.LogSaiseiFlg = true;
-    m_ws.Picture1(1).hide();
+    flags.replaying = true;
+    m_ws.picture(workspace::Picture::Pattern).hide();
 
-    const QString name = m_lists.List3[selected];
-    m_panel.Text5()->setText(name);
-    markBlockOf(name);
+    const QString name = m_lists.names[selected];
+    m_panel.nameBox()->setText(name);
+    const QStringList block = markBlockOf(name);
     m_panel.raise();
 
-    KotobaSaisei(m_lstlogBack, m_target);
-    flags.LogSaiseiFlg = false;
+    replayRecipe(block, m_replayActions);
+    flags.replaying = false;
     if (m_replayFinished)
         m_replayFinished();
 }
 
 void RecipeBook::showLists()
 {
-    QListWidget *list2 = m_panel.List2();
-    QListWidget *list3 = m_panel.List3();
-    list2->clear();
-    list2->addItems(m_lists.List2);
-    list3->clear();
-    list3->addItems(m_lists.List3);
+    QListWidget *lineList = m_panel.lineList();
+    QListWidget *nameList = m_panel.nameList();
+    lineList->clear();
+    lineList->addItems(m_lists.lines);
+    nameList->clear();
+    nameList->addItems(m_lists.names);
 }
 
-void RecipeBook::markBlockOf(const QString &name)
+QStringList RecipeBook::markBlockOf(const QString &name)
 {
-    QListWidget *list2 = m_panel.List2();
-    list2->clearSelection();
-    const RecipeBlock block = markRecipeBlock(m_lists.List2, name);
+    QListWidget *lineList = m_panel.lineList();
+    lineList->clearSelection();
+    const RecipeBlock block = markRecipeBlock(m_lists.lines, name);
     for (qsizetype i : block.marked)
-        if (QListWidgetItem *item = list2->item(int(i)))
+        if (QListWidgetItem *item = lineList->item(int(i)))
             item->setSelected(true);
     m_marked = block.marked;
     m_markedName = name;
-    m_lstlogBack = block.LstlogBack;
+    return block.lines;
 }
 
 } // namespace weftara::recipes

@@ -16,54 +16,53 @@ class Workspace;
 namespace weftara::recipes {
 
 class RecipePanel;
-class ReplayTarget;
+class ReplayActions;
 
-// The recipe panel's reactions: opening it and loading the lists
-// (`mr_Click`), saving the operation log as a recipe (`Command4_Click`),
-// deleting one (`Command5_Click`), clearing the description
-// (`Command26_Click`), closing (`Command6_Click`) and replaying the clicked
-// recipe (`List3_Click`, `KotobaSentaku`).
+// The recipe panel's reactions: opening it and loading the lists, saving
+// the operation log as a recipe, deleting one, clearing the description,
+// closing, and replaying the clicked recipe.
 class RecipeBook : public QObject
 {
     Q_OBJECT
 
 public:
-    // `recipeFile` is the full path of kotoba.txt. `fixPendingText` fixes
-    // text still on the text panel into the woven picture before a save
-    // (the text panel's "織込"); it may be empty while there is no text
-    // panel, and returns whether the panel was open.
-    RecipeBook(RecipePanel &panel, workspace::Workspace &ws, ReplayTarget &target,
+    // `recipeFile` is the full path of the recipe file.
+    RecipeBook(RecipePanel &panel, workspace::Workspace &ws, ReplayActions &replayActions,
                QString recipeFile, QObject *parent = nullptr);
 
+    // `fixPendingText` fixes text still on the text panel into the woven
+    // picture before a save (the text panel's "織込"), when `textPanelOpen`
+    // says the panel is open. Without them nothing is fixed.
     void setFixPendingText(std::function<void()> fixPendingText, std::function<bool()> textPanelOpen);
-    // Runs after a replay has ended and LogSaiseiFlg is clear again.
+    // Runs after a replay has ended and the workspace no longer counts as
+    // replaying.
     void setReplayFinished(std::function<void()> replayFinished) { m_replayFinished = std::move(replayFinished); }
 
-    void mr_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command26_Click();
-    void Command6_Click();
-    void List3_Click();
-    void KotobaSentaku();
+    // Menu "織り詞(Log)": places and shows the panel and loads both lists.
+    void openPanel();
+    void save();
+    void deleteSelected();
+    void clearDescription();
+    void closePanel();
+    // A name was clicked: replays it under the busy pointer.
+    void onNameClicked();
+    // Marks the selected name's block, shows its name and replays it.
+    void selectRecipe();
 
-    // The recipe's block as last marked, and what replay read.
-    const QList<qsizetype> &markedLines() const { return m_marked; }
-    const QStringList &LstlogBack() const { return m_lstlogBack; }
     const QString &recipeFile() const { return m_recipeFile; }
 
 private:
     void showLists();
-    void markBlockOf(const QString &name);
+    // Marks the name's block in the line list and returns it.
+    QStringList markBlockOf(const QString &name);
 
     RecipePanel &m_panel;
     workspace::Workspace &m_ws;
-    ReplayTarget &m_target;
+    ReplayActions &m_replayActions;
     QString m_recipeFile;
     RecipeLists m_lists;
     QList<qsizetype> m_marked;
     QString m_markedName;
-    QStringList m_lstlogBack;
     std::function<void()> m_fixPendingText;
     std::function<bool()> m_textPanelOpen;
     std::function<void()> m_replayFinished;

@@ -9,19 +9,19 @@ namespace weftara::recipes {
 DeleteStatus deleteRecipe(const QString &path, RecipeLists &lists, qsizetype selected,
                           const QList<qsizetype> &marked, QString *error)
 {
-    if (selected < 0 || selected >= lists.List3.size())
+    if (selected < 0 || selected >= lists.names.size())
         return DeleteStatus::NoSelection;
 
     const QSet<qsizetype> markedSet(marked.cbegin(), marked.cend());
     QStringList remaining;
     QStringList written;
-    remaining.reserve(lists.List2.size());
-    for (qsizetype i = 0; i < lists.List2.size(); ++i) {
+    remaining.reserve(lists.lines.size());
+    for (qsizetype i = 0; i < lists.lines.size(); ++i) {
         if (markedSet.contains(i))
             continue;
-        remaining.append(lists.List2[i]);
-        if (!lists.List2[i].isEmpty())
-            written.append(lists.List2[i]);
+        remaining.append(lists.lines[i]);
+        if (!lists.lines[i].isEmpty())
+            written.append(lists.lines[i]);
     }
 
     // The rewrite keeps the encoding the file is in now; a file that has
@@ -37,8 +37,8 @@ DeleteStatus deleteRecipe(const QString &path, RecipeLists &lists, qsizetype sel
     if (!platform::writeTextFile(path, written, encoding, error))
         return DeleteStatus::WriteFailed;
 
-    lists.List3.removeAt(selected);
-    lists.List2 = remaining;
+    lists.names.removeAt(selected);
+    lists.lines = remaining;
     return DeleteStatus::Deleted;
 }
 

@@ -8,11 +8,11 @@ namespace weftara::recipes {
 RecipeLists parseRecipeLines(const QStringList &lines)
 {
     RecipeLists lists;
-    lists.List2 = lines;
+    lists.lines = lines;
     const QString header = headerPrefix();
     for (const QString &line : lines) {
         if (line.startsWith(header))
-            lists.List3.append(line.sliced(header.size()));
+            lists.names.append(line.sliced(header.size()));
     }
     return lists;
 }

@@ -10,13 +10,12 @@ namespace weftara::recipes {
 // The two lists of the recipe panel as loaded from the recipe file.
 struct RecipeLists
 {
-    QStringList List2; // every line of the file, empty lines included
-    QStringList List3; // the recipe names, one per header line, in file order
+    QStringList lines; // every line of the file, empty lines included
+    QStringList names; // the recipe names, one per header line, in file order
 };
 
-// Builds both lists from the lines of a recipe file: every line goes to
-// List2; a line whose first three characters are "詞初め" also gives its
-// rest as a name in List3.
+// Builds both lists from the lines of a recipe file: every line is one of
+// the lines; a line that begins with the header gives its rest as a name.
 RecipeLists parseRecipeLines(const QStringList &lines);
 
 // Reads the recipe file (UTF-8 or Shift-JIS, CR LF or LF). nullopt when the

@@ -10,10 +10,10 @@ class QPushButton;
 
 namespace weftara::recipes {
 
-// The recipe panel Frame2, headed "織詞（Log)": the name box Text5, the
-// description box Text11, the name list List3 lying exactly over the file's
-// line list List2, and the buttons "保存", "削除", "CLS" and "×". It only
-// builds and places the controls; RecipeBook reacts to them.
+// The recipe panel, headed "織詞（Log)": the name box, the description box,
+// the list of recipe names lying exactly over the list of the file's lines,
+// and the buttons "保存", "削除", "CLS" and "×". It only builds and places
+// the controls; RecipeBook reacts to them.
 class RecipePanel : public QFrame
 {
     Q_OBJECT
@@ -27,32 +27,30 @@ public:
 
     explicit RecipePanel(QWidget *parent = nullptr);
 
-    QLabel *Label8() const { return m_label8; }
-    QLabel *Label1() const { return m_label1; }
-    QLineEdit *Text5() const { return m_text5; }
-    QPlainTextEdit *Text11() const { return m_text11; }
-    QListWidget *List3() const { return m_list3; }
-    QListWidget *List2() const { return m_list2; }
-    QPushButton *Command4() const { return m_command4; }
-    QPushButton *Command5() const { return m_command5; }
-    QPushButton *Command26() const { return m_command26; }
-    QPushButton *Command6() const { return m_command6; }
+    QLineEdit *nameBox() const { return m_nameBox; }
+    QPlainTextEdit *descriptionBox() const { return m_descriptionBox; }
+    QListWidget *nameList() const { return m_nameList; }
+    QListWidget *lineList() const { return m_lineList; }
+    QPushButton *saveButton() const { return m_saveButton; }
+    QPushButton *deleteButton() const { return m_deleteButton; }
+    QPushButton *clearButton() const { return m_clearButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
 
-    // Puts List3 exactly over List2 and in front of it, so that only the
-    // names show.
-    void coverList2();
+    // Puts the name list exactly over the line list and in front of it, so
+    // that only the names show.
+    void coverLineList();
 
 private:
-    QLabel *m_label8 = nullptr;
-    QLabel *m_label1 = nullptr;
-    QLineEdit *m_text5 = nullptr;
-    QPlainTextEdit *m_text11 = nullptr;
-    QListWidget *m_list3 = nullptr;
-    QListWidget *m_list2 = nullptr;
-    QPushButton *m_command4 = nullptr;
-    QPushButton *m_command5 = nullptr;
-    QPushButton *m_command26 = nullptr;
-    QPushButton *m_command6 = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_nameBox = nullptr;
+    QPlainTextEdit *m_descriptionBox = nullptr;
+    QListWidget *m_nameList = nullptr;
+    QListWidget *m_lineList = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace weftara::recipes

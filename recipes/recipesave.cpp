@@ -15,19 +15,14 @@ QString comparableName(QStringView name)
 
 } // namespace
 
-bool isDuplicateName(const QStringList &List3, QStringView name)
+bool isDuplicateName(const QStringList &names, QStringView name)
 {
     const QString wanted = comparableName(name);
-    for (const QString &entry : List3) {
+    for (const QString &entry : names) {
         if (comparableName(entry) == wanted)
             return true;
     }
     return false;
-}
-
-QString joinDescription(QStringView description)
-{
-    return withoutLineBreaks(description);
 }
 
 QStringList buildRecipeBlock(QStringView name, QStringView description, const QStringList &log)
@@ -35,7 +30,7 @@ QStringList buildRecipeBlock(QStringView name, QStringView description, const QS
     QStringList block;
     block.reserve(log.size() + 4);
     block.append(headerPrefix() + withoutLineBreaks(name));
-    block.append(descriptionPrefix() + joinDescription(description));
+    block.append(descriptionPrefix() + withoutLineBreaks(description));
     for (const QString &line : log)
         block.append(withoutLineBreaks(line));
     block.append(endLine());
@@ -43,12 +38,12 @@ QStringList buildRecipeBlock(QStringView name, QStringView description, const QS
     return block;
 }
 
-SaveResult saveRecipe(const QString &path, const QStringList &List3, QStringView name,
+SaveResult saveRecipe(const QString &path, const QStringList &names, QStringView name,
                       QStringView description, const QStringList &log)
 {
     SaveResult result;
     const QString oneLineName = withoutLineBreaks(name);
-    if (isDuplicateName(List3, oneLineName)) {
+    if (isDuplicateName(names, oneLineName)) {
         result.status = SaveStatus::DuplicateName;
         return result;
     }
@@ -56,7 +51,7 @@ SaveResult saveRecipe(const QString &path, const QStringList &List3, QStringView
         result.status = SaveStatus::EmptyName;
         return result;
     }
-    result.description = joinDescription(description);
+    result.description = withoutLineBreaks(description);
     const QStringList block = buildRecipeBlock(oneLineName, result.description, log);
     if (!platform::appendTextFile(path, block, &result.error))
         result.status = SaveStatus::WriteFailed;

@@ -6,12 +6,12 @@
 
 namespace weftara::recipes {
 
-// Storing the operation log as a named recipe (the logic of the save button
-// `Command4_Click` without its widgets).
+// Storing the operation log as a named recipe (the save button's logic
+// without its widgets).
 
 enum class SaveStatus {
     Saved,
-    DuplicateName, // a name in List3 equals the new one (spaces trimmed, case ignored)
+    DuplicateName, // a stored name equals the new one (spaces trimmed, case ignored)
     EmptyName,     // the name is empty after trimming spaces
     WriteFailed,   // the recipe file could not be written; it is unchanged
 };
@@ -26,22 +26,19 @@ struct SaveResult
 };
 
 // Names are compared trimmed of spaces and upper-cased.
-bool isDuplicateName(const QStringList &List3, QStringView name);
-
-// The description with every line break removed (its lines joined without
-// separator).
-QString joinDescription(QStringView description);
+bool isDuplicateName(const QStringList &names, QStringView name);
 
 // The lines of one recipe block: "詞初め" + name, "詞の説明=" + description,
-// every log line, "詞終わり", one empty line. Line breaks inside the name or
-// a log line are removed so that each entry stays on one file line.
+// every log line, "詞終わり", one empty line. Line breaks inside the name,
+// the description or a log line are removed so that each entry stays on one
+// file line.
 QStringList buildRecipeBlock(QStringView name, QStringView description, const QStringList &log);
 
 // Checks the name (duplicate first, then empty) and appends the block to the
 // recipe file, keeping the file's encoding (a new file is UTF-8). The file
 // is replaced as a whole, so a failed write leaves it as it was. Nothing is
 // written unless the status is Saved.
-SaveResult saveRecipe(const QString &path, const QStringList &List3, QStringView name,
+SaveResult saveRecipe(const QString &path, const QStringList &names, QStringView name,
                       QStringView description, const QStringList &log);
 
 // The message box text for a status; empty for Saved and WriteFailed (the

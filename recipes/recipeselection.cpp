@@ -5,14 +5,14 @@
 
 namespace weftara::recipes {
 
-RecipeBlock markRecipeBlock(const QStringList &List2, const QString &name)
+RecipeBlock markRecipeBlock(const QStringList &lines, const QString &name)
 {
     RecipeBlock block;
     const QString header = headerPrefix();
     const QString end = endLine();
     bool inBlock = false;
-    for (qsizetype i = 0; i < List2.size(); ++i) {
-        const QString &line = List2[i];
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
         if (isBlankLine(line))
             continue;
         if (!inBlock) {
@@ -20,12 +20,12 @@ RecipeBlock markRecipeBlock(const QStringList &List2, const QString &name)
                 continue;
             inBlock = true;
         } else if (line.startsWith(header)) {
-            // A block that lost its end line stops at the next recipe, so
-            // that replaying or deleting it never takes another recipe along.
+            // A block without its end line stops at the next recipe, so that
+            // replaying or deleting it never takes another recipe along.
             break;
         }
         block.marked.append(i);
-        block.LstlogBack.append(line);
+        block.lines.append(line);
         if (line.startsWith(end))
             break;
     }

@@ -10,38 +10,38 @@ namespace weftara::recipes {
 
 namespace {
 
-// Tabs of TabStrip1 that replay selects: a picture number n (0 base,
-// 1 pattern, 2 woven) is tab n + 3.
-constexpr int PatternTab = 4;
-constexpr int WovenTab = 5;
-constexpr int BaseTab = 3;
-constexpr int PictureCount = 3;    // picture numbers and FlgState indices 0..2
-constexpr int Command8Count = 6;   // colour step buttons 0..5
-constexpr int ToneButton = 8;      // Command3(8) "濃淡"
+using workspace::CopyState;
+using workspace::EffectButton;
+using workspace::Picture;
+using workspace::Tab;
+using workspace::Workspace;
 
-bool isPictureNumber(qint16 n)
+// A picture number read from a recipe, when it names a picture.
+std::optional<Picture> pictureOf(std::optional<qint16> number)
 {
-    return n >= 0 && n < PictureCount;
+    if (!number || *number < 0 || *number > int(Picture::Woven))
+        return std::nullopt;
+    return Picture(*number);
 }
 
 class Replayer
 {
 public:
-    Replayer(const QStringList &lines, ReplayTarget &target)
+    Replayer(const QStringList &lines, ReplayActions &actions)
         : m_lines(lines)
-        , m_target(target)
+        , m_actions(actions)
     {
     }
 
     void run();
 
 private:
-    using Action = void (Replayer::*)(qsizetype line, int button);
+    using Handler = void (Replayer::*)(qsizetype line, int argument);
     struct Command
     {
         QStringView command;
-        Action action;
-        int button; // Command3 index for the effect commands
+        Handler handler;
+        int argument; // the effect button, or the tab a zoom acts on
     };
 
     void loadBase(qsizetype line, int);
@@ -60,15 +60,15 @@ private:
         {BaseKey, &Replayer::loadBase, 0},
         {PatternKey, &Replayer::loadPattern, 0},
         {WeaveCommand, &Replayer::weave, 0},
-        {BaseZoomCommand, &Replayer::zoom, BaseTab},
-        {WovenZoomCommand, &Replayer::zoom, WovenTab},
+        {BaseZoomCommand, &Replayer::zoom, int(Tab::Base)},
+        {WovenZoomCommand, &Replayer::zoom, int(Tab::Woven)},
         {ToneCommand, &Replayer::tone, 0},
-        {GrayCommand, &Replayer::effect, 0},
-        {SolarizeCommand, &Replayer::effect, 1},
-        {FadeTopCommand, &Replayer::effect, 2},
-        {FadeRightCommand, &Replayer::effect, 6},
-        {FadeLeftCommand, &Replayer::effect, 3},
-        {EmphasizeCommand, &Replayer::effect, 4},
+        {GrayCommand, &Replayer::effect, int(EffectButton::Gray)},
+        {SolarizeCommand, &Replayer::effect, int(EffectButton::Solarize)},
+        {FadeTopCommand, &Replayer::effect, int(EffectButton::FadeTop)},
+        {FadeRightCommand, &Replayer::effect, int(EffectButton::FadeRight)},
+        {FadeLeftCommand, &Replayer::effect, int(EffectButton::FadeLeft)},
+        {EmphasizeCommand, &Replayer::effect, int(EffectButton::Emphasize)},
         {ColorStepCommand.first(1), &Replayer::colorStep, 0},
         {FixTextCommand, &Replayer::fixText, 0},
         {EraseTextCommand, &Replayer::eraseText, 0},
@@ -76,24 +76,24 @@ private:
     }};
 
     const QStringList &m_lines;
-    ReplayTarget &m_target;
+    ReplayActions &m_actions;
 };
 
 void Replayer::run()
 {
-    m_target.clearLog();
+    m_actions.clearLog();
     QString description;
     const QString descriptionKey = descriptionPrefix();
     if (m_lines.size() > 1 && m_lines[1].startsWith(descriptionKey))
         description = m_lines[1].sliced(descriptionKey.size());
-    m_target.setText11(description);
+    m_actions.setDescriptionBox(description);
 
     const qsizetype count = m_lines.size();
     for (qsizetype i = 0; i < count; ++i) {
         const QString &line = m_lines[i];
         for (const Command &command : Commands) {
             if (line.startsWith(command.command)) {
-                (this->*command.action)(i, command.button);
+                (this->*command.handler)(i, command.argument);
                 break;
             }
         }
@@ -102,19 +102,19 @@ void Replayer::run()
 
 void Replayer::loadBase(qsizetype line, int)
 {
-    m_target.MotoeLoad(m_lines[line].sliced(BaseKey.size()));
-    m_target.hidePicture1(1);
-    m_target.hidePicture1(2);
-    m_target.setMotoeSentakuFlg(true);
-    m_target.setOrikomiFlg(false);
+    m_actions.loadBase(m_lines[line].sliced(BaseKey.size()));
+    m_actions.hidePicture(Picture::Pattern);
+    m_actions.hidePicture(Picture::Woven);
+    m_actions.setBaseLoaded(true);
+    m_actions.setWovenUpToDate(false);
 }
 
 void Replayer::loadPattern(qsizetype line, int)
 {
-    m_target.GaraeLoad(m_lines[line].sliced(PatternKey.size()));
-    m_target.setGaraeSentakuFlg(true);
-    m_target.setOrikomiFlg(false);
-    m_target.selectTab(PatternTab);
+    m_actions.loadPattern(m_lines[line].sliced(PatternKey.size()));
+    m_actions.setPatternLoaded(true);
+    m_actions.setWovenUpToDate(false);
+    m_actions.selectTab(Tab::Pattern);
 }
 
 void Replayer::weave(qsizetype line, int)
@@ -125,23 +125,22 @@ void Replayer::weave(qsizetype line, int)
     // A weave into the light or dark parts is carried out by the threshold
     // slider's reaction.
     if (group->part) {
-        const int part = int(*group->part);
-        m_target.setCheck1(part, true);
-        m_target.setHScroll7(part, group->threshold);
+        m_actions.setWeaveOptionChecked(*group->part, true);
+        m_actions.setThresholdSlider(*group->part, group->threshold);
     } else {
-        m_target.setText2(group->ratio);
-        m_target.getCommand();
+        m_actions.setWeaveRatioBox(group->ratio);
+        m_actions.weave();
     }
 
-    m_target.selectTab(WovenTab);
-    for (int i = 0; i < PictureCount; ++i)
-        m_target.setFlgState(i, 1);
-    m_target.setHScroll3(100);
-    m_target.setHScroll2(0);
-    m_target.setCheck1(0, false);
-    m_target.setCheck1(1, false);
-    m_target.setHScroll7(0, 255);
-    m_target.setHScroll7(1, 0);
+    m_actions.selectTab(Tab::Woven);
+    for (const Picture picture : workspace::Pictures)
+        m_actions.setCopyState(picture, CopyState::Unzoomed);
+    m_actions.setZoomSlider(100);
+    m_actions.setToneSlider(0);
+    m_actions.setWeaveOptionChecked(engine::WeavePart::Light, false);
+    m_actions.setWeaveOptionChecked(engine::WeavePart::Dark, false);
+    m_actions.setThresholdSlider(engine::WeavePart::Light, 255);
+    m_actions.setThresholdSlider(engine::WeavePart::Dark, 0);
 }
 
 void Replayer::zoom(qsizetype line, int tab)
@@ -152,52 +151,56 @@ void Replayer::zoom(qsizetype line, int tab)
     const auto group = readZoomGroup(m_lines, line);
     if (!group)
         return;
-    m_target.setText4(group->percent);
-    m_target.selectTab(tab);
-    m_target.MotoeZoom();
+    m_actions.setZoomBox(group->percent);
+    m_actions.selectTab(Tab(tab));
+    m_actions.zoom();
 }
 
 void Replayer::tone(qsizetype line, int)
 {
     const auto group = readToneGroup(m_lines, line);
-    if (!group || !isPictureNumber(group->target))
+    if (!group)
         return;
-    m_target.selectTab(group->target + BaseTab);
-    // The logged state is the one the tone left behind. An untoned copy (3)
-    // is not claimed before the tone: replay has not taken that copy, and
-    // the tone takes it itself.
-    if (group->copyState != 3)
-        m_target.setFlgState(group->target, group->copyState);
-    m_target.setText3(group->amount);
-    m_target.Command3_Click(ToneButton);
+    const std::optional<Picture> target = pictureOf(group->target);
+    if (!target)
+        return;
+    m_actions.selectTab(Workspace::tabOfPicture(*target));
+    // The logged state is the one the tone left behind. An untoned copy is
+    // not claimed before the tone: replay has not taken that copy, and the
+    // tone takes it itself.
+    const auto state = CopyState(group->copyState);
+    if (state != CopyState::Untoned)
+        m_actions.setCopyState(*target, state);
+    m_actions.setToneBox(group->amount);
+    m_actions.runEffect(EffectButton::Tone);
 }
 
 void Replayer::effect(qsizetype line, int button)
 {
-    const auto target = readEffectTarget(m_lines, line);
-    if (!target || !isPictureNumber(*target))
+    const std::optional<Picture> target = pictureOf(readEffectTarget(m_lines, line));
+    if (!target)
         return;
-    m_target.selectTab(*target + BaseTab);
-    m_target.Command3_Click(button);
+    m_actions.selectTab(Workspace::tabOfPicture(*target));
+    m_actions.runEffect(EffectButton(button));
 }
 
 void Replayer::colorStep(qsizetype line, int)
 {
     const auto group = readColorStepGroup(m_lines, line);
-    if (!group || group->channel < 0 || group->channel >= Command8Count)
+    if (!group || group->channel < int(engine::ChannelStep::BlueUp) || group->channel > int(engine::ChannelStep::RedDown))
         return;
-    m_target.setText6(group->step);
-    m_target.Command8_Click(group->channel);
+    m_actions.setColorStepBox(group->step);
+    m_actions.runChannelStep(engine::ChannelStep(group->channel));
 }
 
 void Replayer::fixText(qsizetype, int)
 {
-    m_target.Command13_Click();
+    m_actions.closeTextPanel();
 }
 
 void Replayer::eraseText(qsizetype, int)
 {
-    m_target.clearPicture1TextLayer();
+    m_actions.clearWovenDrawing();
 }
 
 void Replayer::drawText(qsizetype line, int)
@@ -205,25 +208,25 @@ void Replayer::drawText(qsizetype line, int)
     const auto written = readTextWrittenGroup(m_lines, line);
     if (!written)
         return;
-    m_target.morikotoba_Click();
-    m_target.setText7Text(written->text);
-    m_target.setText7Left(written->left);
-    m_target.setText7Top(written->top);
-    m_target.setText7Font(written->font);
-    m_target.setText7ForeColor(written->color);
-    m_target.setText7FontName(written->fontName);
-    m_target.setText7FontSize(written->fontSize);
-    m_target.setText7FontBold(written->bold);
-    m_target.setText7FontItalic(written->italic);
-    m_target.setText7FontUnderline(written->underline);
-    m_target.Command11_Click();
+    m_actions.toggleTextMode();
+    m_actions.setTextBoxText(written->text);
+    m_actions.setTextBoxLeft(written->left);
+    m_actions.setTextBoxTop(written->top);
+    m_actions.setTextBoxFont(written->font);
+    m_actions.setTextBoxColor(written->color);
+    m_actions.setTextBoxFontName(written->fontName);
+    m_actions.setTextBoxFontSize(written->fontSize);
+    m_actions.setTextBoxBold(written->bold);
+    m_actions.setTextBoxItalic(written->italic);
+    m_actions.setTextBoxUnderline(written->underline);
+    m_actions.drawText();
 }
 
 } // namespace
 
-void KotobaSaisei(const QStringList &LstlogBack, ReplayTarget &target)
+void replayRecipe(const QStringList &block, ReplayActions &actions)
 {
-    Replayer(LstlogBack, target).run();
+    Replayer(block, actions).run();
 }
 
 } // namespace weftara::recipes

@@ -10,7 +10,7 @@
 namespace weftara::textweave {
 
 // The attributes written text is drawn with: the text box's font and
-// foreground colour.
+// colour.
 struct TextAttributes
 {
     QString fontName;

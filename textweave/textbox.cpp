@@ -10,7 +10,7 @@ namespace weftara::textweave {
 TextBox::TextBox(QWidget *surface)
     : QPlainTextEdit(surface)
 {
-    setObjectName(QStringLiteral("Text7"));
+    setObjectName(QStringLiteral("textBox"));
     // What the box shows is what is drawn: lines break only where the text
     // has a line break, and no scroll bars take room from the text.
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -111,29 +111,29 @@ void TextBox::setFontUnderline(bool on)
     applyAttributes();
 }
 
-void TextBox::setForeColor(const QColor &color)
+void TextBox::setColor(const QColor &color)
 {
     m_attributes.color = color.toRgb();
     m_attributes.color.setAlpha(255);
     applyAttributes();
 }
 
-bool TextBox::setForeColorValue(qint64 value)
+bool TextBox::setColorValue(qint64 value)
 {
     const auto color = colorFromValue(value);
     if (!color)
         return false;
-    setForeColor(*color);
+    setColor(*color);
     return true;
 }
 
 void TextBox::applyAttributes()
 {
     setFont(m_attributes.font());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, QColor::fromRgb(BackColor));
-    colours.setColor(QPalette::Text, m_attributes.color);
-    setPalette(colours);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, QColor::fromRgb(BackColor));
+    colors.setColor(QPalette::Text, m_attributes.color);
+    setPalette(colors);
 }
 
 } // namespace weftara::textweave

@@ -6,7 +6,7 @@
 
 namespace weftara::textweave {
 
-// The text entry box Text7: a multi-line box lying on a picture surface,
+// The text box: a multi-line box lying on a picture surface,
 // positioned in that surface's pixels. Its font and foreground colour are the
 // attributes the text is drawn with; its text is handed out with CR LF line
 // ends. Every setter can be driven from code (recipe replay) as well as by
@@ -45,7 +45,7 @@ public:
     const TextAttributes &attributes() const { return m_attributes; }
     QString fontName() const { return m_attributes.fontName; }
     float fontSize() const { return m_attributes.fontSize; }
-    QColor foreColor() const { return m_attributes.color; }
+    QColor color() const { return m_attributes.color; }
 
     // An empty name is refused (the font stays).
     bool setFontName(const QString &name);
@@ -54,9 +54,9 @@ public:
     void setFontBold(bool on);
     void setFontItalic(bool on);
     void setFontUnderline(bool on);
-    void setForeColor(const QColor &color);
+    void setColor(const QColor &color);
     // A colour as the log writes it; values naming no RGB colour are refused.
-    bool setForeColorValue(qint64 value);
+    bool setColorValue(qint64 value);
 
 private:
     // Shows the attributes: the font and the text colour of the box.

@@ -12,26 +12,26 @@ TextPlacement::TextPlacement(platform::Surface &surface, TextBox &box, TextModeF
     , m_box(box)
     , m_flags(flags)
 {
-    connect(&surface, &platform::Surface::mousePressed, this, &TextPlacement::Picture1_MouseDown);
-    connect(&surface, &platform::Surface::mouseMoved, this, &TextPlacement::Picture1_MouseMove);
-    connect(&surface, &platform::Surface::mouseReleased, this, &TextPlacement::Picture1_MouseUp);
+    connect(&surface, &platform::Surface::mousePressed, this, &TextPlacement::onMousePressed);
+    connect(&surface, &platform::Surface::mouseMoved, this, &TextPlacement::onMouseMoved);
+    connect(&surface, &platform::Surface::mouseReleased, this, &TextPlacement::onMouseReleased);
 }
 
-void TextPlacement::Picture1_MouseDown(Qt::MouseButton, QPoint position)
+void TextPlacement::onMousePressed(Qt::MouseButton, QPoint position)
 {
-    if (m_flags.MojiModeFlg && !m_flags.MojiDragFlg) {
+    if (m_flags.textMode && !m_flags.sizingBox) {
         m_box.setLeft(float(position.x()));
         m_box.setTop(float(position.y()));
         m_box.show();
-        m_flags.MojiDragFlg = true;
+        m_flags.sizingBox = true;
     }
     m_surface.setTextFont(m_box.attributes().font());
-    m_surface.setForeColor(m_box.foreColor());
+    m_surface.setForeColor(m_box.color());
 }
 
-void TextPlacement::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint position)
+void TextPlacement::onMouseMoved(Qt::MouseButtons buttons, QPoint position)
 {
-    if (!buttons.testFlag(Qt::LeftButton) || m_box.isHidden() || !m_flags.MojiDragFlg)
+    if (!buttons.testFlag(Qt::LeftButton) || m_box.isHidden() || !m_flags.sizingBox)
         return;
     // Each side on its own: a drag above or left of the corner leaves that
     // side as it was.
@@ -39,12 +39,12 @@ void TextPlacement::Picture1_MouseMove(Qt::MouseButtons buttons, QPoint position
     m_box.setBoxHeight(double(position.y()) - double(m_box.top()));
 }
 
-void TextPlacement::Picture1_MouseUp(Qt::MouseButton, QPoint)
+void TextPlacement::onMouseReleased(Qt::MouseButton, QPoint)
 {
-    const bool wasSizing = m_flags.MojiDragFlg;
-    m_flags.MojiDragFlg = false;
+    const bool wasSizing = m_flags.sizingBox;
+    m_flags.sizingBox = false;
     // The box just drawn takes the typing.
-    if (wasSizing && m_flags.MojiModeFlg && !m_box.isHidden())
+    if (wasSizing && m_flags.textMode && !m_box.isHidden())
         m_box.setFocus(Qt::MouseFocusReason);
 }
 

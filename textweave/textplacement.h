@@ -11,11 +11,10 @@ namespace weftara::textweave {
 
 class TextBox;
 
-// The text mode's flags.
 struct TextModeFlags
 {
-    bool MojiModeFlg = false; // text mode is on
-    bool MojiDragFlg = false; // the text box is being sized with the mouse
+    bool textMode = false;
+    bool sizingBox = false; // the text box is being sized with the mouse
 };
 
 // Places and sizes the text box with the mouse on the surface it lies on: a
@@ -31,9 +30,9 @@ public:
     TextPlacement(platform::Surface &surface, TextBox &box, TextModeFlags &flags,
                   QObject *parent = nullptr);
 
-    void Picture1_MouseDown(Qt::MouseButton button, QPoint position);
-    void Picture1_MouseMove(Qt::MouseButtons buttons, QPoint position);
-    void Picture1_MouseUp(Qt::MouseButton button, QPoint position);
+    void onMousePressed(Qt::MouseButton button, QPoint position);
+    void onMouseMoved(Qt::MouseButtons buttons, QPoint position);
+    void onMouseReleased(Qt::MouseButton button, QPoint position);
 
 private:
     platform::Surface &m_surface;

@@ -8,6 +8,7 @@
 #include "textweave/textbox.h"
 #include "textweave/textlines.h"
 #include "textweave/textpanel.h"
+#include "workspace/controlpanel.h"
 #include "workspace/workspace.h"
 
 #include <QCoreApplication>
@@ -17,43 +18,38 @@
 
 namespace weftara::textweave {
 
-namespace {
-
-constexpr int WovenSurface = 2;
-
-} // namespace
-
 TextWeaver::TextWeaver(workspace::Workspace &ws, platform::Dialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_ws(ws)
     , m_dialogs(dialogs)
 {
-    QWidget *frame1 = ws.controls().Frame1;
-    m_panel = new TextPanel(frame1 ? frame1->parentWidget() : nullptr);
+    QWidget *controlPanel = ws.controls().controlPanel;
+    m_panel = new TextPanel(controlPanel ? controlPanel->parentWidget() : nullptr);
     m_panel->hide();
     m_box = new TextBox(&woven());
-    m_placement = new TextPlacement(woven(), *m_box, m_flags, this);
+    // Owned by this object, like the panel and the box by their parents.
+    new TextPlacement(woven(), *m_box, m_flags, this);
     connectPanel();
 }
 
 void TextWeaver::connectPanel()
 {
     TextPanel &p = *m_panel;
-    connect(p.Command10(), &QPushButton::clicked, this, &TextWeaver::Command10_Click);
-    connect(p.Command20(), &QPushButton::clicked, this, &TextWeaver::Command20_Click);
-    connect(p.List5(), &QListWidget::itemClicked, this, &TextWeaver::List5_Click);
-    connect(p.Text8(), &QLineEdit::textChanged, this, &TextWeaver::Text8_Change);
-    connect(p.Command12(), &QPushButton::clicked, this, &TextWeaver::Command12_Click);
-    connect(p.Command16(), &QPushButton::clicked, this, &TextWeaver::Command16_Click);
-    connect(p.Command11(), &QPushButton::clicked, this, &TextWeaver::Command11_Click);
-    connect(p.Command9(), &QPushButton::clicked, this, &TextWeaver::Command9_Click);
-    connect(p.Command7(), &QPushButton::clicked, this, &TextWeaver::Command7_Click);
-    connect(p.Command13(), &QPushButton::clicked, this, &TextWeaver::Command13_Click);
+    connect(p.fontButton(), &QPushButton::clicked, this, &TextWeaver::chooseFont);
+    connect(p.fontSizeButton(), &QPushButton::clicked, this, &TextWeaver::showFontSizes);
+    connect(p.fontSizeList(), &QListWidget::itemClicked, this, &TextWeaver::onFontSizeClicked);
+    connect(p.fontSizeBox(), &QLineEdit::textChanged, this, &TextWeaver::onFontSizeEdited);
+    connect(p.colorButton(), &QPushButton::clicked, this, &TextWeaver::chooseTextColor);
+    connect(p.verticalButton(), &QPushButton::clicked, this, &TextWeaver::writeVertically);
+    connect(p.drawButton(), &QPushButton::clicked, this, &TextWeaver::drawText);
+    connect(p.eraseButton(), &QPushButton::clicked, this, &TextWeaver::eraseText);
+    connect(p.fixButton(), &QPushButton::clicked, this, &TextWeaver::fixText);
+    connect(p.closeButton(), &QPushButton::clicked, this, &TextWeaver::closeTextPanel);
 }
 
 platform::Surface &TextWeaver::woven()
 {
-    return m_ws.Picture1(WovenSurface);
+    return m_ws.picture(workspace::Picture::Woven);
 }
 
 bool TextWeaver::panelShown() const
@@ -61,56 +57,59 @@ bool TextWeaver::panelShown() const
     return !m_panel->isHidden();
 }
 
-void TextWeaver::morikotoba_Click()
+void TextWeaver::showControlPanel(bool shown)
 {
-    if (m_flags.MojiModeFlg) {
-        // Replay writes every text through here: a second text of a recipe
-        // must not switch text mode off, or the text mode's next switch-on
-        // would fix the texts before it and a later "文字消去" would no
-        // longer erase them as it did when the recipe was made.
-        if (!m_ws.flags().LogSaiseiFlg)
+    if (QWidget *controlPanel = m_ws.controls().controlPanel)
+        controlPanel->setVisible(shown);
+}
+
+void TextWeaver::toggleTextMode()
+{
+    if (m_flags.textMode) {
+        // Replay draws every text through here: a second text of a recipe
+        // must not switch text mode off, or a later erase would no longer
+        // reach the texts before it.
+        if (!m_ws.flags().replaying)
             endTextPlacement();
         return;
     }
 
-    m_ws.selectTab(workspace::TabOrikomi);
-    if (QWidget *frame1 = m_ws.controls().Frame1)
-        frame1->hide();
+    m_ws.selectTab(workspace::Tab::Woven);
+    showControlPanel(false);
     m_panel->showFontName(m_box->fontName(), false);
-    m_panel->Text8()->setText(platform::formatNumber(m_box->fontSize()));
-    m_panel->showColor(m_box->foreColor());
+    m_panel->fontSizeBox()->setText(platform::formatNumber(m_box->fontSize()));
+    m_panel->showColor(m_box->color());
 
     woven().fixDrawing();
 
-    if (const QWidget *frame1 = m_ws.controls().Frame1)
-        m_panel->placeAt(*frame1);
-    if (!m_ws.flags().LogSaiseiFlg) {
+    if (const QWidget *controlPanel = m_ws.controls().controlPanel)
+        m_panel->placeAt(*controlPanel);
+    if (!m_ws.flags().replaying) {
         m_panel->show();
         m_panel->raise();
     }
 
-    m_flags.MojiModeFlg = true;
+    m_flags.textMode = true;
     m_box->collapse();
     m_box->show();
 }
 
 void TextWeaver::endTextPlacement()
 {
-    m_flags.MojiModeFlg = false;
-    m_flags.MojiDragFlg = false;
+    m_flags.textMode = false;
+    m_flags.sizingBox = false;
     m_box->hide();
     m_panel->hide();
-    if (QWidget *frame1 = m_ws.controls().Frame1)
-        frame1->show();
+    showControlPanel(true);
 }
 
 void TextWeaver::replayFinished()
 {
-    if (m_flags.MojiModeFlg && !m_ws.flags().LogSaiseiFlg)
+    if (m_flags.textMode && !m_ws.flags().replaying)
         endTextPlacement();
 }
 
-void TextWeaver::Command10_Click()
+void TextWeaver::chooseFont()
 {
     const std::optional<QFont> chosen = m_dialogs.chooseFont(m_box->attributes().font());
     // Cancelled: the font stays as it was.
@@ -125,45 +124,45 @@ void TextWeaver::Command10_Click()
     m_box->setFontUnderline(chosen->underline());
     m_panel->showFontName(m_box->fontName(), true);
     if (usableFontSize(chosen->pointSizeF()))
-        m_panel->Text8()->setText(platform::formatNumber(float(chosen->pointSizeF())));
+        m_panel->fontSizeBox()->setText(platform::formatNumber(float(chosen->pointSizeF())));
 }
 
-void TextWeaver::Command20_Click()
+void TextWeaver::showFontSizes()
 {
     m_panel->dropFontSizeList();
-    m_panel->Text8()->setText(QStringLiteral("12"));
+    m_panel->fontSizeBox()->setText(QStringLiteral("12"));
 }
 
-void TextWeaver::List5_Click(QListWidgetItem *item)
+void TextWeaver::onFontSizeClicked(QListWidgetItem *item)
 {
     if (!item)
         return;
-    m_panel->Text8()->setText(item->text());
-    m_panel->List5()->hide();
+    m_panel->fontSizeBox()->setText(item->text());
+    m_panel->fontSizeList()->hide();
 }
 
-void TextWeaver::Text8_Change()
+void TextWeaver::onFontSizeEdited()
 {
     // An unusable size (no number, zero, negative, huge) leaves the size.
-    m_box->setFontSize(platform::readNumber(m_panel->Text8()->text()));
+    m_box->setFontSize(platform::readNumber(m_panel->fontSizeBox()->text()));
 }
 
-void TextWeaver::Command12_Click()
+void TextWeaver::chooseTextColor()
 {
-    const std::optional<QColor> chosen = m_dialogs.chooseColor(m_box->foreColor());
+    const std::optional<QColor> chosen = m_dialogs.chooseColor(m_box->color());
     // Cancelled: the colour stays as it was.
     if (!chosen || !chosen->isValid())
         return;
-    m_box->setForeColor(*chosen);
-    m_panel->showColor(m_box->foreColor());
+    m_box->setColor(*chosen);
+    m_panel->showColor(m_box->color());
 }
 
-void TextWeaver::Command16_Click()
+void TextWeaver::writeVertically()
 {
     m_box->setText(verticalText(m_box->text()));
 }
 
-void TextWeaver::Command11_Click()
+void TextWeaver::drawText()
 {
     platform::Surface &surface = woven();
     const TextAttributes &attributes = m_box->attributes();
@@ -187,7 +186,7 @@ void TextWeaver::Command11_Click()
     written.bold = attributes.bold;
     written.italic = attributes.italic;
     written.underline = attributes.underline;
-    m_ws.LstLog().append(recipes::formatTextWrittenGroup(written));
+    m_ws.log().append(recipes::formatTextWrittenGroup(written));
 
     // Let the window repaint once before drawing; no user input is taken
     // here, so no other command can run in the middle of this one.
@@ -204,33 +203,32 @@ void TextWeaver::Command11_Click()
     m_box->collapse();
 }
 
-void TextWeaver::Command9_Click()
+void TextWeaver::eraseText()
 {
-    clearTextLayer();
-    recipes::recordTextErased(m_ws.LstLog());
+    clearWovenDrawing();
+    recipes::recordTextErased(m_ws.log());
 }
 
-void TextWeaver::clearTextLayer()
+void TextWeaver::clearWovenDrawing()
 {
     woven().cls();
 }
 
-void TextWeaver::Command7_Click()
+void TextWeaver::fixText()
 {
     platform::Surface &surface = woven();
     surface.fixDrawing();
     surface.refresh();
-    recipes::recordTextFixed(m_ws.LstLog());
+    recipes::recordTextFixed(m_ws.log());
 }
 
-void TextWeaver::Command13_Click()
+void TextWeaver::closeTextPanel()
 {
-    Command7_Click();
+    fixText();
     m_panel->hide();
-    if (QWidget *frame1 = m_ws.controls().Frame1)
-        frame1->show();
+    showControlPanel(true);
     m_box->hide();
-    m_flags.MojiModeFlg = false;
+    m_flags.textMode = false;
 }
 
 } // namespace weftara::textweave

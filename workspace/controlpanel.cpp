@@ -29,7 +29,7 @@ constexpr int TitleWidth = 66;
 constexpr int ButtonWidth = 26;
 constexpr int ButtonPitch = 27;
 constexpr int EffectsLeft = 72;
-constexpr int ColoursLeft = 156;
+constexpr int ColorsLeft = 156;
 
 constexpr int GroupsLeft = 241;
 constexpr int GroupWidth = 68;
@@ -67,7 +67,9 @@ QRect groupSlider(int group)
 ControlPanel::ControlPanel(QWidget *parent)
     : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame1"));
+    using engine::ChannelStep;
+
+    setObjectName(QStringLiteral("controlPanel"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -76,74 +78,67 @@ ControlPanel::ControlPanel(QWidget *parent)
 
     m_title = makeTitle(this, QStringLiteral("コントロール"),
                         QRect(TitleLeft, Row1Top, TitleWidth, Row1Height));
-    m_title->setObjectName(QStringLiteral("Label2"));
+    m_title->setObjectName(QStringLiteral("title"));
 
     // Effects in two rows: single colour, solarise, emphasis over the three
     // edge fades in the order of their edges (left, top, right).
-    m_command3[0] = makeButton(this, QStringLiteral("単色"), cell(EffectsLeft, 0, 0));
-    m_command3[1] = makeButton(this, QStringLiteral("ｿﾗﾘ"), cell(EffectsLeft, 1, 0));
-    m_command3[4] = makeButton(this, QStringLiteral("強調"), cell(EffectsLeft, 2, 0));
-    m_command3[3] = makeButton(this, QStringLiteral("左 F"), cell(EffectsLeft, 0, 1));
-    m_command3[2] = makeButton(this, QStringLiteral("上 F"), cell(EffectsLeft, 1, 1));
-    m_command3[6] = makeButton(this, QStringLiteral("右 F"), cell(EffectsLeft, 2, 1));
+    const auto effect = [this](EffectButton button, const QString &caption, const QRect &place,
+                               const QString &name) {
+        m_effectButtons[button] = makeButton(this, caption, place);
+        m_effectButtons[button]->setObjectName(name);
+    };
+    effect(EffectButton::Gray, QStringLiteral("単色"), cell(EffectsLeft, 0, 0), QStringLiteral("grayButton"));
+    effect(EffectButton::Solarize, QStringLiteral("ｿﾗﾘ"), cell(EffectsLeft, 1, 0), QStringLiteral("solarizeButton"));
+    effect(EffectButton::Emphasize, QStringLiteral("強調"), cell(EffectsLeft, 2, 0),
+           QStringLiteral("emphasizeButton"));
+    effect(EffectButton::FadeLeft, QStringLiteral("左 F"), cell(EffectsLeft, 0, 1), QStringLiteral("fadeLeftButton"));
+    effect(EffectButton::FadeTop, QStringLiteral("上 F"), cell(EffectsLeft, 1, 1), QStringLiteral("fadeTopButton"));
+    effect(EffectButton::FadeRight, QStringLiteral("右 F"), cell(EffectsLeft, 2, 1),
+           QStringLiteral("fadeRightButton"));
 
     // Colour buttons: raising over lowering, red, green, blue left to right.
-    m_command8[2] = makeButton(this, QStringLiteral("赤強"), cell(ColoursLeft, 0, 0));
-    m_command8[1] = makeButton(this, QStringLiteral("緑強"), cell(ColoursLeft, 1, 0));
-    m_command8[0] = makeButton(this, QStringLiteral("青強"), cell(ColoursLeft, 2, 0));
-    m_command8[5] = makeButton(this, QStringLiteral("赤弱"), cell(ColoursLeft, 0, 1));
-    m_command8[4] = makeButton(this, QStringLiteral("緑弱"), cell(ColoursLeft, 1, 1));
-    m_command8[3] = makeButton(this, QStringLiteral("青弱"), cell(ColoursLeft, 2, 1));
+    const auto channel = [this](ChannelStep step, const QString &caption, int column, int row,
+                                const QString &name) {
+        m_channelButtons[step] = makeButton(this, caption, cell(ColorsLeft, column, row));
+        m_channelButtons[step]->setObjectName(name);
+    };
+    channel(ChannelStep::RedUp, QStringLiteral("赤強"), 0, 0, QStringLiteral("redUpButton"));
+    channel(ChannelStep::GreenUp, QStringLiteral("緑強"), 1, 0, QStringLiteral("greenUpButton"));
+    channel(ChannelStep::BlueUp, QStringLiteral("青強"), 2, 0, QStringLiteral("blueUpButton"));
+    channel(ChannelStep::RedDown, QStringLiteral("赤弱"), 0, 1, QStringLiteral("redDownButton"));
+    channel(ChannelStep::GreenDown, QStringLiteral("緑弱"), 1, 1, QStringLiteral("greenDownButton"));
+    channel(ChannelStep::BlueDown, QStringLiteral("青弱"), 2, 1, QStringLiteral("blueDownButton"));
 
     // The slider groups: the apply button (or the step's label) and the box
     // above the slider they belong to.
-    m_command3[10] = makeButton(this, QStringLiteral("織込比"), groupHead(0));
-    m_text2 = makeBox(this, QStringLiteral("50"), groupBox(0));
-    m_hScroll1 = makeSlider(this, 1, 100, 50, 1, groupSlider(0));
+    effect(EffectButton::Weave, QStringLiteral("織込比"), groupHead(0), QStringLiteral("weaveButton"));
+    m_weaveRatioBox = makeBox(this, QStringLiteral("50"), groupBox(0));
+    m_weaveRatioSlider = makeSlider(this, 1, 100, 50, 1, groupSlider(0));
 
-    m_command3[8] = makeButton(this, QStringLiteral("濃淡"), groupHead(1));
-    m_text3 = makeBox(this, QStringLiteral("0"), groupBox(1));
-    m_hScroll2 = makeSlider(this, -100, 100, 0, 20, groupSlider(1));
+    effect(EffectButton::Tone, QStringLiteral("濃淡"), groupHead(1), QStringLiteral("toneButton"));
+    m_toneBox = makeBox(this, QStringLiteral("0"), groupBox(1));
+    m_toneSlider = makeSlider(this, -100, 100, 0, 20, groupSlider(1));
 
-    m_command3[7] = makeButton(this, QStringLiteral("ｽﾞｰﾑ"), groupHead(2));
-    m_text4 = makeBox(this, QStringLiteral("100"), groupBox(2));
-    m_hScroll3 = makeSlider(this, 1, 500, 100, 1, groupSlider(2));
+    effect(EffectButton::Zoom, QStringLiteral("ｽﾞｰﾑ"), groupHead(2), QStringLiteral("zoomButton"));
+    m_zoomBox = makeBox(this, QStringLiteral("100"), groupBox(2));
+    m_zoomSlider = makeSlider(this, 1, 500, 100, 1, groupSlider(2));
 
     QLabel *stepLabel = makeLabel(this, QStringLiteral("変化量"), groupHead(3));
-    stepLabel->setObjectName(QStringLiteral("Label3"));
-    m_text6 = makeBox(this, QStringLiteral("20"), groupBox(3));
-    m_hScroll4 = makeSlider(this, 0, 255, 20, 20, groupSlider(3));
+    stepLabel->setObjectName(QStringLiteral("colorStepLabel"));
+    m_colorStepBox = makeBox(this, QStringLiteral("20"), groupBox(3));
+    m_colorStepSlider = makeSlider(this, 0, 255, 20, 20, groupSlider(3));
 
-    m_command2 = makeButton(this, QStringLiteral("×"), QRect(CloseLeft, Row1Top, CloseSize, CloseSize));
+    m_closeButton = makeButton(this, QStringLiteral("×"), QRect(CloseLeft, Row1Top, CloseSize, CloseSize));
 
-    const std::array<int, 9> command3Indices{0, 1, 2, 3, 4, 6, 7, 8, 10};
-    for (int i : command3Indices)
-        m_command3[std::size_t(i)]->setObjectName(QStringLiteral("Command3_%1").arg(i));
-    for (int i = 0; i < 6; ++i)
-        m_command8[std::size_t(i)]->setObjectName(QStringLiteral("Command8_%1").arg(i));
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
-    m_hScroll2->setObjectName(QStringLiteral("HScroll2"));
-    m_hScroll3->setObjectName(QStringLiteral("HScroll3"));
-    m_hScroll4->setObjectName(QStringLiteral("HScroll4"));
-    m_text2->setObjectName(QStringLiteral("Text2"));
-    m_text3->setObjectName(QStringLiteral("Text3"));
-    m_text4->setObjectName(QStringLiteral("Text4"));
-    m_text6->setObjectName(QStringLiteral("Text6"));
-}
-
-QPushButton *ControlPanel::Command3(int index) const
-{
-    if (index < 0 || index >= int(m_command3.size()))
-        return nullptr;
-    return m_command3[std::size_t(index)];
-}
-
-QPushButton *ControlPanel::Command8(int index) const
-{
-    if (index < 0 || index >= int(m_command8.size()))
-        return nullptr;
-    return m_command8[std::size_t(index)];
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_weaveRatioSlider->setObjectName(QStringLiteral("weaveRatioSlider"));
+    m_toneSlider->setObjectName(QStringLiteral("toneSlider"));
+    m_zoomSlider->setObjectName(QStringLiteral("zoomSlider"));
+    m_colorStepSlider->setObjectName(QStringLiteral("colorStepSlider"));
+    m_weaveRatioBox->setObjectName(QStringLiteral("weaveRatioBox"));
+    m_toneBox->setObjectName(QStringLiteral("toneBox"));
+    m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
+    m_colorStepBox->setObjectName(QStringLiteral("colorStepBox"));
 }
 
 } // namespace weftara::workspace

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "engine/filters.h"
+#include "workspace/workspace.h"
+
 #include <QFrame>
 #include <QRect>
-
-#include <array>
 
 class QLabel;
 class QLineEdit;
@@ -12,50 +13,48 @@ class QScrollBar;
 
 namespace weftara::workspace {
 
-// The control panel Frame1, headed "コントロール": the effect buttons
-// Command3, the colour buttons Command8, the close button Command2 and the
-// four sliders with their boxes. It only builds and places the controls;
-// the form connects them to the handlers.
+// The control panel, headed "コントロール": the effect and apply buttons,
+// the six colour buttons, the four sliders with their boxes and the close
+// button. It only builds and places the controls; the form connects them
+// to the handlers.
 class ControlPanel : public QFrame
 {
     Q_OBJECT
 
 public:
-    // Fixed size in twips (8205 × 690).
+    // Fixed size in twips.
     static constexpr int WidthTwips = 8205;
     static constexpr int HeightTwips = 690;
 
     explicit ControlPanel(QWidget *parent = nullptr);
 
     QLabel *title() const { return m_title; }
-    // Indices 0-4, 6, 7, 8, 10; nullptr for any other index.
-    QPushButton *Command3(int index) const;
-    // Indices 0-5; nullptr for any other index.
-    QPushButton *Command8(int index) const;
-    QPushButton *Command2() const { return m_command2; }
+    QPushButton *effectButton(EffectButton button) const { return m_effectButtons[button]; }
+    QPushButton *channelButton(engine::ChannelStep channel) const { return m_channelButtons[channel]; }
+    QPushButton *closeButton() const { return m_closeButton; }
 
-    QScrollBar *HScroll1() const { return m_hScroll1; }
-    QScrollBar *HScroll2() const { return m_hScroll2; }
-    QScrollBar *HScroll3() const { return m_hScroll3; }
-    QScrollBar *HScroll4() const { return m_hScroll4; }
-    QLineEdit *Text2() const { return m_text2; }
-    QLineEdit *Text3() const { return m_text3; }
-    QLineEdit *Text4() const { return m_text4; }
-    QLineEdit *Text6() const { return m_text6; }
+    QScrollBar *weaveRatioSlider() const { return m_weaveRatioSlider; }
+    QScrollBar *toneSlider() const { return m_toneSlider; }
+    QScrollBar *zoomSlider() const { return m_zoomSlider; }
+    QScrollBar *colorStepSlider() const { return m_colorStepSlider; }
+    QLineEdit *weaveRatioBox() const { return m_weaveRatioBox; }
+    QLineEdit *toneBox() const { return m_toneBox; }
+    QLineEdit *zoomBox() const { return m_zoomBox; }
+    QLineEdit *colorStepBox() const { return m_colorStepBox; }
 
 private:
     QLabel *m_title = nullptr;
-    std::array<QPushButton *, 11> m_command3{};
-    std::array<QPushButton *, 6> m_command8{};
-    QPushButton *m_command2 = nullptr;
-    QScrollBar *m_hScroll1 = nullptr;
-    QScrollBar *m_hScroll2 = nullptr;
-    QScrollBar *m_hScroll3 = nullptr;
-    QScrollBar *m_hScroll4 = nullptr;
-    QLineEdit *m_text2 = nullptr;
-    QLineEdit *m_text3 = nullptr;
-    QLineEdit *m_text4 = nullptr;
-    QLineEdit *m_text6 = nullptr;
+    EnumArray<EffectButton, QPushButton *, 11> m_effectButtons;
+    EnumArray<engine::ChannelStep, QPushButton *, 6> m_channelButtons;
+    QPushButton *m_closeButton = nullptr;
+    QScrollBar *m_weaveRatioSlider = nullptr;
+    QScrollBar *m_toneSlider = nullptr;
+    QScrollBar *m_zoomSlider = nullptr;
+    QScrollBar *m_colorStepSlider = nullptr;
+    QLineEdit *m_weaveRatioBox = nullptr;
+    QLineEdit *m_toneBox = nullptr;
+    QLineEdit *m_zoomBox = nullptr;
+    QLineEdit *m_colorStepBox = nullptr;
 };
 
 } // namespace weftara::workspace

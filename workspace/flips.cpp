@@ -9,15 +9,14 @@ namespace weftara::workspace {
 
 namespace {
 
-// The snapshot is a local copy: Picture3(k) keeps the untoned or unzoomed
-// copy that FlgState says it holds, so a flip never changes what a later
-// tone or zoom starts from.
+// The picture's hidden copy stays as it is, so a flip never changes what a
+// later tone or zoom starts from.
 void flip(Workspace &ws, engine::Flip kind)
 {
-    const int k = Workspace::pictureOfTab(ws.selectedTab());
-    if (k < 0)
+    const std::optional<Picture> target = ws.selectedPicture();
+    if (!target)
         return;
-    runOnPicture(ws.Picture1(k), [kind](QImage &image) {
+    runOnPicture(ws.picture(*target), [kind](QImage &image) {
         if (image.isNull())
             return false;
         image = engine::flipped(image, kind);
@@ -27,17 +26,17 @@ void flip(Workspace &ws, engine::Flip kind)
 
 } // namespace
 
-void mjyouge_Click(Workspace &ws)
+void flipTopBottom(Workspace &ws)
 {
     flip(ws, engine::Flip::TopBottom);
 }
 
-void msayu_Click(Workspace &ws)
+void flipLeftRight(Workspace &ws)
 {
     flip(ws, engine::Flip::LeftRight);
 }
 
-void zentai_Click(Workspace &ws)
+void flipBoth(Workspace &ws)
 {
     flip(ws, engine::Flip::Both);
 }

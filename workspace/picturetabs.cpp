@@ -1,9 +1,9 @@
 #include "workspace/picturetabs.h"
 
 #include "platform/twips.h"
+#include "workspace/picturecanvas.h"
+#include "workspace/workspace.h"
 
-#include <QChildEvent>
-#include <QEvent>
 #include <QScrollArea>
 #include <QTabBar>
 
@@ -38,63 +38,24 @@ protected:
 
 } // namespace
 
-PictureCanvas::PictureCanvas(QWidget *parent)
-    : QWidget(parent)
-{
-    resize(1, 1);
-}
-
-void PictureCanvas::updateExtent()
-{
-    const QRect children = childrenRect(); // hidden children are left out
-    const int width = std::max(1, children.isEmpty() ? 1 : children.right() + 1);
-    const int height = std::max(1, children.isEmpty() ? 1 : children.bottom() + 1);
-    if (size() != QSize(width, height))
-        resize(width, height);
-}
-
-void PictureCanvas::childEvent(QChildEvent *event)
-{
-    if (event->added() && event->child()->isWidgetType())
-        event->child()->installEventFilter(this);
-    QWidget::childEvent(event);
-    if (event->removed())
-        updateExtent();
-}
-
-bool PictureCanvas::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::Resize:
-    case QEvent::Move:
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-        updateExtent();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 PictureTabs::PictureTabs(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("TabStrip1"));
+    setObjectName(QStringLiteral("pictureTabs"));
     m_tabStrip = new FixedWidthTabBar(this);
-    m_tabStrip->setObjectName(QStringLiteral("TabStrip1Tabs"));
+    m_tabStrip->setObjectName(QStringLiteral("tabStrip"));
     m_tabStrip->setExpanding(false);
     m_tabStrip->setDrawBase(true);
-    for (const char *caption : {"元絵集", "柄絵集", "元絵", "柄絵", "織込"})
-        m_tabStrip->addTab(QString::fromUtf8(caption));
+    for (const Tab tab : Tabs)
+        m_tabStrip->addTab(tabCaption(tab));
 
     m_view = new QScrollArea(this);
-    m_view->setObjectName(QStringLiteral("PictureView"));
+    m_view->setObjectName(QStringLiteral("view"));
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->setWidgetResizable(false);
     m_view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_canvas = new PictureCanvas;
-    m_canvas->setObjectName(QStringLiteral("PictureCanvas"));
+    m_canvas->setObjectName(QStringLiteral("canvas"));
     m_view->setWidget(m_canvas);
 }
 

@@ -7,38 +7,18 @@ class QTabBar;
 
 namespace weftara::workspace {
 
-// Holds the picture surfaces at its top left and grows to the bounding
-// rectangle of the visible ones, so that the scroll area around it can
-// bring a picture larger than the view into sight. The surfaces themselves
-// are never moved, resized or redrawn for that.
-class PictureCanvas : public QWidget
-{
-    Q_OBJECT
+class PictureCanvas;
 
-public:
-    explicit PictureCanvas(QWidget *parent = nullptr);
-
-    // Resizes the canvas to its visible children (at least 1 × 1 pixel).
-    void updateExtent();
-
-protected:
-    void childEvent(QChildEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-};
-
-// The tab strip TabStrip1 with its five tabs ("元絵集", "柄絵集", "元絵",
-// "柄絵", "織込") over the picture area: a scroll view whose canvas stacks
-// the picture surfaces at the client area's top left.
+// The tab strip with its five tabs over the picture area: a scroll view
+// whose canvas stacks the picture surfaces at the client area's top left.
 class PictureTabs : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int TabCount = 5;
-
     explicit PictureTabs(QWidget *parent = nullptr);
 
-    QTabBar *TabStrip1() const { return m_tabStrip; }
+    QTabBar *tabStrip() const { return m_tabStrip; }
     PictureCanvas *canvas() const { return m_canvas; }
     QScrollArea *view() const { return m_view; }
 

@@ -2,17 +2,17 @@
 
 #include "engine/filters.h"
 #include "platform/busycursor.h"
+#include "platform/dialogs.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "recipes/loggroups.h"
-#include "workspace/effectdispatch.h"
+#include "workspace/effects.h"
 #include "workspace/flagscope.h"
 #include "workspace/messages.h"
 #include "workspace/surfaceops.h"
 #include "workspace/weaveoptionspanel.h"
 #include "workspace/weavepipeline.h"
-#include "workspace/workspace.h"
 #include "workspace/zoom.h"
 
 #include <QCheckBox>
@@ -28,125 +28,121 @@ Sliders::Sliders(Workspace &ws, QObject *parent)
 {
 }
 
-void Sliders::HScroll1_Change()
+void Sliders::onWeaveRatioChanged()
 {
     Flags &flags = m_ws.flags();
     const Controls &c = m_ws.controls();
-    if (flags.ScrollSetFlg)
-        return;
-    c.Text2->setText(platform::formatNumber(c.HScroll1->value()));
-    if (!flags.MotoeSentakuFlg) {
-        m_ws.message(selectBaseMessage());
+    c.weaveRatioBox->setText(platform::formatNumber(c.weaveRatioSlider->value()));
+    if (!flags.baseLoaded) {
+        m_ws.dialogs().message(selectBaseMessage());
         return;
     }
-    if (!flags.GaraeSentakuFlg)
+    if (!flags.patternLoaded)
         return;
-    getCommand(m_ws);
-    m_ws.selectTab(TabOrikomi);
-    flags.FlgState = {1, 1, 1};
-    c.HScroll3->setValue(100);
-    c.HScroll2->setValue(0);
+    weave(m_ws);
+    m_ws.selectTab(Tab::Woven);
+    flags.copyState.fill(CopyState::Unzoomed);
+    c.zoomSlider->setValue(100);
+    c.toneSlider->setValue(0);
 }
 
-void Sliders::HScroll2_Change()
+void Sliders::onToneChanged()
 {
     Flags &flags = m_ws.flags();
     const Controls &c = m_ws.controls();
-    if (flags.ScrollSetFlg || m_toneBusy)
+    if (m_toneBusy)
         return;
     const FlagScope busy(m_toneBusy);
 
-    c.Text3->setText(platform::formatNumber(c.HScroll2->value()));
-    const int picture = m_ws.selectedPicture();
-    const int g = picture < 0 ? 0 : picture;
-    if (picture == 1)
-        flags.OrikomiFlg = false;
-    else if (picture == 2)
-        flags.OrikomiFlg = true;
+    c.toneBox->setText(platform::formatNumber(c.toneSlider->value()));
+    const std::optional<Picture> selected = m_ws.selectedPicture();
+    const Picture target = selected.value_or(Picture::Base);
+    if (selected == Picture::Pattern)
+        flags.wovenUpToDate = false;
+    else if (selected == Picture::Woven)
+        flags.wovenUpToDate = true;
 
-    const std::int16_t amount = platform::readInt16(c.Text3->text());
-    platform::Surface &target = m_ws.Picture1(g);
-    if (picture == 0) {
-        // The base picture's pre-step: it is shifted once before its untoned
-        // copy is taken. The shift is done on a scratch copy, so that the
-        // woven picture's untoned copy in Picture3(2) stays intact.
-        QImage scratch = target.image().copy();
+    const std::int16_t amount = platform::readInt16(c.toneBox->text());
+    platform::Surface &picture = m_ws.picture(target);
+    if (selected == Picture::Base) {
+        // The base picture is shifted once before its untoned copy is taken.
+        // The shift is done on a scratch copy, so that the woven picture's
+        // untoned copy stays intact.
+        QImage scratch = picture.image().copy();
         engine::shiftBrightness(scratch, amount);
-        target.setPicture(scratch);
-        flags.OrikomiFlg = false;
+        picture.setPicture(scratch);
+        flags.wovenUpToDate = false;
     }
 
-    platform::Surface &untoned = m_ws.Picture3(g);
-    auto &state = flags.FlgState[std::size_t(g)];
-    if (state != 3) {
-        state = 3;
-        copyImageToPicture(target, untoned);
+    platform::Surface &untoned = m_ws.copy(target);
+    CopyState &state = flags.copyState[target];
+    if (state != CopyState::Untoned) {
+        state = CopyState::Untoned;
+        untoned.setPicture(picture.image());
     }
-    copyImageToPicture(untoned, target);
+    picture.setPicture(untoned.image());
     {
         const platform::BusyCursor pointer;
-        runOnPicture(target, [amount](QImage &image) { return engine::shiftBrightness(image, amount); });
+        runOnPicture(picture, [amount](QImage &image) { return engine::shiftBrightness(image, amount); });
     }
     untoned.hide();
     showTabSurface(m_ws);
 
-    recipes::recordTone(m_ws.LstLog(), g, state, c.Text3->text());
+    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text());
 }
 
-void Sliders::HScroll3_Change()
+void Sliders::onZoomChanged()
 {
     const Controls &c = m_ws.controls();
-    if (m_ws.flags().ScrollSetFlg)
-        return;
-    c.Text4->setText(platform::formatNumber(c.HScroll3->value()));
-    MotoeZoom(m_ws);
+    c.zoomBox->setText(platform::formatNumber(c.zoomSlider->value()));
+    zoom(m_ws);
 }
 
-void Sliders::HScroll4_Change()
+void Sliders::onColorStepChanged()
 {
     const Controls &c = m_ws.controls();
-    c.Text6->setText(platform::formatPlainNumber(c.HScroll4->value()));
+    c.colorStepBox->setText(platform::formatPlainNumber(c.colorStepSlider->value()));
 }
 
-void Sliders::HScroll7_Change(int index)
+void Sliders::onThresholdChanged(engine::WeavePart part)
 {
     const Controls &c = m_ws.controls();
-    const auto i = std::size_t(index);
-    c.Text12[i]->setText(platform::formatNumber(c.HScroll7[i]->value()));
-    if (c.Check1[0]->isChecked() || c.Check1[1]->isChecked())
-        EffectCommand(m_ws, 10);
+    c.thresholdBoxes[part]->setText(platform::formatNumber(c.thresholdSliders[part]->value()));
+    if (c.weaveOptionCheckBoxes[engine::WeavePart::Light]->isChecked()
+        || c.weaveOptionCheckBoxes[engine::WeavePart::Dark]->isChecked())
+        runEffect(m_ws, EffectButton::Weave);
 }
 
-void Sliders::Check1_Click(int index)
+void Sliders::onWeaveOptionClicked(engine::WeavePart part)
 {
     const Controls &c = m_ws.controls();
-    const auto i = std::size_t(index);
-    if (c.Check1[i]->isChecked())
-        c.Check1[1 - i]->setChecked(false);
+    const engine::WeavePart other =
+        part == engine::WeavePart::Light ? engine::WeavePart::Dark : engine::WeavePart::Light;
+    if (c.weaveOptionCheckBoxes[part]->isChecked())
+        c.weaveOptionCheckBoxes[other]->setChecked(false);
 }
 
-void Sliders::Command21_Click()
+void Sliders::closeWeaveOptions()
 {
     const Controls &c = m_ws.controls();
-    c.FrmOrikomi->hide();
-    c.Check1[0]->setChecked(false);
-    c.Check1[1]->setChecked(false);
+    c.weaveOptionsPanel->hide();
+    for (const engine::WeavePart part : WeaveParts)
+        c.weaveOptionCheckBoxes[part]->setChecked(false);
 }
 
-void Sliders::morikomi_Click()
+void Sliders::openWeaveOptions()
 {
-    const Controls &c = m_ws.controls();
-    c.FrmOrikomi->setGeometry(
-        platform::twipsToPixels(WeaveOptionsPanel::LeftTwips),
-        platform::twipsToPixels(WeaveOptionsPanel::TopTwips),
-        platform::twipsToPixels(WeaveOptionsPanel::WidthTwips),
-        platform::twipsToPixels(WeaveOptionsPanel::HeightTwips));
-    c.FrmOrikomi->show();
-    c.Text13->setPlainText(QStringLiteral("スクロールバーを移動させると色のしきいちを")
-                           + QStringLiteral("変えることが出来ます。")
-                           + QStringLiteral("たとえば白い色のしきいちを２００とすると")
-                           + QStringLiteral("少し灰色ががかった色も白と") + QStringLiteral("判断されます"));
-    c.FrmOrikomi->raise();
+    WeaveOptionsPanel *panel = m_ws.controls().weaveOptionsPanel;
+    panel->setGeometry(platform::twipsToPixels(WeaveOptionsPanel::LeftTwips),
+                       platform::twipsToPixels(WeaveOptionsPanel::TopTwips),
+                       platform::twipsToPixels(WeaveOptionsPanel::WidthTwips),
+                       platform::twipsToPixels(WeaveOptionsPanel::HeightTwips));
+    panel->show();
+    panel->helpBox()->setPlainText(QStringLiteral("スクロールバーを移動させると色のしきいちを")
+                                   + QStringLiteral("変えることが出来ます。")
+                                   + QStringLiteral("たとえば白い色のしきいちを２００とすると")
+                                   + QStringLiteral("少し灰色ががかった色も白と") + QStringLiteral("判断されます"));
+    panel->raise();
 }
 
 } // namespace weftara::workspace

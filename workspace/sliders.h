@@ -1,10 +1,10 @@
 #pragma once
 
+#include "workspace/workspace.h"
+
 #include <QObject>
 
 namespace weftara::workspace {
-
-class Workspace;
 
 // The reactions of the sliders, the weave option check boxes and the weave
 // options panel. Each slider reaction runs once per completed change.
@@ -15,28 +15,27 @@ class Sliders : public QObject
 public:
     explicit Sliders(Workspace &ws, QObject *parent = nullptr);
 
-    // Weave ratio: writes Text2 and re-weaves when both pictures are loaded.
-    void HScroll1_Change();
-    // Tone of the selected tab's picture, always from its untoned copy.
-    void HScroll2_Change();
-    // Zoom: writes Text4 and zooms the base or the woven picture.
-    void HScroll3_Change();
-    // Colour step: writes Text6 (no leading blank).
-    void HScroll4_Change();
-    // Thresholds: write Text12(index) and weave when a weave option is ticked.
-    void HScroll7_Change(int index);
+    // Writes the weave ratio box and weaves again when both pictures are loaded.
+    void onWeaveRatioChanged();
+    // Tones the selected tab's picture, always from its untoned copy.
+    void onToneChanged();
+    // Writes the zoom box and zooms the base or the woven picture.
+    void onZoomChanged();
+    // Writes the colour step box (no leading blank).
+    void onColorStepChanged();
+    // Writes the threshold box and weaves when a weave option is ticked.
+    void onThresholdChanged(engine::WeavePart part);
     // The two weave options exclude each other.
-    void Check1_Click(int index);
+    void onWeaveOptionClicked(engine::WeavePart part);
     // "×" of the weave options panel: hides it and clears both options.
-    void Command21_Click();
+    void closeWeaveOptions();
     // Menu "織り込み処理": places, fills and shows the weave options panel.
-    void morikomi_Click();
-
-    // True while a tone change runs; tone slider changes then are ignored.
-    bool toneBusy() const { return m_toneBusy; }
+    void openWeaveOptions();
 
 private:
     Workspace &m_ws;
+    // A tone change is running: tone slider changes that arrive meanwhile
+    // are ignored.
     bool m_toneBusy = false;
 };
 

@@ -6,9 +6,9 @@ namespace weftara::workspace {
 
 void showTabSurface(Workspace &ws)
 {
-    const int shown = Workspace::surfaceOfTab(ws.selectedTab());
-    for (int k = 0; k < 5; ++k)
-        ws.Picture1(k).setVisible(k == shown);
+    const Tab shown = ws.selectedTab();
+    for (const Tab tab : Tabs)
+        ws.surfaceOfTab(tab).setVisible(tab == shown);
 }
 
 } // namespace weftara::workspace

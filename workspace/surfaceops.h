@@ -22,12 +22,6 @@ bool runOnPicture(platform::Surface &surface, Operation &&operation)
     return done;
 }
 
-// to's picture := from's current image (what it shows).
-inline void copyImageToPicture(const platform::Surface &from, platform::Surface &to)
-{
-    to.setPicture(from.image());
-}
-
 // Shows the selected tab's surface and hides the other tab surfaces.
 void showTabSurface(Workspace &ws);
 

@@ -1,70 +1,65 @@
 #include "workspace/tabchange.h"
 
+#include "platform/dialogs.h"
 #include "platform/surface.h"
 #include "workspace/messages.h"
 #include "workspace/picturetabs.h"
 #include "workspace/weavepipeline.h"
-#include "workspace/workspace.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace weftara::workspace {
 
-void TabSliderSwap(Workspace &ws, int t)
+void swapSliderMemory(Workspace &ws, Tab tab)
 {
     SliderMemory &memory = ws.sliderMemory();
     const Controls &c = ws.controls();
-    const auto shown = std::size_t((memory.TabSliderNo == 0 ? 1 : memory.TabSliderNo) - 1);
-    memory.ZoomValue[shown] = std::int16_t(c.HScroll3->value());
-    memory.ZoomText[shown] = c.Text4->text();
-    memory.NoutanValue[shown] = std::int16_t(c.HScroll2->value());
-    memory.NoutanText[shown] = c.Text3->text();
+    const Tab shown = memory.sliderTab.value_or(Tab::BaseCollection);
+    memory.zoomValues[shown] = std::int16_t(c.zoomSlider->value());
+    memory.zoomTexts[shown] = c.zoomBox->text();
+    memory.toneValues[shown] = std::int16_t(c.toneSlider->value());
+    memory.toneTexts[shown] = c.toneBox->text();
 
-    ws.flags().ScrollSetFlg = true;
-    if (t == 0) {
-        memory.reset();
-    } else {
-        const auto i = std::size_t(t - 1);
-        c.HScroll2->setValue(memory.NoutanValue[i]);
-        c.Text3->setText(memory.NoutanText[i]);
-        c.HScroll3->setValue(memory.ZoomValue[i]);
-        c.Text4->setText(memory.ZoomText[i]);
+    {
+        const QSignalBlocker quietTone(c.toneSlider);
+        const QSignalBlocker quietZoom(c.zoomSlider);
+        c.toneSlider->setValue(memory.toneValues[tab]);
+        c.toneBox->setText(memory.toneTexts[tab]);
+        c.zoomSlider->setValue(memory.zoomValues[tab]);
+        c.zoomBox->setText(memory.zoomTexts[tab]);
     }
-    ws.flags().ScrollSetFlg = false;
-    memory.TabSliderNo = t;
+    memory.sliderTab = tab;
 }
 
-void tabChange(Workspace &ws, int t)
+void tabChange(Workspace &ws, Tab tab)
 {
-    if (t < 1 || t > 5)
-        return;
-    emit ws.tabChangeStarted(t);
-    for (int k = 0; k < 5; ++k)
-        ws.Picture1(k).hide();
-    TabSliderSwap(ws, t);
-    platform::Surface &shown = ws.Picture1(Workspace::surfaceOfTab(t));
+    emit ws.tabChangeStarted(tab);
+    for (const Tab each : Tabs)
+        ws.surfaceOfTab(each).hide();
+    swapSliderMemory(ws, tab);
+    platform::Surface &shown = ws.surfaceOfTab(tab);
     shown.show();
 
-    if (t == TabMotoeShu || t == TabGaraeShu) {
+    if (tab == Tab::BaseCollection || tab == Tab::PatternCollection) {
         // The sheet fills the visible client area of the tab strip.
-        const PictureTabs *tabs = ws.controls().pictureTabs;
-        if (tabs) {
+        if (const PictureTabs *tabs = ws.controls().pictureTabs) {
             const QSize client = tabs->viewportSize();
             shown.setGeometry(0, 0, client.width(), client.height());
         }
-        if (t == TabMotoeShu)
-            ws.LstLog().clear();
-        emit ws.collectionTabSelected(t);
+        if (tab == Tab::BaseCollection)
+            ws.log().clear();
+        emit ws.collectionTabSelected(tab);
         return;
     }
-    if (t == TabOrikomi && !ws.flags().OrikomiFlg) {
-        if (ws.flags().MotoeSentakuFlg) {
-            getCommand(ws);
-            ws.flags().OrikomiFlg = true;
+    if (tab == Tab::Woven && !ws.flags().wovenUpToDate) {
+        if (ws.flags().baseLoaded) {
+            weave(ws);
+            ws.flags().wovenUpToDate = true;
         } else {
-            ws.message(selectBaseMessage());
-            ws.selectTab(TabMotoeShu);
+            ws.dialogs().message(selectBaseMessage());
+            ws.selectTab(Tab::BaseCollection);
         }
     }
 }

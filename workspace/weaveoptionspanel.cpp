@@ -20,56 +20,64 @@ constexpr int InnerWidth = 208;
 constexpr int BoxWidth = 40;
 constexpr int SliderWidth = InnerWidth - BoxWidth - 4;
 
+// Where a threshold's heading and slider stand.
 struct ThresholdRows
 {
     int labelTop;
     int sliderTop;
 };
-constexpr std::array<ThresholdRows, 2> Thresholds{{{218, 238}, {272, 292}}};
 
 } // namespace
 
 WeaveOptionsPanel::WeaveOptionsPanel(QWidget *parent)
     : QFrame(parent)
 {
-    setObjectName(QStringLiteral("FrmOrikomi"));
+    setObjectName(QStringLiteral("weaveOptionsPanel"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     setFont(panelFont(font(), PanelFontPixels));
     setFixedSize(platform::twipsToPixels(WidthTwips), platform::twipsToPixels(HeightTwips));
 
-    m_label9 = makeTitle(this, QStringLiteral("織り込み処理"), QRect(3, 3, 192, 20));
-    m_label9->setObjectName(QStringLiteral("Label9"));
-    m_command21 = makeButton(this, QStringLiteral("×"), QRect(199, 4, 17, 18));
-    m_command21->setObjectName(QStringLiteral("Command21"));
+    m_title = makeTitle(this, QStringLiteral("織り込み処理"), QRect(3, 3, 192, 20));
+    m_title->setObjectName(QStringLiteral("title"));
+    m_closeButton = makeButton(this, QStringLiteral("×"), QRect(199, 4, 17, 18));
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
 
-    m_text13 = new QPlainTextEdit(this);
-    m_text13->setObjectName(QStringLiteral("Text13"));
-    m_text13->setReadOnly(true);
-    m_text13->setGeometry(Margin, 30, InnerWidth, 112);
+    m_helpBox = new QPlainTextEdit(this);
+    m_helpBox->setObjectName(QStringLiteral("helpBox"));
+    m_helpBox->setReadOnly(true);
+    m_helpBox->setGeometry(Margin, 30, InnerWidth, 112);
 
-    const std::array<QString, 2> captions{QStringLiteral("元絵の白い部分に織り込む"),
-                                          QStringLiteral("元絵の黒い部分に織り込む")};
-    for (std::size_t i = 0; i < 2; ++i) {
-        m_check1[i] = new QCheckBox(captions[i], this);
-        m_check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
-        m_check1[i]->setGeometry(Margin, 152 + int(i) * 26, InnerWidth, 22);
-    }
+    struct Part
+    {
+        QString option;
+        QString heading;
+        int threshold;
+        ThresholdRows rows;
+        QString name; // "light" or "dark", the start of the controls' names
+    };
+    const std::array<Part, 2> parts{{
+        {QStringLiteral("元絵の白い部分に織り込む"), QStringLiteral("白い色しきい値"), 255, {218, 238},
+         QStringLiteral("light")},
+        {QStringLiteral("元絵の黒い部分に織り込む"), QStringLiteral("黒い色しきい値"), 0, {272, 292},
+         QStringLiteral("dark")},
+    }};
+    for (const engine::WeavePart part : WeaveParts) {
+        const Part &p = parts[std::size_t(part)];
+        const int i = int(part);
+        m_weaveOptionCheckBoxes[part] = new QCheckBox(p.option, this);
+        m_weaveOptionCheckBoxes[part]->setObjectName(p.name + QStringLiteral("OnlyCheckBox"));
+        m_weaveOptionCheckBoxes[part]->setGeometry(Margin, 152 + i * 26, InnerWidth, 22);
 
-    const std::array<QString, 2> headings{QStringLiteral("白い色しきい値"),
-                                          QStringLiteral("黒い色しきい値")};
-    const std::array<int, 2> defaults{255, 0};
-    for (std::size_t i = 0; i < 2; ++i) {
-        const ThresholdRows rows = Thresholds[i];
-        m_label7[i] = makeLabel(this, headings[i], QRect(Margin, rows.labelTop, InnerWidth, 18));
-        m_label7[i]->setObjectName(QStringLiteral("Label7_%1").arg(i + 4));
-        m_hScroll7[i] = makeSlider(this, 0, 255, defaults[i], 10,
-                                   QRect(Margin, rows.sliderTop + 1, SliderWidth, 17));
-        m_hScroll7[i]->setObjectName(QStringLiteral("HScroll7_%1").arg(i));
-        m_text12[i] = makeBox(this, QString::number(defaults[i]),
-                              QRect(Margin + InnerWidth - BoxWidth, rows.sliderTop, BoxWidth, 20));
-        m_text12[i]->setObjectName(QStringLiteral("Text12_%1").arg(i));
+        m_thresholdLabels[part] = makeLabel(this, p.heading, QRect(Margin, p.rows.labelTop, InnerWidth, 18));
+        m_thresholdLabels[part]->setObjectName(p.name + QStringLiteral("ThresholdLabel"));
+        m_thresholdSliders[part] = makeSlider(this, 0, 255, p.threshold, 10,
+                                              QRect(Margin, p.rows.sliderTop + 1, SliderWidth, 17));
+        m_thresholdSliders[part]->setObjectName(p.name + QStringLiteral("ThresholdSlider"));
+        m_thresholdBoxes[part] = makeBox(this, QString::number(p.threshold),
+                                         QRect(Margin + InnerWidth - BoxWidth, p.rows.sliderTop, BoxWidth, 20));
+        m_thresholdBoxes[part]->setObjectName(p.name + QStringLiteral("ThresholdBox"));
     }
 
     hide();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QFrame>
+#include "workspace/workspace.h"
 
-#include <array>
+#include <QFrame>
 
 class QCheckBox;
 class QLabel;
@@ -13,10 +13,10 @@ class QScrollBar;
 
 namespace weftara::workspace {
 
-// The weave options panel FrmOrikomi, headed "織り込み処理": the two check
-// boxes that restrict the weave to the light or dark parts of the base, the
-// two threshold sliders with their boxes, the help text and the close
-// button. Hidden until the menu opens it.
+// The weave options panel, headed "織り込み処理": the two check boxes that
+// restrict the weave to the light or dark parts of the base, the two
+// threshold sliders with their boxes, the help text and the close button.
+// Hidden until the menu opens it.
 class WeaveOptionsPanel : public QFrame
 {
     Q_OBJECT
@@ -30,23 +30,22 @@ public:
 
     explicit WeaveOptionsPanel(QWidget *parent = nullptr);
 
-    QLabel *Label9() const { return m_label9; }
-    QPushButton *Command21() const { return m_command21; }
-    QPlainTextEdit *Text13() const { return m_text13; }
-    // Index 0: light parts / white threshold; 1: dark parts / black threshold.
-    QCheckBox *Check1(int index) const { return m_check1.at(std::size_t(index)); }
-    QLabel *Label7(int index) const { return m_label7.at(std::size_t(index - 4)); } // 4 or 5
-    QScrollBar *HScroll7(int index) const { return m_hScroll7.at(std::size_t(index)); }
-    QLineEdit *Text12(int index) const { return m_text12.at(std::size_t(index)); }
+    QLabel *title() const { return m_title; }
+    QPushButton *closeButton() const { return m_closeButton; }
+    QPlainTextEdit *helpBox() const { return m_helpBox; }
+    QCheckBox *weaveOptionCheckBox(engine::WeavePart part) const { return m_weaveOptionCheckBoxes[part]; }
+    QLabel *thresholdLabel(engine::WeavePart part) const { return m_thresholdLabels[part]; }
+    QScrollBar *thresholdSlider(engine::WeavePart part) const { return m_thresholdSliders[part]; }
+    QLineEdit *thresholdBox(engine::WeavePart part) const { return m_thresholdBoxes[part]; }
 
 private:
-    QLabel *m_label9 = nullptr;
-    QPushButton *m_command21 = nullptr;
-    QPlainTextEdit *m_text13 = nullptr;
-    std::array<QCheckBox *, 2> m_check1{};
-    std::array<QLabel *, 2> m_label7{};
-    std::array<QScrollBar *, 2> m_hScroll7{};
-    std::array<QLineEdit *, 2> m_text12{};
+    QLabel *m_title = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QPlainTextEdit *m_helpBox = nullptr;
+    PerWeavePart<QCheckBox *> m_weaveOptionCheckBoxes;
+    PerWeavePart<QLabel *> m_thresholdLabels;
+    PerWeavePart<QScrollBar *> m_thresholdSliders;
+    PerWeavePart<QLineEdit *> m_thresholdBoxes;
 };
 
 } // namespace weftara::workspace

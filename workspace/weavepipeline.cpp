@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -31,36 +32,35 @@ std::int16_t weaveRatio(const QString &text)
 
 namespace {
 
-// Step 1: the woven picture starts untoned and unzoomed; the slider change
-// handlers see ScrollSetFlg and stay quiet.
+// The woven picture starts untoned and unzoomed; the sliders are set
+// quietly.
 void resetWovenSliders(Workspace &ws)
 {
     const Controls &c = ws.controls();
     SliderMemory &memory = ws.sliderMemory();
-    ws.flags().ScrollSetFlg = true;
-    memory.ZoomValue[4] = SliderMemory::InitialZoom;
-    memory.NoutanValue[4] = SliderMemory::InitialTone;
-    memory.ZoomText[4] = QStringLiteral("100");
-    memory.NoutanText[4] = QStringLiteral("0");
-    c.HScroll2->setValue(0);
-    c.Text3->setText(QStringLiteral("0"));
-    c.HScroll3->setValue(100);
-    c.Text4->setText(QStringLiteral("100"));
-    ws.flags().ScrollSetFlg = false;
-    ws.flags().PrintMojiFlg = false;
+    memory.zoomValues[Tab::Woven] = SliderMemory::InitialZoom;
+    memory.toneValues[Tab::Woven] = SliderMemory::InitialTone;
+    memory.zoomTexts[Tab::Woven] = QStringLiteral("100");
+    memory.toneTexts[Tab::Woven] = QStringLiteral("0");
+    const QSignalBlocker quietTone(c.toneSlider);
+    const QSignalBlocker quietZoom(c.zoomSlider);
+    c.toneSlider->setValue(0);
+    c.toneBox->setText(QStringLiteral("0"));
+    c.zoomSlider->setValue(100);
+    c.zoomBox->setText(QStringLiteral("100"));
 }
 
 } // namespace
 
-void getCommand(Workspace &ws)
+void weave(Workspace &ws)
 {
     const Controls &c = ws.controls();
     Flags &flags = ws.flags();
     resetWovenSliders(ws);
 
-    platform::Surface &base = ws.Picture1(0);
-    platform::Surface &pattern = ws.Picture1(1);
-    platform::Surface &woven = ws.Picture1(2);
+    platform::Surface &base = ws.picture(Picture::Base);
+    platform::Surface &pattern = ws.picture(Picture::Pattern);
+    platform::Surface &woven = ws.picture(Picture::Woven);
 
     woven.cls();
     woven.clearPicture();
@@ -68,50 +68,45 @@ void getCommand(Workspace &ws)
     woven.setGeometry(base.geometry());
     pattern.setGeometry(base.geometry());
 
-    const bool light = c.Check1[0]->isChecked();
-    const bool dark = !light && c.Check1[1]->isChecked();
-    if (flags.GaraeSentakuFlg) {
-        const std::int16_t ratio = weaveRatio(c.Text2->text());
+    std::optional<engine::WeavePart> part;
+    for (const engine::WeavePart each : WeaveParts) {
+        if (c.weaveOptionCheckBoxes[each]->isChecked()) {
+            part = each;
+            break;
+        }
+    }
+    const QString thresholdText = part ? c.thresholdBoxes[*part]->text() : QString();
+    if (flags.patternLoaded) {
+        const std::int16_t ratio = weaveRatio(c.weaveRatioBox->text());
+        const std::int16_t threshold = platform::readInt16(thresholdText);
         runOnPicture(woven, [&](QImage &dst) {
-            if (light)
-                return engine::weaveIntoLight(base.image(), pattern.image(), dst, ratio,
-                                             platform::readInt16(c.Text12[0]->text()));
-            if (dark)
-                return engine::weaveIntoDark(base.image(), pattern.image(), dst, ratio,
-                                             platform::readInt16(c.Text12[1]->text()));
+            if (part == engine::WeavePart::Light)
+                return engine::weaveIntoLight(base.image(), pattern.image(), dst, ratio, threshold);
+            if (part == engine::WeavePart::Dark)
+                return engine::weaveIntoDark(base.image(), pattern.image(), dst, ratio, threshold);
             return engine::blendPictures(base.image(), pattern.image(), dst, ratio);
         });
     } else {
         // No pattern: the woven picture is the base picture as it is shown,
         // zoomed or filtered as it may be.
-        copyImageToPicture(base, woven);
+        woven.setPicture(base.image());
         woven.refresh();
     }
     pattern.hide();
 
-    // The unzoomed woven picture, the zoom's source.
-    platform::Surface &unzoomed = ws.Picture3(1);
+    platform::Surface &unzoomed = ws.unzoomedWoven();
     unzoomed.setGeometry(base.geometry());
     unzoomed.hide();
-    copyImageToPicture(woven, unzoomed);
+    unzoomed.setPicture(woven.image());
 
-    // Picture3(1) no longer holds the pattern's untoned copy, and the woven
-    // picture's untoned copy shows an earlier weave: both are taken afresh
-    // at the next tone change.
-    for (int k : {1, 2})
-        if (flags.FlgState[std::size_t(k)] == 3)
-            flags.FlgState[std::size_t(k)] = 1;
+    // The pattern's copy surface no longer holds its untoned copy, and the
+    // woven picture's untoned copy shows an earlier weave: both are taken
+    // afresh at the next tone change.
+    for (const Picture picture : {Picture::Pattern, Picture::Woven})
+        if (flags.copyState[picture] == CopyState::Untoned)
+            flags.copyState[picture] = CopyState::Unzoomed;
 
-    std::optional<engine::WeavePart> part;
-    QString thresholdText;
-    if (light) {
-        part = engine::WeavePart::Light;
-        thresholdText = c.Text12[0]->text();
-    } else if (dark) {
-        part = engine::WeavePart::Dark;
-        thresholdText = c.Text12[1]->text();
-    }
-    recipes::recordWeave(ws.LstLog(), part, thresholdText, c.Text2->text());
+    recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
 }
 
 } // namespace weftara::workspace

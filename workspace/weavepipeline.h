@@ -8,17 +8,16 @@ namespace weftara::workspace {
 
 class Workspace;
 
-// The weave ratio in Text2: its leading number, kept within 0..100 (the
+// The weave ratio in its box: the leading number, kept within 0..100 (the
 // ratios the blend knows: 0 the pattern alone, 100 the base alone) and
 // rounded halves to even.
 std::int16_t weaveRatio(const QString &text);
 
-// Makes the woven picture Picture1(2) from the base Picture1(0) and the
-// pattern Picture1(1): resets the woven picture's tone and zoom, stacks the
-// surfaces, weaves (plainly, into the light or into the dark parts, or copies
-// the base when no pattern is loaded), keeps the unzoomed copy in
-// Picture3(1) and records the weave in the log. Assumes a base picture; the
-// callers check for it.
-void getCommand(Workspace &ws);
+// Makes the woven picture from the base and the pattern: resets the woven
+// picture's tone and zoom, stacks the surfaces, weaves (plainly, into the
+// light or into the dark parts, or copies the base when no pattern is
+// loaded), keeps the unzoomed copy and records the weave in the log. Assumes
+// a base picture; the callers check for it.
+void weave(Workspace &ws);
 
 } // namespace weftara::workspace

@@ -1,10 +1,25 @@
 #include "workspace/workspace.h"
 
-#include "platform/dialogs.h"
-
 #include <QTabBar>
 
 namespace weftara::workspace {
+
+QString tabCaption(Tab tab)
+{
+    switch (tab) {
+    case Tab::BaseCollection:
+        return QStringLiteral("元絵集");
+    case Tab::PatternCollection:
+        return QStringLiteral("柄絵集");
+    case Tab::Base:
+        return QStringLiteral("元絵");
+    case Tab::Pattern:
+        return QStringLiteral("柄絵");
+    case Tab::Woven:
+        return QStringLiteral("織込");
+    }
+    return {};
+}
 
 Workspace::Workspace(const Surfaces &surfaces, const Controls &controls, platform::Dialogs &dialogs,
                      QObject *parent)
@@ -15,47 +30,58 @@ Workspace::Workspace(const Surfaces &surfaces, const Controls &controls, platfor
 {
 }
 
-int Workspace::selectedTab() const
+platform::Surface &Workspace::surfaceOfTab(Tab tab)
 {
-    return m_controls.TabStrip1->currentIndex() + 1;
+    switch (tab) {
+    case Tab::BaseCollection:
+        return baseSheet();
+    case Tab::PatternCollection:
+        return patternSheet();
+    case Tab::Base:
+    case Tab::Pattern:
+    case Tab::Woven:
+        break;
+    }
+    return picture(*pictureOfTab(tab));
 }
 
-QString Workspace::selectedCaption() const
+Tab Workspace::selectedTab() const
 {
-    return m_controls.TabStrip1->tabText(m_controls.TabStrip1->currentIndex());
+    return Tab(m_controls.tabStrip->currentIndex() + 1);
 }
 
-void Workspace::selectTab(int t)
+void Workspace::selectTab(Tab tab)
 {
-    m_controls.TabStrip1->setCurrentIndex(t - 1);
+    m_controls.tabStrip->setCurrentIndex(int(tab) - 1);
 }
 
-int Workspace::pictureOfTab(int t)
+std::optional<Picture> Workspace::pictureOfTab(Tab tab)
 {
-    return t >= TabMotoe && t <= TabOrikomi ? t - TabMotoe : -1;
+    switch (tab) {
+    case Tab::Base:
+        return Picture::Base;
+    case Tab::Pattern:
+        return Picture::Pattern;
+    case Tab::Woven:
+        return Picture::Woven;
+    case Tab::BaseCollection:
+    case Tab::PatternCollection:
+        break;
+    }
+    return std::nullopt;
 }
 
-int Workspace::surfaceOfTab(int t)
+Tab Workspace::tabOfPicture(Picture picture)
 {
-    static constexpr std::array<int, 5> SurfaceOfTab{3, 4, 0, 1, 2};
-    return t >= 1 && t <= 5 ? SurfaceOfTab[std::size_t(t - 1)] : -1;
-}
-
-int Workspace::selectedPicture() const
-{
-    const QString caption = selectedCaption();
-    if (caption == QStringLiteral("元絵"))
-        return 0;
-    if (caption == QStringLiteral("柄絵"))
-        return 1;
-    if (caption == QStringLiteral("織込"))
-        return 2;
-    return -1;
-}
-
-void Workspace::message(const QString &text)
-{
-    m_dialogs.message(text);
+    switch (picture) {
+    case Picture::Base:
+        return Tab::Base;
+    case Picture::Pattern:
+        return Tab::Pattern;
+    case Picture::Woven:
+        break;
+    }
+    return Tab::Woven;
 }
 
 } // namespace weftara::workspace

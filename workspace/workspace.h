@@ -1,19 +1,20 @@
 #pragma once
 
+#include "engine/weaveselect.h"
 #include "recipes/operationlog.h"
+#include "workspace/enumarray.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QScrollBar;
 class QTabBar;
-class QWidget;
 
 namespace weftara::platform {
 class Dialogs;
@@ -22,79 +23,105 @@ class Surface;
 
 namespace weftara::workspace {
 
+class ControlPanel;
 class PictureTabs;
+class WeaveOptionsPanel;
 
-// The picture surfaces. Picture1(0) base, (1) pattern, (2) woven, (3) and
-// (4) the collection sheets; Picture2(0) the pattern as loaded, (1) and (2)
-// zoom scratch; Picture3(0..2) the hidden copies (as loaded, unzoomed or
-// untoned, as FlgState says).
+// The three pictures. Their numbers are written to recipes.
+enum class Picture { Base = 0, Pattern = 1, Woven = 2 };
+inline constexpr std::array<Picture, 3> Pictures{Picture::Base, Picture::Pattern, Picture::Woven};
+template <class T>
+using PerPicture = EnumArray<Picture, T, 3>;
+
+// What the hidden copy of a picture holds. The numbers are written to recipes.
+enum class CopyState : std::int16_t {
+    Loaded = 0,   // the picture as loaded
+    Unzoomed = 1, // the unzoomed picture: just woven, or the base just zoomed
+    Zoomed = 2,   // the woven picture's unzoomed copy, the woven picture zoomed
+    Untoned = 3,  // the picture before its tone
+};
+
+// The five tabs of the tab strip, counted from 1.
+enum class Tab { BaseCollection = 1, PatternCollection = 2, Base = 3, Pattern = 4, Woven = 5 };
+inline constexpr std::array<Tab, 5> Tabs{Tab::BaseCollection, Tab::PatternCollection, Tab::Base, Tab::Pattern,
+                                         Tab::Woven};
+template <class T>
+using PerTab = EnumArray<Tab, T, 5, Tab::BaseCollection>;
+
+// The captions of the tabs: "元絵集", "柄絵集", "元絵", "柄絵", "織込".
+QString tabCaption(Tab tab);
+
+// The control panel's effect and apply buttons.
+enum class EffectButton { Gray = 0, Solarize = 1, FadeTop = 2, FadeLeft = 3, Emphasize = 4, FadeRight = 6,
+                          Zoom = 7, Tone = 8, Weave = 10 };
+inline constexpr std::array<EffectButton, 9> EffectButtons{
+    EffectButton::Gray,      EffectButton::Solarize, EffectButton::FadeTop, EffectButton::FadeLeft,
+    EffectButton::Emphasize, EffectButton::FadeRight, EffectButton::Zoom,  EffectButton::Tone,
+    EffectButton::Weave};
+
+// The light and dark parts of the base, as the weave options pick them.
+inline constexpr std::array<engine::WeavePart, 2> WeaveParts{engine::WeavePart::Light, engine::WeavePart::Dark};
+template <class T>
+using PerWeavePart = EnumArray<engine::WeavePart, T, 2>;
+
+// The picture surfaces.
 struct Surfaces
 {
-    std::array<platform::Surface *, 5> Picture1{};
-    std::array<platform::Surface *, 3> Picture2{};
-    std::array<platform::Surface *, 3> Picture3{};
+    // What the tabs show: the three pictures (indexed by Picture), then the
+    // base and the pattern collection's sheet.
+    std::array<platform::Surface *, 5> tabSurfaces{};
+    platform::Surface *patternTile = nullptr; // the pattern as loaded, before tiling
+    platform::Surface *baseZoomScratch = nullptr;
+    platform::Surface *wovenZoomScratch = nullptr;
+    // One hidden copy for each picture; the copy state says what it holds.
+    PerPicture<platform::Surface *> copies;
 };
 
 struct Flags
 {
-    bool MotoeSentakuFlg = false; // a base picture is loaded
-    bool GaraeSentakuFlg = false; // a pattern picture is loaded and fits the base
-    bool OrikomiFlg = false;      // the woven picture is up to date
-    bool ScrollSetFlg = false;    // the program is setting slider values
-    bool PrintMojiFlg = false;    // text has been entered on the print picture
-    bool LogSaiseiFlg = false;    // a recipe is being replayed
-    // What Picture3(k) holds for picture k: 0 just loaded, 1 just woven (or
-    // base just zoomed), 2 woven picture zoomed, 3 untoned copy.
-    std::array<std::int16_t, 3> FlgState{};
+    bool baseLoaded = false;
+    bool patternLoaded = false; // and it fits the base
+    bool wovenUpToDate = false;
+    bool replaying = false;     // a recipe is being replayed
+    PerPicture<CopyState> copyState{CopyState::Loaded};
 };
 
-// The zoom and tone sliders' values per tab (index = tab number - 1).
+// The zoom and tone sliders' values for each tab.
 struct SliderMemory
 {
     static constexpr std::int16_t InitialZoom = 100;
     static constexpr std::int16_t InitialTone = 0;
 
-    std::array<std::int16_t, 5> ZoomValue{100, 100, 100, 100, 100};
-    std::array<QString, 5> ZoomText{"100", "100", "100", "100", "100"};
-    std::array<std::int16_t, 5> NoutanValue{};
-    std::array<QString, 5> NoutanText{"0", "0", "0", "0", "0"};
-    int TabSliderNo = 0; // tab whose values the sliders show; 0 before the first change
-
-    void reset() { *this = SliderMemory{}; }
+    PerTab<std::int16_t> zoomValues{InitialZoom};
+    PerTab<QString> zoomTexts{QStringLiteral("100")};
+    PerTab<std::int16_t> toneValues{InitialTone};
+    PerTab<QString> toneTexts{QStringLiteral("0")};
+    // The tab whose values the sliders show; none before the first tab change.
+    std::optional<Tab> sliderTab;
 };
 
 // The controls the handlers read and set (owned by their panels).
 struct Controls
 {
-    QScrollBar *HScroll1 = nullptr; // weave ratio
-    QScrollBar *HScroll2 = nullptr; // tone
-    QScrollBar *HScroll3 = nullptr; // zoom
-    QScrollBar *HScroll4 = nullptr; // colour step
-    QLineEdit *Text2 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QLineEdit *Text4 = nullptr;
-    QLineEdit *Text6 = nullptr;
-    std::array<QScrollBar *, 2> HScroll7{}; // white / black threshold
-    std::array<QLineEdit *, 2> Text12{};
-    std::array<QCheckBox *, 2> Check1{};
-    QPlainTextEdit *Text13 = nullptr;
-    QTabBar *TabStrip1 = nullptr;
-    QWidget *Frame1 = nullptr;
-    QWidget *FrmOrikomi = nullptr;
+    QScrollBar *weaveRatioSlider = nullptr;
+    QScrollBar *toneSlider = nullptr;
+    QScrollBar *zoomSlider = nullptr;
+    QScrollBar *colorStepSlider = nullptr;
+    QLineEdit *weaveRatioBox = nullptr;
+    QLineEdit *toneBox = nullptr;
+    QLineEdit *zoomBox = nullptr;
+    QLineEdit *colorStepBox = nullptr;
+    PerWeavePart<QScrollBar *> thresholdSliders;
+    PerWeavePart<QLineEdit *> thresholdBoxes;
+    PerWeavePart<QCheckBox *> weaveOptionCheckBoxes;
+    QTabBar *tabStrip = nullptr;
+    ControlPanel *controlPanel = nullptr;
+    WeaveOptionsPanel *weaveOptionsPanel = nullptr;
     PictureTabs *pictureTabs = nullptr;
 };
 
-// Tab numbers of TabStrip1, 1-based as the program counts them.
-enum Tab : int {
-    TabMotoeShu = 1, // 元絵集
-    TabGaraeShu = 2, // 柄絵集
-    TabMotoe = 3,    // 元絵
-    TabGarae = 4,    // 柄絵
-    TabOrikomi = 5,  // 織込
-};
-
-// The weave workspace's state: the surfaces, flags, FlgState, per-tab slider
-// memory, the operation log LstLog, the controls and the dialogs. Handlers
+// The weave workspace's state: the surfaces, flags, copy states, per-tab
+// slider memory, the operation log, the controls and the dialogs. Handlers
 // take a Workspace& and nothing else of the window.
 class Workspace : public QObject
 {
@@ -104,44 +131,45 @@ public:
     Workspace(const Surfaces &surfaces, const Controls &controls, platform::Dialogs &dialogs,
               QObject *parent = nullptr);
 
-    Surfaces &surfaces() { return m_surfaces; }
     Flags &flags() { return m_flags; }
     const Flags &flags() const { return m_flags; }
     SliderMemory &sliderMemory() { return m_sliderMemory; }
-    recipes::OperationLog &LstLog() { return m_log; }
-    const recipes::OperationLog &LstLog() const { return m_log; }
+    recipes::OperationLog &log() { return m_log; }
+    const recipes::OperationLog &log() const { return m_log; }
     const Controls &controls() const { return m_controls; }
     platform::Dialogs &dialogs() { return m_dialogs; }
 
-    platform::Surface &Picture1(int k) { return *m_surfaces.Picture1.at(std::size_t(k)); }
-    platform::Surface &Picture2(int k) { return *m_surfaces.Picture2.at(std::size_t(k)); }
-    platform::Surface &Picture3(int k) { return *m_surfaces.Picture3.at(std::size_t(k)); }
+    platform::Surface &picture(Picture picture) { return *m_surfaces.tabSurfaces[std::size_t(picture)]; }
+    platform::Surface &baseSheet() { return *m_surfaces.tabSurfaces[3]; }
+    platform::Surface &patternSheet() { return *m_surfaces.tabSurfaces[4]; }
+    platform::Surface &patternTile() { return *m_surfaces.patternTile; }
+    platform::Surface &baseZoomScratch() { return *m_surfaces.baseZoomScratch; }
+    platform::Surface &wovenZoomScratch() { return *m_surfaces.wovenZoomScratch; }
+    platform::Surface &copy(Picture picture) { return *m_surfaces.copies[picture]; }
+    // The woven picture's unzoomed copy, which every weave rewrites. It is
+    // the surface of the pattern's copy: a weave leaves the pattern without
+    // an untoned copy.
+    platform::Surface &unzoomedWoven() { return copy(Picture::Pattern); }
+    // The surface a tab shows.
+    platform::Surface &surfaceOfTab(Tab tab);
 
-    // The selected tab's number (1..5) and caption.
-    int selectedTab() const;
-    QString selectedCaption() const;
-    // Selects tab t (1..5); the tab change runs when the selection changes.
-    void selectTab(int t);
+    Tab selectedTab() const;
+    // Selects the tab; the tab change runs when the selection changes.
+    void selectTab(Tab tab);
 
-    // The picture index (0 base, 1 pattern, 2 woven) a picture tab shows;
-    // -1 for the collection tabs.
-    static int pictureOfTab(int t);
-    // The Picture1 index a tab shows: tabs 1..5 show 3, 4, 0, 1, 2.
-    static int surfaceOfTab(int t);
-    // The picture the selected tab's caption names: "元絵" 0, "柄絵" 1,
-    // "織込" 2; -1 for any other caption.
-    int selectedPicture() const;
-
-    // Shows a message box with an OK button.
-    void message(const QString &text);
+    // The picture a picture tab shows; none for the collection tabs.
+    static std::optional<Picture> pictureOfTab(Tab tab);
+    static Tab tabOfPicture(Picture picture);
+    // The picture the selected tab shows.
+    std::optional<Picture> selectedPicture() const { return pictureOfTab(selectedTab()); }
 
 signals:
-    // Tab t has been selected; its tab change starts (the start-up hint
+    // The tab has been selected; its tab change starts (the start-up guide
     // goes away here).
-    void tabChangeStarted(int tab);
-    // A collection tab (1 or 2) was selected and its sheet fitted to the
-    // view; filling the collection is the collections' business.
-    void collectionTabSelected(int tab);
+    void tabChangeStarted(weftara::workspace::Tab tab);
+    // A collection tab was selected and its sheet fitted to the view;
+    // filling the collection is the collections' business.
+    void collectionTabSelected(weftara::workspace::Tab tab);
 
 private:
     Surfaces m_surfaces;

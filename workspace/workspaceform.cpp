@@ -3,8 +3,9 @@
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "workspace/controlpanel.h"
-#include "workspace/effectdispatch.h"
+#include "workspace/effects.h"
 #include "workspace/formlayout.h"
+#include "workspace/picturecanvas.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
 #include "workspace/tabchange.h"
@@ -35,46 +36,49 @@ platform::Surface *makeSurface(QWidget *canvas, const QString &name, bool autoSi
 WorkspaceForm::WorkspaceForm(platform::Dialogs &dialogs, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("workspaceForm"));
     m_pictureTabs = new PictureTabs(this);
     m_controlPanel = new ControlPanel(this);
     m_controlPanel->move(0, 0);
-    m_optionsPanel = new WeaveOptionsPanel(this);
+    m_weaveOptionsPanel = new WeaveOptionsPanel(this);
 
     Surfaces surfaces;
     QWidget *canvas = m_pictureTabs->canvas();
-    for (int k = 0; k < 5; ++k)
-        surfaces.Picture1[std::size_t(k)] = makeSurface(canvas, QStringLiteral("Picture1_%1").arg(k), false);
-    for (int k = 0; k < 3; ++k) {
-        surfaces.Picture2[std::size_t(k)] = makeSurface(canvas, QStringLiteral("Picture2_%1").arg(k), false);
-        // The hidden copies always take the size of the picture they hold.
-        surfaces.Picture3[std::size_t(k)] = makeSurface(canvas, QStringLiteral("Picture3_%1").arg(k), true);
-    }
+    const std::array<const char *, 5> tabSurfaces{"basePicture", "patternPicture", "wovenPicture", "baseSheet",
+                                                  "patternSheet"};
+    for (std::size_t k = 0; k < tabSurfaces.size(); ++k)
+        surfaces.tabSurfaces[k] = makeSurface(canvas, QString::fromLatin1(tabSurfaces[k]), false);
+    surfaces.patternTile = makeSurface(canvas, QStringLiteral("patternTile"), false);
+    surfaces.baseZoomScratch = makeSurface(canvas, QStringLiteral("baseZoomScratch"), false);
+    surfaces.wovenZoomScratch = makeSurface(canvas, QStringLiteral("wovenZoomScratch"), false);
+    // The hidden copies always take the size of the picture they hold.
+    surfaces.copies[Picture::Base] = makeSurface(canvas, QStringLiteral("baseCopy"), true);
+    surfaces.copies[Picture::Pattern] = makeSurface(canvas, QStringLiteral("patternCopy"), true);
+    surfaces.copies[Picture::Woven] = makeSurface(canvas, QStringLiteral("wovenCopy"), true);
 
     Controls controls;
-    controls.HScroll1 = m_controlPanel->HScroll1();
-    controls.HScroll2 = m_controlPanel->HScroll2();
-    controls.HScroll3 = m_controlPanel->HScroll3();
-    controls.HScroll4 = m_controlPanel->HScroll4();
-    controls.Text2 = m_controlPanel->Text2();
-    controls.Text3 = m_controlPanel->Text3();
-    controls.Text4 = m_controlPanel->Text4();
-    controls.Text6 = m_controlPanel->Text6();
-    for (int i = 0; i < 2; ++i) {
-        controls.HScroll7[std::size_t(i)] = m_optionsPanel->HScroll7(i);
-        controls.Text12[std::size_t(i)] = m_optionsPanel->Text12(i);
-        controls.Check1[std::size_t(i)] = m_optionsPanel->Check1(i);
+    controls.weaveRatioSlider = m_controlPanel->weaveRatioSlider();
+    controls.toneSlider = m_controlPanel->toneSlider();
+    controls.zoomSlider = m_controlPanel->zoomSlider();
+    controls.colorStepSlider = m_controlPanel->colorStepSlider();
+    controls.weaveRatioBox = m_controlPanel->weaveRatioBox();
+    controls.toneBox = m_controlPanel->toneBox();
+    controls.zoomBox = m_controlPanel->zoomBox();
+    controls.colorStepBox = m_controlPanel->colorStepBox();
+    for (const engine::WeavePart part : WeaveParts) {
+        controls.thresholdSliders[part] = m_weaveOptionsPanel->thresholdSlider(part);
+        controls.thresholdBoxes[part] = m_weaveOptionsPanel->thresholdBox(part);
+        controls.weaveOptionCheckBoxes[part] = m_weaveOptionsPanel->weaveOptionCheckBox(part);
     }
-    controls.Text13 = m_optionsPanel->Text13();
-    controls.TabStrip1 = m_pictureTabs->TabStrip1();
-    controls.Frame1 = m_controlPanel;
-    controls.FrmOrikomi = m_optionsPanel;
+    controls.tabStrip = m_pictureTabs->tabStrip();
+    controls.controlPanel = m_controlPanel;
+    controls.weaveOptionsPanel = m_weaveOptionsPanel;
     controls.pictureTabs = m_pictureTabs;
 
     m_workspace = new Workspace(surfaces, controls, dialogs, this);
     m_sliders = new Sliders(*m_workspace, this);
     connectControls();
-    layoutForm();
+    layOutForm();
 }
 
 void WorkspaceForm::connectControls()
@@ -82,52 +86,57 @@ void WorkspaceForm::connectControls()
     Workspace &ws = *m_workspace;
     const Controls &c = ws.controls();
 
-    for (int index : {0, 1, 2, 3, 4, 6, 7, 8, 10})
-        connect(m_controlPanel->Command3(index), &QPushButton::clicked, this,
-                [&ws, index] { Command3_Click(ws, index); });
-    for (int index = 0; index < 6; ++index)
-        connect(m_controlPanel->Command8(index), &QPushButton::clicked, this,
-                [&ws, index] { Command8_Click(ws, index); });
-    connect(m_controlPanel->Command2(), &QPushButton::clicked, this, [&ws] { Command2_Click(ws); });
-
-    connect(c.HScroll1, &QScrollBar::valueChanged, m_sliders, &Sliders::HScroll1_Change);
-    connect(c.HScroll2, &QScrollBar::valueChanged, m_sliders, &Sliders::HScroll2_Change);
-    connect(c.HScroll3, &QScrollBar::valueChanged, m_sliders, &Sliders::HScroll3_Change);
-    connect(c.HScroll4, &QScrollBar::valueChanged, m_sliders, &Sliders::HScroll4_Change);
-    for (int i = 0; i < 2; ++i) {
-        Sliders *sliders = m_sliders;
-        connect(c.HScroll7[std::size_t(i)], &QScrollBar::valueChanged, sliders,
-                [sliders, i] { sliders->HScroll7_Change(i); });
-        connect(c.Check1[std::size_t(i)], &QCheckBox::toggled, sliders,
-                [sliders, i] { sliders->Check1_Click(i); });
+    for (const EffectButton button : EffectButtons)
+        connect(m_controlPanel->effectButton(button), &QPushButton::clicked, this,
+                [&ws, button] { runEffect(ws, button); });
+    for (int channel = 0; channel < 6; ++channel) {
+        const auto step = engine::ChannelStep(channel);
+        connect(m_controlPanel->channelButton(step), &QPushButton::clicked, this,
+                [&ws, step] { runChannelStep(ws, step); });
     }
-    connect(m_optionsPanel->Command21(), &QPushButton::clicked, m_sliders, &Sliders::Command21_Click);
+    connect(m_controlPanel->closeButton(), &QPushButton::clicked, m_controlPanel, &QWidget::hide);
 
-    connect(c.TabStrip1, &QTabBar::currentChanged, this, [&ws](int index) { tabChange(ws, index + 1); });
-    // A click on the tab already selected runs its tab change again (tab 1
-    // clears the log each time); a click on another tab runs it through
-    // the change of selection.
-    connect(c.TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index == m_workspace->controls().TabStrip1->currentIndex())
-            tabChange(*m_workspace, index + 1);
+    connect(c.weaveRatioSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onWeaveRatioChanged);
+    connect(c.toneSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onToneChanged);
+    connect(c.zoomSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onZoomChanged);
+    connect(c.colorStepSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onColorStepChanged);
+    for (const engine::WeavePart part : WeaveParts) {
+        Sliders *sliders = m_sliders;
+        connect(c.thresholdSliders[part], &QScrollBar::valueChanged, sliders,
+                [sliders, part] { sliders->onThresholdChanged(part); });
+        connect(c.weaveOptionCheckBoxes[part], &QCheckBox::toggled, sliders,
+                [sliders, part] { sliders->onWeaveOptionClicked(part); });
+    }
+    connect(m_weaveOptionsPanel->closeButton(), &QPushButton::clicked, m_sliders, &Sliders::closeWeaveOptions);
+
+    connect(c.tabStrip, &QTabBar::currentChanged, this, [&ws](int index) {
+        if (index >= 0)
+            tabChange(ws, Tab(index + 1));
+    });
+    // A click on the tab already selected runs its tab change again (the
+    // base collection clears the log each time); a click on another tab runs
+    // it through the change of selection.
+    connect(c.tabStrip, &QTabBar::tabBarClicked, this, [&ws](int index) {
+        if (index >= 0 && index == ws.controls().tabStrip->currentIndex())
+            tabChange(ws, Tab(index + 1));
     });
 }
 
-void WorkspaceForm::clickTab(int t)
+void WorkspaceForm::clickTab(Tab tab)
 {
-    if (m_workspace->selectedTab() == t)
-        tabChange(*m_workspace, t);
+    if (m_workspace->selectedTab() == tab)
+        tabChange(*m_workspace, tab);
     else
-        m_workspace->selectTab(t);
+        m_workspace->selectTab(tab);
 }
 
 void WorkspaceForm::setTabStripPlacement(std::function<QRect()> placement)
 {
     m_tabStripPlacement = std::move(placement);
-    layoutForm();
+    layOutForm();
 }
 
-void WorkspaceForm::layoutForm()
+void WorkspaceForm::layOutForm()
 {
     if (m_tabStripPlacement) {
         m_pictureTabs->setGeometry(m_tabStripPlacement());
@@ -147,7 +156,7 @@ void WorkspaceForm::layoutForm()
 void WorkspaceForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    layoutForm();
+    layOutForm();
 }
 
 } // namespace weftara::workspace

@@ -1,5 +1,6 @@
 #include "workspace/zoom.h"
 
+#include "platform/dialogs.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
 #include "recipes/loggroups.h"
@@ -54,65 +55,64 @@ void takeZoomed(platform::Surface &target, const QImage &zoomed)
 
 } // namespace
 
-void MotoeZoom(Workspace &ws)
+void zoom(Workspace &ws)
 {
-    if (ws.selectedTab() == TabOrikomi) {
-        OrikomiZoom(ws);
+    if (ws.selectedTab() == Tab::Woven) {
+        zoomWoven(ws);
         return;
     }
     Flags &flags = ws.flags();
-    flags.GaraeSentakuFlg = false;
-    ws.Picture1(1).clearPicture();
+    flags.patternLoaded = false;
+    ws.picture(Picture::Pattern).clearPicture();
 
-    const QString percentText = ws.controls().Text4->text();
+    const QString percentText = ws.controls().zoomBox->text();
     const double percent = zoomPercent(percentText);
     if (percent == 0)
         return;
 
-    platform::Surface &base = ws.Picture1(0);
-    platform::Surface &unzoomed = ws.Picture3(0);
-    if (flags.FlgState[0] != 1) {
-        flags.FlgState[0] = 1;
-        copyImageToPicture(base, unzoomed);
+    platform::Surface &base = ws.picture(Picture::Base);
+    platform::Surface &unzoomedBase = ws.copy(Picture::Base);
+    if (flags.copyState[Picture::Base] != CopyState::Unzoomed) {
+        flags.copyState[Picture::Base] = CopyState::Unzoomed;
+        unzoomedBase.setPicture(base.image());
     }
-    platform::Surface &scratch = ws.Picture2(1);
+    platform::Surface &scratch = ws.baseZoomScratch();
     scratch.move(base.pos());
-    takeZoomed(base, stretchOnto(scratch, unzoomed, percent));
+    takeZoomed(base, stretchOnto(scratch, unzoomedBase, percent));
     scratch.hide();
     showTabSurface(ws);
 
-    recipes::recordZoom(ws.LstLog(), recipes::ZoomTarget::Base, percentText, flags.FlgState[2]);
-    flags.GaraeSentakuFlg = false;
+    recipes::recordZoom(ws.log(), recipes::ZoomTarget::Base, percentText, int(flags.copyState[Picture::Woven]));
 }
 
-void OrikomiZoom(Workspace &ws)
+void zoomWoven(Workspace &ws)
 {
     Flags &flags = ws.flags();
-    const QString percentText = ws.controls().Text4->text();
+    const QString percentText = ws.controls().zoomBox->text();
     const double percent = zoomPercent(percentText);
     if (percent == 0)
         return;
-    if (!flags.GaraeSentakuFlg) {
-        ws.message(selectPatternMessage());
-        ws.selectTab(TabGaraeShu);
+    if (!flags.patternLoaded) {
+        ws.dialogs().message(selectPatternMessage());
+        ws.selectTab(Tab::PatternCollection);
         return;
     }
-    platform::Surface &woven = ws.Picture1(2);
-    platform::Surface &unzoomed = ws.Picture3(1);
+    platform::Surface &woven = ws.picture(Picture::Woven);
+    platform::Surface &unzoomed = ws.unzoomedWoven();
     // A toned woven picture is zoomed as toned.
-    if (flags.FlgState[2] == 3)
-        copyImageToPicture(woven, unzoomed);
+    if (flags.copyState[Picture::Woven] == CopyState::Untoned)
+        unzoomed.setPicture(woven.image());
 
-    platform::Surface &scratch = ws.Picture2(2);
-    scratch.move(ws.Picture1(0).pos());
+    platform::Surface &scratch = ws.wovenZoomScratch();
+    scratch.move(ws.picture(Picture::Base).pos());
     const QImage zoomed = stretchOnto(scratch, unzoomed, percent);
     woven.move(scratch.pos());
     takeZoomed(woven, zoomed);
     scratch.hide();
     showTabSurface(ws);
 
-    flags.FlgState[2] = 2;
-    recipes::recordZoom(ws.LstLog(), recipes::ZoomTarget::Woven, percentText, flags.FlgState[2]);
+    flags.copyState[Picture::Woven] = CopyState::Zoomed;
+    recipes::recordZoom(ws.log(), recipes::ZoomTarget::Woven, percentText, int(flags.copyState[Picture::Woven]));
 }
 
 } // namespace weftara::workspace

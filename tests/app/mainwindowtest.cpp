@@ -2,10 +2,11 @@
 
 #include "app/guidetext.h"
 #include "app/mainwindow.h"
+#include "app/picturebutton.h"
 #include "app/tabbuttonrow.h"
 #include "app/tabbuttons.h"
 #include "app/windowgeometry.h"
-#include "collections/collectiontabs.h"
+#include "collections/collections.h"
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
 #include "platform/surface.h"
@@ -33,6 +34,7 @@ using weftara::app::MainWindow;
 using weftara::app::WindowGeometry;
 using weftara::platform::ProgramFolder;
 using weftara::testing::ScriptedDialogs;
+using weftara::workspace::Tab;
 
 namespace {
 
@@ -127,7 +129,7 @@ void MainWindowTest::exitClosesWindow()
     Program p;
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
-    w.menus().mnuFileExit->trigger();
+    w.menus().exitAction->trigger();
     QVERIFY(!w.isVisible());
     QVERIFY(QFile::exists(p.iniPath()));
 }
@@ -145,30 +147,31 @@ void MainWindowTest::firstStartWithoutSettings()
     QCOMPARE(form.pictureTabs()->geometry(), pxRect(0, 690, 13600, 9700));
     QCOMPARE(form.controlPanel()->geometry(), pxRect(0, 0, 8205, 690));
 
-    for (int i = 0; i < 5; ++i) {
+    for (const Tab tab : weftara::workspace::Tabs) {
+        const int i = int(tab) - 1;
         weftara::app::TabButtonRow &buttons = w.tabButtons();
         const QPoint at(px(50 + 1000 * i), px(730));
-        QCOMPARE(buttons.Picture5(i)->pos(), at);
-        QCOMPARE(buttons.Picture4(i)->pos(), at);
-        QVERIFY(buttons.Picture5(i)->isVisible());
-        QVERIFY(!buttons.Picture4(i)->isVisible());
+        QCOMPARE(buttons.normalButton(tab)->pos(), at);
+        QCOMPARE(buttons.selectedButton(tab)->pos(), at);
+        QVERIFY(buttons.normalButton(tab)->isVisible());
+        QVERIFY(!buttons.selectedButton(tab)->isVisible());
         // Each button lies on its own tab of the strip.
-        QTabBar *strip = form.workspace().controls().TabStrip1;
-        const QRect tab(strip->mapTo(&form, strip->tabRect(i).topLeft()), strip->tabRect(i).size());
-        QVERIFY2(tab.contains(buttons.Picture5(i)->geometry()), qPrintable(QString::number(i)));
+        QTabBar *strip = form.workspace().controls().tabStrip;
+        const QRect onStrip(strip->mapTo(&form, strip->tabRect(i).topLeft()), strip->tabRect(i).size());
+        QVERIFY2(onStrip.contains(buttons.normalButton(tab)->geometry()), qPrintable(QString::number(i)));
     }
 
-    QPlainTextEdit *text1 = w.Text1();
-    QVERIFY(text1->isVisible());
+    QPlainTextEdit *guideBox = w.guideBox();
+    QVERIFY(guideBox->isVisible());
     QString guide = weftara::app::guideText();
     guide.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(text1->toPlainText().split(u'\n'), guide.split(u'\n'));
-    QCOMPARE(text1->geometry(), form.pictureTabs()->view()->geometry());
+    QCOMPARE(guideBox->toPlainText().split(u'\n'), guide.split(u'\n'));
+    QCOMPARE(guideBox->geometry(), form.pictureTabs()->view()->geometry());
 
     // The showing of the window is its one resize so far.
-    const QStringList log = form.workspace().LstLog().lines();
+    const QStringList log = form.workspace().log().lines();
     QCOMPARE(log, (QStringList{"Left= 500", "Top= 50", "Width= 13500", "Height= 10700", "Size"}));
-    QCOMPARE(form.workspace().sliderMemory().TabSliderNo, 0);
+    QVERIFY(!form.workspace().sliderMemory().sliderTab);
     QVERIFY(p.dialogs.messages().isEmpty());
 }
 
@@ -210,7 +213,7 @@ void MainWindowTest::resizesLeaveOneSizeGroup()
     Program p;
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
-    weftara::recipes::OperationLog &log = w.form().workspace().LstLog();
+    weftara::recipes::OperationLog &log = w.form().workspace().log();
     log.clear();
     log.append(QStringList{"Motoe=/pics/a.bmp", "Text2= 50", "Orikomi"});
 
@@ -224,7 +227,7 @@ void MainWindowTest::resizesLeaveOneSizeGroup()
     QCOMPARE(lines.mid(3), (QStringList{"Left= 495", "Top= 45", "Width= 10800", "Height= 7650", "Size"}));
     // The tab strip follows: |W + 100| × |H − 1000| twips.
     QCOMPARE(w.tabStripTwips(), QRect(0, 690, 10900, 6650));
-    QCOMPARE(w.Text1()->geometry(), w.form().pictureTabs()->view()->geometry());
+    QCOMPARE(w.guideBox()->geometry(), w.form().pictureTabs()->view()->geometry());
 
     // A weave after the group appends after it; the next resize adds a new group.
     log.append(QStringList{"Text2= 60", "Orikomi"});
@@ -277,28 +280,29 @@ void MainWindowTest::tabButtonsSelectTabs()
     weftara::workspace::Workspace &ws = w.form().workspace();
     weftara::app::TabButtonRow &buttons = w.tabButtons();
 
-    // Tab 1 is the strip's current tab from the start; its button still
-    // runs its tab change.
-    QTest::mouseClick(buttons.Picture5(0), Qt::LeftButton);
-    QVERIFY(!w.Text1()->isVisible());
-    QVERIFY(ws.LstLog().isEmpty());
-    QCOMPARE(w.collections().List1(0).size(), 3);
-    QVERIFY(ws.Picture1(3).isVisible());
-    QVERIFY(buttons.Picture4(0)->isVisible());
-    QVERIFY(!buttons.Picture5(0)->isVisible());
+    // The base collection is the strip's current tab from the start; its
+    // button still runs its tab change.
+    QTest::mouseClick(buttons.normalButton(Tab::BaseCollection), Qt::LeftButton);
+    QVERIFY(!w.guideBox()->isVisible());
+    QVERIFY(ws.log().isEmpty());
+    QCOMPARE(w.collections().thumbnailPaths(Tab::BaseCollection).size(), 3);
+    QVERIFY(ws.baseSheet().isVisible());
+    QVERIFY(buttons.selectedButton(Tab::BaseCollection)->isVisible());
+    QVERIFY(!buttons.normalButton(Tab::BaseCollection)->isVisible());
 
-    QTest::mouseClick(buttons.Picture5(2), Qt::LeftButton);
-    QCOMPARE(ws.selectedTab(), 3);
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(buttons.Picture4(i)->isVisible(), i == 2);
-        QCOMPARE(buttons.Picture5(i)->isVisible(), i != 2);
+    QTest::mouseClick(buttons.normalButton(Tab::Base), Qt::LeftButton);
+    QCOMPARE(ws.selectedTab(), Tab::Base);
+    for (const Tab tab : weftara::workspace::Tabs) {
+        QCOMPARE(buttons.selectedButton(tab)->isVisible(), tab == Tab::Base);
+        QCOMPARE(buttons.normalButton(tab)->isVisible(), tab != Tab::Base);
     }
-    // Tab 5 without a base picture falls back to tab 1, and so does the look.
-    QTest::mouseClick(buttons.Picture5(4), Qt::LeftButton);
+    // The woven tab without a base picture falls back to the base
+    // collection, and so does the look.
+    QTest::mouseClick(buttons.normalButton(Tab::Woven), Qt::LeftButton);
     QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("元絵を選択してくださいね。")});
-    QCOMPARE(ws.selectedTab(), 1);
-    QVERIFY(buttons.Picture4(0)->isVisible());
-    QVERIFY(!buttons.Picture4(4)->isVisible());
+    QCOMPARE(ws.selectedTab(), Tab::BaseCollection);
+    QVERIFY(buttons.selectedButton(Tab::BaseCollection)->isVisible());
+    QVERIFY(!buttons.selectedButton(Tab::Woven)->isVisible());
 }
 
 void MainWindowTest::tabStripClickOnSelectedTab()
@@ -308,17 +312,17 @@ void MainWindowTest::tabStripClickOnSelectedTab()
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
     weftara::workspace::Workspace &ws = w.form().workspace();
-    QTabBar *strip = ws.controls().TabStrip1;
-    // A point of tab 1 that its picture button does not cover.
+    QTabBar *strip = ws.controls().tabStrip;
+    // A point of the first tab that its picture button does not cover.
     const QPoint edge = strip->tabRect(0).topLeft() + QPoint(1, strip->tabRect(0).height() - 2);
 
-    QVERIFY(!ws.LstLog().isEmpty());
+    QVERIFY(!ws.log().isEmpty());
     QTest::mouseClick(strip, Qt::LeftButton, {}, edge);
-    QVERIFY(ws.LstLog().isEmpty());
-    QVERIFY(!w.Text1()->isVisible());
-    ws.LstLog().append(QStringLiteral("Size"));
+    QVERIFY(ws.log().isEmpty());
+    QVERIFY(!w.guideBox()->isVisible());
+    ws.log().append(QStringLiteral("Size"));
     QTest::mouseClick(strip, Qt::LeftButton, {}, edge);
-    QVERIFY(ws.LstLog().isEmpty());
+    QVERIFY(ws.log().isEmpty());
 }
 
 void MainWindowTest::menusOpenFolderPanel()
@@ -327,17 +331,17 @@ void MainWindowTest::menusOpenFolderPanel()
     QVERIFY(QDir(p.dir.path()).mkpath(QStringLiteral("Garae")));
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
-    QVERIFY(w.menus().mnuHFileOpen->isEnabled());
-    w.menus().mnuHFileOpen->trigger();
+    QVERIFY(w.menus().patternFolderAction->isEnabled());
+    w.menus().patternFolderAction->trigger();
     weftara::collections::FolderPanel &panel = w.folderPanel();
     QVERIFY(panel.isVisible());
-    QCOMPARE(panel.caption()->text(), QStringLiteral("柄絵のパスの設定"));
-    QCOMPARE(panel.Dir1()->path(), p.dir.filePath(QStringLiteral("Garae")));
+    QCOMPARE(panel.title()->text(), QStringLiteral("柄絵のパスの設定"));
+    QCOMPARE(panel.folderList()->path(), p.dir.filePath(QStringLiteral("Garae")));
     QVERIFY(p.ini().contains("GaraEpath," + p.dir.filePath(QStringLiteral("Garae")).toUtf8() + "\r\n"));
 
-    w.menus().mnuFileOpen->trigger();
-    QCOMPARE(panel.caption()->text(), QStringLiteral("元絵のパスの設定"));
-    QCOMPARE(panel.PathSetteiMode(), 1);
+    w.menus().baseFolderAction->trigger();
+    QCOMPARE(panel.title()->text(), QStringLiteral("元絵のパスの設定"));
+    QCOMPARE(panel.folderMode(), weftara::collections::FolderMode::Base);
 }
 
 void MainWindowTest::collectionWithoutFolderOpensPanel()
@@ -345,10 +349,10 @@ void MainWindowTest::collectionWithoutFolderOpensPanel()
     Program p;
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
-    w.form().clickTab(2);
+    w.form().clickTab(Tab::PatternCollection);
     QCOMPARE(p.dialogs.messages(), QStringList{QStringLiteral("柄絵集のパスを設定してください。")});
     QVERIFY(w.folderPanel().isVisible());
-    QCOMPARE(w.folderPanel().PathSetteiMode(), 2);
+    QCOMPARE(w.folderPanel().folderMode(), weftara::collections::FolderMode::Pattern);
 }
 
 void MainWindowTest::guideText()
@@ -376,9 +380,9 @@ void MainWindowTest::guideText()
 void MainWindowTest::tabButtonPictures()
 {
     QSet<QByteArray> seen;
-    for (int i = 0; i < weftara::app::TabCount; ++i) {
+    for (const Tab tab : weftara::workspace::Tabs) {
         for (const bool selected : {false, true}) {
-            const QImage image = weftara::app::tabButtonImage(i, selected);
+            const QImage image = weftara::app::tabButtonImage(tab, selected);
             QCOMPARE(image.size(), weftara::app::TabButtonSize);
             QCOMPARE(image.format(), QImage::Format_RGB32);
             // The caption shows: the middle band holds pixels far from the
@@ -391,16 +395,13 @@ void MainWindowTest::tabButtonPictures()
                     const int distance = std::abs(qGray(p) - qGray(face));
                     if (distance > 80) {
                         ++ink;
-                        QVERIFY2(x > 3 && x < image.width() - 4, qPrintable(weftara::app::tabCaption(i + 1)));
+                        QVERIFY2(x > 3 && x < image.width() - 4, qPrintable(weftara::workspace::tabCaption(tab)));
                     }
                 }
             }
-            QVERIFY2(ink > 40, qPrintable(weftara::app::tabCaption(i + 1)));
+            QVERIFY2(ink > 40, qPrintable(weftara::workspace::tabCaption(tab)));
             seen.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
         }
     }
-    QCOMPARE(seen.size(), 2 * weftara::app::TabCount);
-    QCOMPARE(weftara::app::tabCaption(1), QStringLiteral("元絵集"));
-    QCOMPARE(weftara::app::tabCaption(5), QStringLiteral("織込"));
-    QCOMPARE(weftara::app::tabCaption(6), QString());
+    QCOMPARE(seen.size(), 2 * int(weftara::workspace::Tabs.size()));
 }

@@ -31,6 +31,7 @@ using weftara::app::MainWindow;
 using weftara::platform::ProgramFolder;
 using weftara::testing::samePixels;
 using weftara::testing::ScriptedDialogs;
+using weftara::engine::WeavePart;
 namespace ws = weftara::workspace;
 
 namespace {
@@ -82,30 +83,30 @@ struct Window
     MainWindow w;
     ws::Workspace &s;
 
-    void clickSheet(int tab, QPoint at)
+    void clickSheet(ws::Tab collectionTab, QPoint at)
     {
-        w.form().clickTab(tab);
-        QTest::mouseClick(&s.Picture1(tab == 1 ? 3 : 4), Qt::LeftButton, {}, at);
+        w.form().clickTab(collectionTab);
+        QTest::mouseClick(&s.surfaceOfTab(collectionTab), Qt::LeftButton, {}, at);
     }
     void loadBoth()
     {
-        clickSheet(1, {10, 10});
-        clickSheet(2, {10, 10});
+        clickSheet(ws::Tab::BaseCollection, {10, 10});
+        clickSheet(ws::Tab::PatternCollection, {10, 10});
     }
     ws::ControlPanel &panel() { return *w.form().controlPanel(); }
-    QImage woven() { return s.Picture1(2).image().copy(); }
+    QImage woven() { return s.picture(ws::Picture::Woven).image().copy(); }
     void replay(int row)
     {
-        w.recipeBook().mr_Click();
-        QListWidget *list = w.recipePanel().List3();
+        w.recipeBook().openPanel();
+        QListWidget *list = w.recipePanel().nameList();
         list->setCurrentRow(row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     }
     void save(const QString &name)
     {
-        w.recipeBook().mr_Click();
-        w.recipePanel().Text5()->setText(name);
-        w.recipePanel().Command4()->click();
+        w.recipeBook().openPanel();
+        w.recipePanel().nameBox()->setText(name);
+        w.recipePanel().saveButton()->click();
     }
 };
 
@@ -135,23 +136,23 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
     {
         Window a(program);
         a.loadBoth();
-        a.panel().Text2()->setText(QStringLiteral("30"));
-        a.panel().Command3(10)->click();
-        QCOMPARE(a.s.selectedTab(), 5);
-        a.panel().HScroll2()->setValue(20);  // tone the woven picture
-        a.panel().HScroll3()->setValue(150); // zoom it
-        a.panel().Command8(2)->click();      // 赤強
-        weftara::textweave::TextWeaver &text = a.w.text();
-        text.morikotoba_Click();
-        text.Text7().setText(QStringLiteral("織込\r\nWeft"));
-        text.Text7().setLeft(5);
-        text.Text7().setTop(4);
-        text.Text7().setForeColor(QColor(200, 30, 40));
-        text.Text7().setFontSize(12);
-        text.Command11_Click();
-        text.Command13_Click();
+        a.panel().weaveRatioBox()->setText(QStringLiteral("30"));
+        a.panel().effectButton(ws::EffectButton::Weave)->click();
+        QCOMPARE(a.s.selectedTab(), ws::Tab::Woven);
+        a.panel().toneSlider()->setValue(20);  // tone the woven picture
+        a.panel().zoomSlider()->setValue(150); // zoom it
+        a.panel().channelButton(weftara::engine::ChannelStep::RedUp)->click();      // 赤強
+        weftara::textweave::TextWeaver &text = a.w.textWeaver();
+        text.toggleTextMode();
+        text.textBox().setText(QStringLiteral("織込\r\nWeft"));
+        text.textBox().setLeft(5);
+        text.textBox().setTop(4);
+        text.textBox().setColor(QColor(200, 30, 40));
+        text.textBox().setFontSize(12);
+        text.drawText();
+        text.closeTextPanel();
         made = a.woven();
-        madeLog = withoutSize(a.s.LstLog().lines());
+        madeLog = withoutSize(a.s.log().lines());
         a.save(QStringLiteral("旅"));
     }
     QVERIFY(program.dialogs.messages().isEmpty());
@@ -163,9 +164,9 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
     b.replay(0);
     QVERIFY(program.dialogs.messages().isEmpty());
     QVERIFY(samePixels(b.woven(), made));
-    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
-    QVERIFY(!b.s.flags().LogSaiseiFlg);
-    QVERIFY(!b.w.text().panelShown());
+    QCOMPARE(withoutSize(b.s.log().lines()), madeLog);
+    QVERIFY(!b.s.flags().replaying);
+    QVERIFY(!b.w.textWeaver().panelShown());
 }
 
 void RecipeTripTest::tonesOnEachPictureRoundTrip()
@@ -176,25 +177,25 @@ void RecipeTripTest::tonesOnEachPictureRoundTrip()
     {
         Window a(program);
         a.loadBoth();
-        a.s.selectTab(4);
-        a.panel().HScroll2()->setValue(-40); // the pattern, before weaving
-        a.s.selectTab(3);
-        a.panel().HScroll2()->setValue(30); // the base
-        a.s.selectTab(5);
-        a.s.selectTab(4);
-        a.panel().HScroll2()->setValue(20); // the pattern again, after a weave
-        a.s.selectTab(5);
+        a.s.selectTab(ws::Tab::Pattern);
+        a.panel().toneSlider()->setValue(-40); // the pattern, before weaving
+        a.s.selectTab(ws::Tab::Base);
+        a.panel().toneSlider()->setValue(30); // the base
+        a.s.selectTab(ws::Tab::Woven);
+        a.s.selectTab(ws::Tab::Pattern);
+        a.panel().toneSlider()->setValue(20); // the pattern again, after a weave
+        a.s.selectTab(ws::Tab::Woven);
         made = a.woven();
-        madeBase = a.s.Picture1(0).image().copy();
-        madePattern = a.s.Picture1(1).image().copy();
-        madeLog = withoutSize(a.s.LstLog().lines());
+        madeBase = a.s.picture(ws::Picture::Base).image().copy();
+        madePattern = a.s.picture(ws::Picture::Pattern).image().copy();
+        madeLog = withoutSize(a.s.log().lines());
         a.save(QStringLiteral("濃淡"));
     }
     Window b(program);
     b.replay(0);
-    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
-    QVERIFY(samePixels(b.s.Picture1(1).image(), madePattern));
-    QVERIFY(samePixels(b.s.Picture1(0).image(), madeBase));
+    QCOMPARE(withoutSize(b.s.log().lines()), madeLog);
+    QVERIFY(samePixels(b.s.picture(ws::Picture::Pattern).image(), madePattern));
+    QVERIFY(samePixels(b.s.picture(ws::Picture::Base).image(), madeBase));
     QVERIFY(samePixels(b.woven(), made));
 }
 
@@ -208,17 +209,17 @@ void RecipeTripTest::wovenToneAfterEffectRoundTrip()
     {
         Window a(program);
         a.loadBoth();
-        a.panel().Command3(10)->click();
-        a.panel().HScroll2()->setValue(20);
-        a.panel().Command3(0)->click(); // 単色
-        a.panel().HScroll2()->setValue(40);
+        a.panel().effectButton(ws::EffectButton::Weave)->click();
+        a.panel().toneSlider()->setValue(20);
+        a.panel().effectButton(ws::EffectButton::Gray)->click(); // 単色
+        a.panel().toneSlider()->setValue(40);
         made = a.woven();
-        madeLog = withoutSize(a.s.LstLog().lines());
+        madeLog = withoutSize(a.s.log().lines());
         a.save(QStringLiteral("二度"));
     }
     Window b(program);
     b.replay(0);
-    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
+    QCOMPARE(withoutSize(b.s.log().lines()), madeLog);
     QVERIFY(samePixels(b.woven(), made));
 }
 
@@ -232,19 +233,19 @@ void RecipeTripTest::baseZoomAfterToneRoundTrip()
     {
         Window a(program);
         a.loadBoth();
-        a.panel().Command3(10)->click();
-        a.s.selectTab(3);
-        a.panel().HScroll2()->setValue(30);
-        a.panel().HScroll3()->setValue(150);
-        madeBase = a.s.Picture1(0).image().copy();
-        madeLog = withoutSize(a.s.LstLog().lines());
+        a.panel().effectButton(ws::EffectButton::Weave)->click();
+        a.s.selectTab(ws::Tab::Base);
+        a.panel().toneSlider()->setValue(30);
+        a.panel().zoomSlider()->setValue(150);
+        madeBase = a.s.picture(ws::Picture::Base).image().copy();
+        madeLog = withoutSize(a.s.log().lines());
         a.save(QStringLiteral("拡大"));
     }
     QVERIFY(madeLog.contains(QStringLiteral("sZoom")));
     Window b(program);
     b.replay(0);
-    QCOMPARE(withoutSize(b.s.LstLog().lines()), madeLog);
-    QVERIFY(samePixels(b.s.Picture1(0).image(), madeBase));
+    QCOMPARE(withoutSize(b.s.log().lines()), madeLog);
+    QVERIFY(samePixels(b.s.picture(ws::Picture::Base).image(), madeBase));
 }
 
 void RecipeTripTest::thresholdWeaveRoundTrip()
@@ -255,8 +256,8 @@ void RecipeTripTest::thresholdWeaveRoundTrip()
         Window a(program);
         a.loadBoth();
         ws::Controls c = a.s.controls();
-        c.Check1[1]->setChecked(true);
-        c.HScroll7[1]->setValue(120); // weave into the dark parts below 120
+        c.weaveOptionCheckBoxes[WeavePart::Dark]->setChecked(true);
+        c.thresholdSliders[WeavePart::Dark]->setValue(120); // weave into the dark parts below 120
         made = a.woven();
         a.save(QStringLiteral("暗"));
     }
@@ -265,10 +266,11 @@ void RecipeTripTest::thresholdWeaveRoundTrip()
     QVERIFY(samePixels(b.woven(), made));
     const ws::Controls c = b.s.controls();
     // After the replayed weave the options are back to their defaults.
-    QVERIFY(!c.Check1[0]->isChecked() && !c.Check1[1]->isChecked());
-    QCOMPARE(c.HScroll7[0]->value(), 255);
-    QCOMPARE(c.HScroll7[1]->value(), 0);
-    QCOMPARE(b.s.LstLog().lines().mid(b.s.LstLog().count() - 3),
+    QVERIFY(!c.weaveOptionCheckBoxes[WeavePart::Light]->isChecked()
+            && !c.weaveOptionCheckBoxes[WeavePart::Dark]->isChecked());
+    QCOMPARE(c.thresholdSliders[WeavePart::Light]->value(), 255);
+    QCOMPARE(c.thresholdSliders[WeavePart::Dark]->value(), 0);
+    QCOMPARE(b.s.log().lines().mid(b.s.log().count() - 3),
              (QStringList{"ChechValue2= 120", "Text2=50", "Orikomi"}));
 }
 
@@ -290,8 +292,8 @@ void RecipeTripTest::thresholdEqualToSliderDoesNotWeave()
     // The first group weaves on tab 5. In the second, the white threshold
     // already stands at 255: the slider does not move, its reaction does not
     // weave, and tab 5 is already up to date, so no threshold group appears.
-    QCOMPARE(b.s.LstLog().lines(), (QStringList{"Motoe=" + base, "Garae=" + pattern, "Text2=50", "Orikomi"}));
-    QCOMPARE(b.s.selectedTab(), 5);
+    QCOMPARE(b.s.log().lines(), (QStringList{"Motoe=" + base, "Garae=" + pattern, "Text2=50", "Orikomi"}));
+    QCOMPARE(b.s.selectedTab(), ws::Tab::Woven);
 }
 
 void RecipeTripTest::windowsRecipeUsesFallbackFolders()
@@ -313,14 +315,14 @@ void RecipeTripTest::windowsRecipeUsesFallbackFolders()
     Window b(program);
     b.replay(0);
     QVERIFY2(program.dialogs.messages().isEmpty(), qPrintable(program.dialogs.messages().join("|")));
-    const QStringList log = b.s.LstLog().lines();
+    const QStringList log = b.s.log().lines();
     QVERIFY(log.value(0).startsWith(QStringLiteral("Motoe=")));
     QVERIFY(log.value(0).endsWith(QStringLiteral("BASE.BMP")));
     QVERIFY(log.value(0).contains(program.dir.path()));
     QVERIFY(log.value(1).startsWith(QStringLiteral("Garae=")));
     QVERIFY(log.value(1).endsWith(QStringLiteral("stripes.bmp")));
     QCOMPARE(log.mid(2), (QStringList{"Text2= 40", "Orikomi", "SelectedItem=2", "強調 2"}));
-    QCOMPARE(b.w.recipePanel().Text11()->toPlainText(), QStringLiteral("別の機械で"));
+    QCOMPARE(b.w.recipePanel().descriptionBox()->toPlainText(), QStringLiteral("別の機械で"));
     QCOMPARE(b.woven().size(), QSize(60, 40));
 }
 
@@ -339,9 +341,9 @@ void RecipeTripTest::brokenRecipeReplaysWhatItCan()
     Window b(program);
     b.replay(0);
     // The base loads and the plain weave runs; the broken groups are skipped.
-    QVERIFY(b.s.flags().MotoeSentakuFlg);
-    QCOMPARE(b.s.LstLog().lines().value(0), "Motoe=" + base);
-    QVERIFY(!b.w.text().panelShown());
+    QVERIFY(b.s.flags().baseLoaded);
+    QCOMPARE(b.s.log().lines().value(0), "Motoe=" + base);
+    QVERIFY(!b.w.textWeaver().panelShown());
 }
 
 void RecipeTripTest::sampleRecipesReplay()
@@ -359,13 +361,13 @@ void RecipeTripTest::sampleRecipesReplay()
             QFile::copy(samples.filePath(sub + '/' + name), program.dir.filePath(sub + '/' + name));
     }
     Window b(program);
-    b.w.recipeBook().mr_Click();
-    const int count = b.w.recipePanel().List3()->count();
+    b.w.recipeBook().openPanel();
+    const int count = b.w.recipePanel().nameList()->count();
     QVERIFY(count >= 4);
     for (int row = 0; row < count; ++row) {
         b.replay(row);
         QVERIFY2(program.dialogs.messages().isEmpty(), qPrintable(program.dialogs.messages().join('|')));
-        const QStringList log = b.s.LstLog().lines();
+        const QStringList log = b.s.log().lines();
         QVERIFY(log.value(0).startsWith(QStringLiteral("Motoe=") + program.dir.path()));
         QVERIFY(log.contains(QStringLiteral("Orikomi")));
         const QImage woven = b.woven();

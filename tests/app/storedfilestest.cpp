@@ -23,6 +23,7 @@ using weftara::app::MainWindow;
 using weftara::platform::ProgramFolder;
 using weftara::testing::readBytes;
 using weftara::testing::ScriptedDialogs;
+using weftara::workspace::Picture;
 
 namespace {
 
@@ -80,20 +81,21 @@ void StoredFilesTest::recipesReplayAsBefore()
     QStringList descriptions;
     for (int row = 0; row < expected.size(); ++row) {
         Window b(program);
-        b.w.recipeBook().mr_Click();
-        QListWidget *names = b.w.recipePanel().List3();
+        b.w.recipeBook().openPanel();
+        QListWidget *names = b.w.recipePanel().nameList();
         names->setCurrentRow(row);
         QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(row)).center());
 
-        const auto &states = b.s.flags().FlgState;
-        const QString actual = QStringList{names->item(row)->text(), QString::number(b.s.selectedTab()),
-                                           QStringLiteral("%1,%2,%3").arg(states[0]).arg(states[1]).arg(states[2]),
-                                           hashOf(b.s.Picture1(0).image()), hashOf(b.s.Picture1(1).image()),
-                                           hashOf(b.s.Picture1(2).image())}
-                                   .join(' ');
-        QCOMPARE(actual, expected[row]);
-        logs << b.s.LstLog().lines();
-        descriptions << b.w.recipePanel().Text11()->toPlainText();
+        QStringList actual{names->item(row)->text(), QString::number(int(b.s.selectedTab()))};
+        QStringList states;
+        for (const Picture picture : weftara::workspace::Pictures)
+            states << QString::number(int(b.s.flags().copyState[picture]));
+        actual << states.join(',');
+        for (const Picture picture : weftara::workspace::Pictures)
+            actual << hashOf(b.s.picture(picture).image());
+        QCOMPARE(actual.join(' '), expected[row]);
+        logs << b.s.log().lines();
+        descriptions << b.w.recipePanel().descriptionBox()->toPlainText();
     }
     QVERIFY(program.dialogs.messages().isEmpty());
 
@@ -102,11 +104,11 @@ void StoredFilesTest::recipesReplayAsBefore()
     QVERIFY(QFile::rename(recipes, program.dir.filePath("recorded.txt")));
     for (int row = 0; row < logs.size(); ++row) {
         Window b(program);
-        b.s.LstLog().append(logs[row]);
-        b.w.recipeBook().mr_Click();
-        b.w.recipePanel().Text5()->setText(expected[row].section(' ', 0, 0));
-        b.w.recipePanel().Text11()->setPlainText(descriptions[row]);
-        b.w.recipePanel().Command4()->click();
+        b.s.log().append(logs[row]);
+        b.w.recipeBook().openPanel();
+        b.w.recipePanel().nameBox()->setText(expected[row].section(' ', 0, 0));
+        b.w.recipePanel().descriptionBox()->setPlainText(descriptions[row]);
+        b.w.recipePanel().saveButton()->click();
     }
     QCOMPARE(QString::fromUtf8(readBytes(recipes)).replace(program.dir.path(), StoredReplayFolder),
              QString::fromUtf8(readBytes(Stored + "/resaved.txt")));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "collections/collectiontabs.h"
+#include "collections/collections.h"
 #include "collections/pictureloading.h"
 #include "platform/programfolder.h"
 #include "settings/settings.h"
@@ -42,7 +42,7 @@ public:
     // The colour of picture p(index + 1) written by writePictures.
     static QColor colourOf(int index);
 
-    QStringList log() const { return ws.LstLog().lines(); }
+    QStringList log() const { return ws.log().lines(); }
 };
 
 } // namespace weftara::testing

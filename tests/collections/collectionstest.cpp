@@ -1,7 +1,7 @@
 #include "collections/collectionstest.h"
 
 #include "collections/collectionsfixture.h"
-#include "collections/pathmode.h"
+#include "collections/foldermode.h"
 #include "collections/testfiles.h"
 #include "platform/surface.h"
 
@@ -9,27 +9,31 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 
 using weftara::collections::Collections;
+using weftara::collections::FolderMode;
 using weftara::testing::CollectionsFixture;
+using weftara::workspace::Picture;
+using weftara::workspace::Tab;
 using weftara::testing::nearColour;
 using weftara::testing::writeBytes;
 
 namespace {
 
-// The colour shown in the middle of Picture1(k)'s picture.
-QRgb centreOf(CollectionsFixture &f, int k)
+// The colour shown in the middle of the picture.
+QRgb centreOf(CollectionsFixture &f, Picture picture)
 {
-    const QImage &image = f.ws.Picture1(k).image();
+    const QImage &image = f.ws.picture(picture).image();
     return image.pixel(image.width() / 2, image.height() / 2);
 }
 
-void press(CollectionsFixture &f, int sheet, QPoint at)
+void press(CollectionsFixture &f, Tab collectionTab, QPoint at)
 {
-    emit f.ws.Picture1(sheet).mousePressed(Qt::LeftButton, at);
+    emit f.ws.surfaceOfTab(collectionTab).mousePressed(Qt::LeftButton, at);
 }
 
 } // namespace
@@ -43,20 +47,18 @@ void CollectionsTest::fillsBothSheets()
     // Hidden files are no part of a collection.
     QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/.thumbs.db")), "not a picture"));
 
-    f.form.clickTab(1);
-    QCOMPARE(f.collections.List1(0), bases);
-    QCOMPARE(f.collections.MotoeCellSize(), 100);
-    QCOMPARE(f.collections.MotoeLastPath(), f.path(QStringLiteral("Motoe")));
-    const QImage &base = f.ws.Picture1(3).image();
+    f.form.clickTab(Tab::BaseCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases);
+    QCOMPARE(f.collections.sheetFolder(Tab::BaseCollection), f.path(QStringLiteral("Motoe")));
+    const QImage &base = f.ws.baseSheet().image();
     // The 12th thumbnail at (100, 200), the 6th at (0, 100).
     QVERIFY(nearColour(base.pixel(150, 250), CollectionsFixture::colourOf(11), 0));
     QVERIFY(nearColour(base.pixel(50, 150), CollectionsFixture::colourOf(5), 0));
-    QVERIFY(nearColour(base.pixel(250, 250), f.ws.Picture1(3).backColor(), 0));
+    QVERIFY(nearColour(base.pixel(250, 250), f.ws.baseSheet().backColor(), 0));
 
-    f.form.clickTab(2);
-    QCOMPARE(f.collections.List1(1), patterns);
-    QCOMPARE(f.collections.GaraeCellSize(), 40);
-    const QImage &pattern = f.ws.Picture1(4).image();
+    f.form.clickTab(Tab::PatternCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::PatternCollection), patterns);
+    const QImage &pattern = f.ws.patternSheet().image();
     QVERIFY(nearColour(pattern.pixel(180, 100), CollectionsFixture::colourOf(24), 0));
     QVERIFY(nearColour(pattern.pixel(380, 20), CollectionsFixture::colourOf(9), 0));
     QVERIFY(f.dialogs.messages().isEmpty());
@@ -86,66 +88,67 @@ void CollectionsTest::thumbnailClickLoadsFile()
     const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 12, {50, 40});
     const QStringList patterns = f.writePictures(QStringLiteral("Garae"), 25, {8, 6});
     const weftara::workspace::Controls &c = f.ws.controls();
-    f.ws.flags().ScrollSetFlg = true; // no reaction: no base picture yet
-    c.HScroll1->setValue(70);
-    f.ws.flags().ScrollSetFlg = false;
+    {
+        const QSignalBlocker quiet(c.weaveRatioSlider); // no reaction: no base picture yet
+        c.weaveRatioSlider->setValue(70);
+    }
     QSignalSpy chosen(&f.collections, &Collections::baseThumbnailChosen);
     QSignalSpy loaded(&f.collections, &Collections::basePictureChosen);
 
-    f.form.clickTab(1);
-    press(f, 3, baseClick);
+    f.form.clickTab(Tab::BaseCollection);
+    press(f, Tab::BaseCollection, baseClick);
     QCOMPARE(f.log(), QStringList{"Motoe=" + bases[baseIndex]});
-    QVERIFY(nearColour(centreOf(f, 0), CollectionsFixture::colourOf(baseIndex), 0));
-    QCOMPARE(f.ws.selectedTab(), 3);
-    QVERIFY(f.ws.flags().MotoeSentakuFlg);
-    QVERIFY(!f.ws.flags().OrikomiFlg);
-    QCOMPARE(c.HScroll1->value(), 50);
-    QCOMPARE(c.HScroll3->value(), 100);
-    QCOMPARE(c.HScroll2->value(), 0);
+    QVERIFY(nearColour(centreOf(f, Picture::Base), CollectionsFixture::colourOf(baseIndex), 0));
+    QCOMPARE(f.ws.selectedTab(), Tab::Base);
+    QVERIFY(f.ws.flags().baseLoaded);
+    QVERIFY(!f.ws.flags().wovenUpToDate);
+    QCOMPARE(c.weaveRatioSlider->value(), 50);
+    QCOMPARE(c.zoomSlider->value(), 100);
+    QCOMPARE(c.toneSlider->value(), 0);
     QCOMPARE(chosen.size(), 1);
     QCOMPARE(loaded.size(), 1);
 
-    f.form.clickTab(2);
-    press(f, 4, patternClick);
+    f.form.clickTab(Tab::PatternCollection);
+    press(f, Tab::PatternCollection, patternClick);
     QCOMPARE(f.log(), (QStringList{"Motoe=" + bases[baseIndex], "Garae=" + patterns[patternIndex]}));
-    QVERIFY(nearColour(centreOf(f, 1), CollectionsFixture::colourOf(patternIndex), 0));
-    QVERIFY(f.ws.flags().GaraeSentakuFlg);
-    QCOMPARE(f.ws.selectedTab(), 4);
-    QVERIFY(!f.ws.Picture1(1).isHidden());
+    QVERIFY(nearColour(centreOf(f, Picture::Pattern), CollectionsFixture::colourOf(patternIndex), 0));
+    QVERIFY(f.ws.flags().patternLoaded);
+    QCOMPARE(f.ws.selectedTab(), Tab::Pattern);
+    QVERIFY(!f.ws.picture(Picture::Pattern).isHidden());
     QVERIFY(f.dialogs.messages().isEmpty());
 }
 
 void CollectionsTest::clickWithoutThumbnailIsIgnored_data()
 {
-    QTest::addColumn<int>("sheet");
+    QTest::addColumn<Tab>("collection");
     QTest::addColumn<QPoint>("click");
 
-    QTest::newRow("base, after the 12th") << 3 << QPoint(250, 230);
-    QTest::newRow("base, below the last row") << 3 << QPoint(10, 330);
-    QTest::newRow("base, right of the 5th column") << 3 << QPoint(520, 10);
-    QTest::newRow("pattern, after the 25th") << 4 << QPoint(210, 90);
-    QTest::newRow("pattern, right of the 10th column") << 4 << QPoint(405, 0);
+    QTest::newRow("base, after the 12th") << Tab::BaseCollection << QPoint(250, 230);
+    QTest::newRow("base, below the last row") << Tab::BaseCollection << QPoint(10, 330);
+    QTest::newRow("base, right of the 5th column") << Tab::BaseCollection << QPoint(520, 10);
+    QTest::newRow("pattern, after the 25th") << Tab::PatternCollection << QPoint(210, 90);
+    QTest::newRow("pattern, right of the 10th column") << Tab::PatternCollection << QPoint(405, 0);
 }
 
 void CollectionsTest::clickWithoutThumbnailIsIgnored()
 {
-    QFETCH(int, sheet);
+    QFETCH(Tab, collection);
     QFETCH(QPoint, click);
 
     CollectionsFixture f;
     f.writePictures(QStringLiteral("Motoe"), 12);
     f.writePictures(QStringLiteral("Garae"), 25);
-    f.form.clickTab(2);
-    f.form.clickTab(1);
-    f.ws.flags().MotoeSentakuFlg = true;
-    f.ws.LstLog().append(QStringLiteral("Motoe=/somewhere/else.bmp"));
-    f.form.clickTab(sheet == 3 ? 1 : 2);
+    f.form.clickTab(Tab::PatternCollection);
+    f.form.clickTab(Tab::BaseCollection);
+    f.ws.flags().baseLoaded = true;
+    f.ws.log().append(QStringLiteral("Motoe=/somewhere/else.bmp"));
+    f.form.clickTab(collection);
     const QStringList log = f.log();
     QSignalSpy chosen(&f.collections, &Collections::baseThumbnailChosen);
 
-    press(f, sheet, click);
+    press(f, collection, click);
     QCOMPARE(f.log(), log);
-    QCOMPARE(f.ws.selectedTab(), sheet == 3 ? 1 : 2);
+    QCOMPARE(f.ws.selectedTab(), collection);
     QVERIFY(f.dialogs.messages().isEmpty());
     QCOMPARE(chosen.size(), 0);
 }
@@ -155,14 +158,14 @@ void CollectionsTest::patternBeforeBase()
     CollectionsFixture f;
     f.writePictures(QStringLiteral("Motoe"), 3);
     f.writePictures(QStringLiteral("Garae"), 3);
-    f.form.clickTab(2);
-    f.ws.LstLog().append(QStringLiteral("Size"));
+    f.form.clickTab(Tab::PatternCollection);
+    f.ws.log().append(QStringLiteral("Size"));
 
-    press(f, 4, QPoint(5, 5));
+    press(f, Tab::PatternCollection, QPoint(5, 5));
     QCOMPARE(f.dialogs.messages(), QStringList{QStringLiteral("元絵を先に選択してくださいね。")});
-    QCOMPARE(f.ws.selectedTab(), 1);
-    QVERIFY(f.log().isEmpty()); // tab 1 cleared it; nothing was loaded
-    QVERIFY(!f.ws.flags().GaraeSentakuFlg);
+    QCOMPARE(f.ws.selectedTab(), Tab::BaseCollection);
+    QVERIFY(f.log().isEmpty()); // the base collection cleared it; nothing was loaded
+    QVERIFY(!f.ws.flags().patternLoaded);
 }
 
 void CollectionsTest::failedFillCountsAsDrawn()
@@ -173,52 +176,54 @@ void CollectionsTest::failedFillCountsAsDrawn()
     QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/p03.txt")), "a note"));
     QSignalSpy panel(&f.collections, &Collections::folderPanelRequested);
 
-    f.form.clickTab(1);
+    f.form.clickTab(Tab::BaseCollection);
     QCOMPARE(f.dialogs.messages(), QStringList{QStringLiteral("「元絵集」と「柄絵集」のパスを設定してください")});
     QCOMPARE(panel.size(), 1);
-    QCOMPARE(panel.at(0).at(0).toInt(), int(weftara::collections::PathModeMotoe));
-    QCOMPARE(f.collections.List1(0), bases.mid(0, 3));
-    QCOMPARE(f.collections.MotoeLastPath(), f.path(QStringLiteral("Motoe")));
+    QCOMPARE(panel.at(0).at(0).value<FolderMode>(), FolderMode::Base);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases.mid(0, 3));
+    QCOMPARE(f.collections.sheetFolder(Tab::BaseCollection), f.path(QStringLiteral("Motoe")));
     // The thumbnails before the failure stay.
-    QVERIFY(nearColour(f.ws.Picture1(3).image().pixel(250, 50), CollectionsFixture::colourOf(2), 0));
+    QVERIFY(nearColour(f.ws.baseSheet().image().pixel(250, 50), CollectionsFixture::colourOf(2), 0));
 
     // Selecting the tab again does not retry the folder.
-    f.form.clickTab(3);
-    f.form.clickTab(1);
+    f.form.clickTab(Tab::Base);
+    f.form.clickTab(Tab::BaseCollection);
     QCOMPARE(f.dialogs.messages().size(), 1);
     QCOMPARE(panel.size(), 1);
-    QCOMPARE(f.collections.List1(0), bases.mid(0, 3));
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases.mid(0, 3));
 
     // Another folder is drawn.
     const QStringList others = f.writePictures(QStringLiteral("others"), 2);
-    f.settings.setValue(QStringLiteral("MotoEpath"), f.path(QStringLiteral("others")));
-    f.form.clickTab(3);
-    f.form.clickTab(1);
-    QCOMPARE(f.collections.List1(0), others);
+    f.settings.setValue(u"MotoEpath", f.path(QStringLiteral("others")));
+    f.form.clickTab(Tab::Base);
+    f.form.clickTab(Tab::BaseCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), others);
     QCOMPARE(f.dialogs.messages().size(), 1);
 }
 
 void CollectionsTest::unusableFolderOpensPanel_data()
 {
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<Tab>("tab");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<FolderMode>("mode");
 
-    const QString motoe = QStringLiteral("「元絵集」と「柄絵集」のパスを設定してください");
-    const QString garae = QStringLiteral("柄絵集のパスを設定してください。");
-    QTest::newRow("base, nothing stored") << 1 << "" << motoe << 1;
-    QTest::newRow("base, stored folder gone") << 1 << "/no/such/folder" << motoe << 1;
-    QTest::newRow("pattern, nothing stored") << 2 << "" << garae << 2;
-    QTest::newRow("pattern, stored file not folder") << 2 << "FILE" << garae << 2;
+    const QString base = QStringLiteral("「元絵集」と「柄絵集」のパスを設定してください");
+    const QString pattern = QStringLiteral("柄絵集のパスを設定してください。");
+    QTest::newRow("base, nothing stored") << Tab::BaseCollection << "" << base << FolderMode::Base;
+    QTest::newRow("base, stored folder gone") << Tab::BaseCollection << "/no/such/folder" << base
+                                              << FolderMode::Base;
+    QTest::newRow("pattern, nothing stored") << Tab::PatternCollection << "" << pattern << FolderMode::Pattern;
+    QTest::newRow("pattern, stored file not folder") << Tab::PatternCollection << "FILE" << pattern
+                                                     << FolderMode::Pattern;
 }
 
 void CollectionsTest::unusableFolderOpensPanel()
 {
-    QFETCH(int, tab);
+    QFETCH(Tab, tab);
     QFETCH(QString, stored);
     QFETCH(QString, message);
-    QFETCH(int, mode);
+    QFETCH(FolderMode, mode);
 
     CollectionsFixture f;
     if (stored == u"FILE") {
@@ -226,43 +231,43 @@ void CollectionsTest::unusableFolderOpensPanel()
         QVERIFY(writeBytes(stored, "x"));
     }
     if (!stored.isEmpty())
-        f.settings.setValue(tab == 1 ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath"), stored);
+        f.settings.setValue(tab == Tab::BaseCollection ? u"MotoEpath" : u"GaraEpath", stored);
     QSignalSpy panel(&f.collections, &Collections::folderPanelRequested);
 
-    f.form.clickTab(3);
+    f.form.clickTab(Tab::Base);
     f.form.clickTab(tab);
     QCOMPARE(f.dialogs.messages(), QStringList{message});
     QCOMPARE(panel.size(), 1);
-    QCOMPARE(panel.at(0).at(0).toInt(), mode);
-    QVERIFY(f.collections.List1(tab - 1).isEmpty());
+    QCOMPARE(panel.at(0).at(0).value<FolderMode>(), mode);
+    QVERIFY(f.collections.thumbnailPaths(tab).isEmpty());
     // Nothing was drawn, so the next selection tries again.
-    f.form.clickTab(3);
+    f.form.clickTab(Tab::Base);
     f.form.clickTab(tab);
     QCOMPARE(panel.size(), 2);
 }
 
-void CollectionsTest::tab1ClearsLogEveryTime()
+void CollectionsTest::baseCollectionClearsLogEveryTime()
 {
     CollectionsFixture f;
     const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 3);
-    f.form.clickTab(3);
-    f.ws.LstLog().append(QStringList{"Text2= 50", "Orikomi"});
+    f.form.clickTab(Tab::Base);
+    f.ws.log().append(QStringList{"Text2= 50", "Orikomi"});
 
-    f.form.clickTab(1);
+    f.form.clickTab(Tab::BaseCollection);
     QVERIFY(f.log().isEmpty());
-    QCOMPARE(f.collections.List1(0), bases);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases);
 
     // A click on the tab already selected runs its tab change again: the
     // log is cleared, the folder is not read again.
     QVERIFY(QFile::remove(bases[2]));
-    f.ws.LstLog().append(QStringList{"Left= 0", "Top= 0", "Width= 100", "Height= 100", "Size"});
-    f.form.clickTab(1);
+    f.ws.log().append(QStringList{"Left= 0", "Top= 0", "Width= 100", "Height= 100", "Size"});
+    f.form.clickTab(Tab::BaseCollection);
     QVERIFY(f.log().isEmpty());
-    QCOMPARE(f.collections.List1(0), bases);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases);
 
     // The same through a click on the strip itself.
-    f.ws.LstLog().append(QStringLiteral("Size"));
-    QTabBar *strip = f.ws.controls().TabStrip1;
+    f.ws.log().append(QStringLiteral("Size"));
+    QTabBar *strip = f.ws.controls().tabStrip;
     emit strip->tabBarClicked(0);
     QVERIFY(f.log().isEmpty());
     QVERIFY(f.dialogs.messages().isEmpty());
@@ -273,20 +278,20 @@ void CollectionsTest::storedFolderChangeRefills()
     CollectionsFixture f;
     f.writePictures(QStringLiteral("Garae"), 3);
     const QStringList mine = f.writePictures(QStringLiteral("mine"), 5);
-    f.form.clickTab(2);
-    QCOMPARE(f.collections.List1(1).size(), 3);
+    f.form.clickTab(Tab::PatternCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::PatternCollection).size(), 3);
 
-    f.settings.setValue(QStringLiteral("GaraEpath"), f.path(QStringLiteral("mine/")));
-    f.form.clickTab(1);
-    f.form.clickTab(2);
-    QCOMPARE(f.collections.List1(1), mine);
-    QCOMPARE(f.collections.GaraeLastPath(), f.path(QStringLiteral("mine")));
+    f.settings.setValue(u"GaraEpath", f.path(QStringLiteral("mine/")));
+    f.form.clickTab(Tab::BaseCollection);
+    f.form.clickTab(Tab::PatternCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::PatternCollection), mine);
+    QCOMPARE(f.collections.sheetFolder(Tab::PatternCollection), f.path(QStringLiteral("mine")));
     // The same folder spelt differently is not drawn again.
     QVERIFY(QFile::remove(mine[0]));
-    f.settings.setValue(QStringLiteral("GaraEpath"), f.path(QStringLiteral("mine/.")));
-    f.form.clickTab(1);
-    f.form.clickTab(2);
-    QCOMPARE(f.collections.List1(1), mine);
+    f.settings.setValue(u"GaraEpath", f.path(QStringLiteral("mine/.")));
+    f.form.clickTab(Tab::BaseCollection);
+    f.form.clickTab(Tab::PatternCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::PatternCollection), mine);
 }
 
 void CollectionsTest::baseThenPatternThenWeave()
@@ -295,16 +300,16 @@ void CollectionsTest::baseThenPatternThenWeave()
     const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 2, {100, 70});
     const QStringList patterns = f.writePictures(QStringLiteral("Garae"), 2, {40, 30});
 
-    f.form.clickTab(1);
-    press(f, 3, QPoint(150, 50));
-    f.form.clickTab(2);
+    f.form.clickTab(Tab::BaseCollection);
+    press(f, Tab::BaseCollection, QPoint(150, 50));
+    f.form.clickTab(Tab::PatternCollection);
     // The pattern sheet's fill laid the pattern surface over the base again.
-    QCOMPARE(f.ws.Picture1(1).geometry(), f.ws.Picture1(0).geometry());
-    press(f, 4, QPoint(5, 5));
-    f.form.clickTab(5);
-    QVERIFY(f.ws.flags().OrikomiFlg);
+    QCOMPARE(f.ws.picture(Picture::Pattern).geometry(), f.ws.picture(Picture::Base).geometry());
+    press(f, Tab::PatternCollection, QPoint(5, 5));
+    f.form.clickTab(Tab::Woven);
+    QVERIFY(f.ws.flags().wovenUpToDate);
     QCOMPARE(f.log(), (QStringList{"Motoe=" + bases[1], "Garae=" + patterns[0], "Text2=50", "Orikomi"}));
-    QCOMPARE(f.ws.Picture1(2).size(), QSize(100, 70));
-    QVERIFY(!f.ws.Picture1(2).isHidden());
+    QCOMPARE(f.ws.picture(Picture::Woven).size(), QSize(100, 70));
+    QVERIFY(!f.ws.picture(Picture::Woven).isHidden());
     QVERIFY(f.dialogs.messages().isEmpty());
 }

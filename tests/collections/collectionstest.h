@@ -16,7 +16,7 @@ private slots:
     void failedFillCountsAsDrawn();
     void unusableFolderOpensPanel_data();
     void unusableFolderOpensPanel();
-    void tab1ClearsLogEveryTime();
+    void baseCollectionClearsLogEveryTime();
     void storedFolderChangeRefills();
     void baseThenPatternThenWeave();
 };

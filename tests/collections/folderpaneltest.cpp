@@ -2,7 +2,7 @@
 
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
-#include "collections/pathmode.h"
+#include "collections/foldermode.h"
 #include "collections/testfiles.h"
 #include "platform/programfolder.h"
 #include "settings/settings.h"
@@ -42,8 +42,8 @@ struct PanelFixture
     QStringList fileNames() const
     {
         QStringList names;
-        for (int i = 0; i < panel.File1()->count(); ++i)
-            names << panel.File1()->item(i)->text();
+        for (int i = 0; i < panel.fileList()->count(); ++i)
+            names << panel.fileList()->item(i)->text();
         return names;
     }
 };
@@ -60,21 +60,21 @@ QListWidgetItem *itemFor(FolderList *list, const QString &path)
 
 void FolderPanelTest::opensOnCollectionFolder_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<FolderMode>("mode");
     QTest::addColumn<QString>("ownFolder"); // made in the program folder; "" for none
     QTest::addColumn<QString>("stored");    // "" for none
     QTest::addColumn<QString>("expected");  // relative to the program folder; "~" for home
 
-    QTest::newRow("base, own folder") << 1 << "motoe" << "" << "motoe";
-    QTest::newRow("pattern, own folder") << 2 << "Garae" << "" << "Garae";
-    QTest::newRow("base, stored folder wins") << 1 << "Motoe" << "elsewhere" << "elsewhere";
-    QTest::newRow("base, stored folder gone") << 1 << "Motoe" << "gone" << "Motoe";
-    QTest::newRow("pattern, no folder at all") << 2 << "" << "" << "~";
+    QTest::newRow("base, own folder") << FolderMode::Base << "motoe" << "" << "motoe";
+    QTest::newRow("pattern, own folder") << FolderMode::Pattern << "Garae" << "" << "Garae";
+    QTest::newRow("base, stored folder wins") << FolderMode::Base << "Motoe" << "elsewhere" << "elsewhere";
+    QTest::newRow("base, stored folder gone") << FolderMode::Base << "Motoe" << "gone" << "Motoe";
+    QTest::newRow("pattern, no folder at all") << FolderMode::Pattern << "" << "" << "~";
 }
 
 void FolderPanelTest::opensOnCollectionFolder()
 {
-    QFETCH(int, mode);
+    QFETCH(FolderMode, mode);
     QFETCH(QString, ownFolder);
     QFETCH(QString, stored);
     QFETCH(QString, expected);
@@ -83,7 +83,7 @@ void FolderPanelTest::opensOnCollectionFolder()
     QDir root(f.dir.path());
     if (!ownFolder.isEmpty())
         QVERIFY(root.mkpath(ownFolder));
-    const QString key = mode == 1 ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath");
+    const QString key = mode == FolderMode::Base ? QStringLiteral("MotoEpath") : QStringLiteral("GaraEpath");
     if (!stored.isEmpty()) {
         if (stored != u"gone")
             QVERIFY(root.mkpath(stored));
@@ -98,10 +98,10 @@ void FolderPanelTest::opensOnCollectionFolder()
 
     f.panel.open(mode);
     const QString folder = expected == u"~" ? QDir::cleanPath(QDir::homePath()) : f.path(expected);
-    QCOMPARE(f.panel.PathSetteiMode(), mode);
-    QCOMPARE(f.panel.Dir1()->path(), folder);
-    QCOMPARE(f.panel.Txtgara()->text(), QDir::toNativeSeparators(folder));
-    QCOMPARE(f.panel.caption()->text(), mode == 1 ? QStringLiteral("元絵のパスの設定") : QStringLiteral("柄絵のパスの設定"));
+    QCOMPARE(f.panel.folderMode(), mode);
+    QCOMPARE(f.panel.folderList()->path(), folder);
+    QCOMPARE(f.panel.pathBox()->text(), QDir::toNativeSeparators(folder));
+    QCOMPARE(f.panel.title()->text(), mode == FolderMode::Base ? QStringLiteral("元絵のパスの設定") : QStringLiteral("柄絵のパスの設定"));
     QCOMPARE(f.panel.geometry(), QRect(67, 80, 340, 289));
     QVERIFY(!f.panel.isHidden());
     // Moving there stored the folder at once.
@@ -117,22 +117,22 @@ void FolderPanelTest::storesEveryFolderChange()
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Garae/flowers")));
     QVERIFY(writeBytes(f.path(QStringLiteral("Garae/flowers/rose.bmp")), "x"));
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Garae/.cache")));
-    f.panel.open(PathModeGarae);
+    f.panel.open(FolderMode::Pattern);
 
-    FolderList *dir1 = f.panel.Dir1();
-    QVERIFY(!itemFor(dir1, f.path(QStringLiteral("Garae/.cache"))));
-    QListWidgetItem *flowers = itemFor(dir1, f.path(QStringLiteral("Garae/flowers")));
+    FolderList *folders = f.panel.folderList();
+    QVERIFY(!itemFor(folders, f.path(QStringLiteral("Garae/.cache"))));
+    QListWidgetItem *flowers = itemFor(folders, f.path(QStringLiteral("Garae/flowers")));
     QVERIFY(flowers);
-    emit dir1->itemActivated(flowers);
-    QCOMPARE(dir1->path(), f.path(QStringLiteral("Garae/flowers")));
+    emit folders->itemActivated(flowers);
+    QCOMPARE(folders->path(), f.path(QStringLiteral("Garae/flowers")));
     QCOMPARE(f.fileNames(), QStringList{"rose.bmp"});
     QVERIFY(f.iniText().contains(QStringLiteral("GaraEpath,") + f.path(QStringLiteral("Garae/flowers"))));
 
     // Up again through the entry of the parent folder.
-    QListWidgetItem *parent = itemFor(dir1, f.path(QStringLiteral("Garae")));
+    QListWidgetItem *parent = itemFor(folders, f.path(QStringLiteral("Garae")));
     QVERIFY(parent);
-    emit dir1->itemActivated(parent);
-    QCOMPARE(f.settings.value(QStringLiteral("GaraEpath"), QString()), f.path(QStringLiteral("Garae")));
+    emit folders->itemActivated(parent);
+    QCOMPARE(f.settings.value(u"GaraEpath", QString()), f.path(QStringLiteral("Garae")));
     QVERIFY(!f.iniText().contains(QStringLiteral("flowers")));
     QVERIFY(f.dialogs.messages().isEmpty());
 }
@@ -141,26 +141,26 @@ void FolderPanelTest::keepsModeAfterClosing()
 {
     PanelFixture f;
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Motoe/a")));
-    f.panel.open(PathModeMotoe);
-    f.panel.Command1(1)->click();
+    f.panel.open(FolderMode::Base);
+    f.panel.setButton()->click();
     QVERIFY(f.panel.isHidden());
-    f.panel.open(PathModeMotoe);
-    f.panel.Command1(0)->click();
+    f.panel.open(FolderMode::Base);
+    f.panel.closeButton()->click();
     QVERIFY(f.panel.isHidden());
-    QCOMPARE(f.panel.PathSetteiMode(), 1);
+    QCOMPARE(f.panel.folderMode(), FolderMode::Base);
 
     // A later folder change still stores the base folder.
-    f.panel.Dir1()->setPath(f.path(QStringLiteral("Motoe/a")));
-    QCOMPARE(f.settings.value(QStringLiteral("MotoEpath"), QString()), f.path(QStringLiteral("Motoe/a")));
-    QCOMPARE(f.settings.value(QStringLiteral("GaraEpath"), QStringLiteral("none")), QStringLiteral("none"));
+    f.panel.folderList()->setPath(f.path(QStringLiteral("Motoe/a")));
+    QCOMPARE(f.settings.value(u"MotoEpath", QString()), f.path(QStringLiteral("Motoe/a")));
+    QCOMPARE(f.settings.value(u"GaraEpath", QStringLiteral("none")), QStringLiteral("none"));
 }
 
 void FolderPanelTest::listsDrives()
 {
     PanelFixture f;
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Motoe")));
-    f.panel.open(PathModeMotoe);
-    QComboBox *drives = f.panel.Drive1();
+    f.panel.open(FolderMode::Base);
+    QComboBox *drives = f.panel.driveList();
     QVERIFY(drives->count() > 0);
     // The drive shown is the volume the folder is on.
     QVERIFY(drives->currentIndex() >= 0);
@@ -172,7 +172,7 @@ void FolderPanelTest::listsDrives()
     if (rootIndex >= 0) {
         drives->setCurrentIndex(rootIndex);
         emit drives->activated(rootIndex);
-        QCOMPARE(f.panel.Dir1()->path(), QStringLiteral("/"));
-        QCOMPARE(f.settings.value(QStringLiteral("MotoEpath"), QString()), QStringLiteral("/"));
+        QCOMPARE(f.panel.folderList()->path(), QStringLiteral("/"));
+        QCOMPARE(f.settings.value(u"MotoEpath", QString()), QStringLiteral("/"));
     }
 }

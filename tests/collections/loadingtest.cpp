@@ -12,8 +12,11 @@
 
 #include "support/imagecompare.h"
 
-using weftara::collections::StoredBasePicture;
 using weftara::testing::CollectionsFixture;
+using weftara::workspace::CopyState;
+using weftara::workspace::PerPicture;
+using weftara::workspace::Picture;
+using weftara::workspace::Tab;
 using weftara::testing::writeBytes;
 using weftara::testing::writeSolidPicture;
 
@@ -62,11 +65,11 @@ void LoadingTest::fallsBackToProgramFolder()
     if (pattern) {
         QString base = f.path(QStringLiteral("b.bmp"));
         QVERIFY(save(patterned({30, 20}, 2), base));
-        QVERIFY(f.loading.MotoeLoad(base));
+        QVERIFY(f.loading.loadBase(base));
     }
 
     QString path = recorded;
-    const bool loaded = pattern ? f.loading.GaraeLoad(path) : f.loading.MotoeLoad(path);
+    const bool loaded = pattern ? f.loading.loadPattern(path) : f.loading.loadBase(path);
     QVERIFY(loaded);
     QCOMPARE(path, expectedPath);
     QCOMPARE(f.log().last(), QString((pattern ? "Garae=" : "Motoe=") + expectedPath));
@@ -76,33 +79,35 @@ void LoadingTest::fallsBackToProgramFolder()
 void LoadingTest::logAfterBaseThenPattern()
 {
     CollectionsFixture f;
-    f.ws.LstLog().append(QStringList{"Text2= 50", "Orikomi"});
-    f.ws.flags().FlgState = {1, 3, 2};
-    f.ws.controls().Text4->setText(QStringLiteral("250"));
+    f.ws.log().append(QStringList{"Text2= 50", "Orikomi"});
+    f.ws.flags().copyState[Picture::Base] = CopyState::Unzoomed;
+    f.ws.flags().copyState[Picture::Pattern] = CopyState::Untoned;
+    f.ws.flags().copyState[Picture::Woven] = CopyState::Zoomed;
+    f.ws.controls().zoomBox->setText(QStringLiteral("250"));
     QString base = f.path(QStringLiteral("base.bmp"));
     QString pattern = f.path(QStringLiteral("pattern.bmp"));
     QVERIFY(save(patterned({100, 70}, 3), base));
     QVERIFY(save(patterned({40, 30}, 4), pattern));
 
-    QVERIFY(f.loading.MotoeLoad(base));
+    QVERIFY(f.loading.loadBase(base));
     QCOMPARE(f.log(), QStringList{"Motoe=" + base});
-    QCOMPARE(f.ws.selectedTab(), 3);
-    QVERIFY(!f.ws.Picture1(0).isHidden());
-    QCOMPARE(f.ws.Picture1(0).size(), QSize(100, 70));
-    QVERIFY(!f.ws.Picture1(0).autoSize());
-    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{0, 0, 0}));
-    QVERIFY(!f.ws.flags().GaraeSentakuFlg);
-    QCOMPARE(f.ws.controls().Text4->text(), QStringLiteral("100"));
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(0).image(), f.ws.Picture1(0).image()));
-    for (int k : {1, 2})
-        QVERIFY(!f.ws.Picture1(k).hasPicture());
+    QCOMPARE(f.ws.selectedTab(), Tab::Base);
+    QVERIFY(!f.ws.picture(Picture::Base).isHidden());
+    QCOMPARE(f.ws.picture(Picture::Base).size(), QSize(100, 70));
+    QVERIFY(!f.ws.picture(Picture::Base).autoSize());
+    QCOMPARE(f.ws.flags().copyState, PerPicture<CopyState>(CopyState::Loaded));
+    QVERIFY(!f.ws.flags().patternLoaded);
+    QCOMPARE(f.ws.controls().zoomBox->text(), QStringLiteral("100"));
+    QVERIFY(weftara::testing::sameColours(f.ws.copy(Picture::Base).image(), f.ws.picture(Picture::Base).image()));
+    for (const Picture picture : {Picture::Pattern, Picture::Woven})
+        QVERIFY(!f.ws.picture(picture).hasPicture());
 
-    QVERIFY(f.loading.GaraeLoad(pattern));
+    QVERIFY(f.loading.loadPattern(pattern));
     QCOMPARE(f.log(), (QStringList{"Motoe=" + base, "Garae=" + pattern}));
-    QCOMPARE(f.ws.Picture1(1).geometry(), f.ws.Picture1(0).geometry());
-    QCOMPARE(f.ws.Picture1(2).geometry(), f.ws.Picture1(0).geometry());
-    QVERIFY(f.ws.Picture2(0).isHidden());
-    QCOMPARE(f.ws.selectedTab(), 3);
+    QCOMPARE(f.ws.picture(Picture::Pattern).geometry(), f.ws.picture(Picture::Base).geometry());
+    QCOMPARE(f.ws.picture(Picture::Woven).geometry(), f.ws.picture(Picture::Base).geometry());
+    QVERIFY(f.ws.patternTile().isHidden());
+    QCOMPARE(f.ws.selectedTab(), Tab::Base);
 }
 
 void LoadingTest::tilesPatternOverBase_data()
@@ -128,8 +133,8 @@ void LoadingTest::tilesPatternOverBase()
     QVERIFY(save(patterned(baseSize, 5), base));
     const QImage tile = patterned(patternSize, 6);
     QVERIFY(save(tile, pattern));
-    QVERIFY(f.loading.MotoeLoad(base));
-    QVERIFY(f.loading.GaraeLoad(pattern));
+    QVERIFY(f.loading.loadBase(base));
+    QVERIFY(f.loading.loadPattern(pattern));
 
     // Each pixel (x, y) shows the pattern's pixel (x mod w, y mod h).
     QImage expected(baseSize, QImage::Format_RGB32);
@@ -137,14 +142,14 @@ void LoadingTest::tilesPatternOverBase()
         for (int x = 0; x < baseSize.width(); ++x)
             expected.setPixel(x, y, tile.pixel(x % patternSize.width(), y % patternSize.height()));
 
-    const QImage shown = f.ws.Picture1(1).image();
+    const QImage shown = f.ws.picture(Picture::Pattern).image();
     QCOMPARE(shown.size(), baseSize);
     QVERIFY(weftara::testing::sameColours(shown, expected));
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(2).image(), expected));
-    QCOMPARE(f.ws.Picture2(0).size(), patternSize);
+    QVERIFY(weftara::testing::sameColours(f.ws.copy(Picture::Woven).image(), expected));
+    QCOMPARE(f.ws.patternTile().size(), patternSize);
     // The tiled pattern is kept when the pattern surface's drawing is cleared.
-    f.ws.Picture1(1).cls();
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture1(1).image(), expected));
+    f.ws.picture(Picture::Pattern).cls();
+    QVERIFY(weftara::testing::sameColours(f.ws.picture(Picture::Pattern).image(), expected));
 }
 
 void LoadingTest::failedLoadLeavesWorkspace_data()
@@ -172,18 +177,20 @@ void LoadingTest::failedLoadLeavesWorkspace()
     QString tile = f.path(QStringLiteral("tile.bmp"));
     QVERIFY(save(patterned({60, 50}, 7), base));
     QVERIFY(save(patterned({20, 10}, 8), tile));
-    QVERIFY(f.loading.MotoeLoad(base));
-    QVERIFY(f.loading.GaraeLoad(tile));
-    f.ws.flags().FlgState = {3, 1, 2};
-    f.ws.flags().GaraeSentakuFlg = true;
-    f.ws.selectTab(4);
+    QVERIFY(f.loading.loadBase(base));
+    QVERIFY(f.loading.loadPattern(tile));
+    f.ws.flags().copyState[Picture::Base] = CopyState::Untoned;
+    f.ws.flags().copyState[Picture::Pattern] = CopyState::Unzoomed;
+    f.ws.flags().copyState[Picture::Woven] = CopyState::Zoomed;
+    const PerPicture<CopyState> copyStates = f.ws.flags().copyState;
+    f.ws.flags().patternLoaded = true;
+    f.ws.selectTab(Tab::Pattern);
 
     const QStringList log = f.log();
-    std::array<QImage, 2> before;
-    for (int k : {0, 1})
-        before[std::size_t(k)] = f.ws.Picture1(k).image().copy();
-    const QImage baseCopy = f.ws.Picture3(0).image().copy();
-    const QImage tiledCopy = f.ws.Picture3(2).image().copy();
+    const QImage baseBefore = f.ws.picture(Picture::Base).image().copy();
+    const QImage patternBefore = f.ws.picture(Picture::Pattern).image().copy();
+    const QImage baseCopy = f.ws.copy(Picture::Base).image().copy();
+    const QImage tiledCopy = f.ws.copy(Picture::Woven).image().copy();
 
     QString path = f.path(QStringLiteral("nothing-here.bmp"));
     if (file.endsWith(u'/')) {
@@ -193,21 +200,21 @@ void LoadingTest::failedLoadLeavesWorkspace()
         path = f.path(file);
         QVERIFY(writeBytes(path, bytes));
     }
-    QVERIFY(!(pattern ? f.loading.GaraeLoad(path) : f.loading.MotoeLoad(path)));
+    QVERIFY(!(pattern ? f.loading.loadPattern(path) : f.loading.loadBase(path)));
 
     QCOMPARE(f.dialogs.messages(),
              QStringList{pattern ? QStringLiteral("柄絵が読めません")
                                  : QStringLiteral("画像ファイル又はパスが見つかりません。")});
     QCOMPARE(f.log(), log);
-    QCOMPARE(f.ws.selectedTab(), 4);
-    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{3, 1, 2}));
-    QVERIFY(f.ws.flags().GaraeSentakuFlg);
-    for (int k : {0, 1})
-        QVERIFY(weftara::testing::sameColours(f.ws.Picture1(k).image(), before[std::size_t(k)]));
+    QCOMPARE(f.ws.selectedTab(), Tab::Pattern);
+    QCOMPARE(f.ws.flags().copyState, copyStates);
+    QVERIFY(f.ws.flags().patternLoaded);
+    QVERIFY(weftara::testing::sameColours(f.ws.picture(Picture::Base).image(), baseBefore));
+    QVERIFY(weftara::testing::sameColours(f.ws.picture(Picture::Pattern).image(), patternBefore));
     // The hidden copies still match the pictures, so tone and zoom keep working.
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(0).image(), baseCopy));
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(2).image(), tiledCopy));
-    QVERIFY(f.ws.Picture2(0).isHidden());
+    QVERIFY(weftara::testing::sameColours(f.ws.copy(Picture::Base).image(), baseCopy));
+    QVERIFY(weftara::testing::sameColours(f.ws.copy(Picture::Woven).image(), tiledCopy));
+    QVERIFY(f.ws.patternTile().isHidden());
 }
 
 void LoadingTest::showsPictureWhenTabAlreadySelected()
@@ -219,20 +226,20 @@ void LoadingTest::showsPictureWhenTabAlreadySelected()
     QVERIFY(save(patterned({60, 50}, 9), base));
     QVERIFY(save(patterned({70, 40}, 10), other));
     QVERIFY(save(patterned({20, 10}, 11), tile));
-    QVERIFY(f.loading.MotoeLoad(base));
-    QCOMPARE(f.ws.selectedTab(), 3);
+    QVERIFY(f.loading.loadBase(base));
+    QCOMPARE(f.ws.selectedTab(), Tab::Base);
 
-    // Tab 3 is selected already: no tab change runs, yet the picture shows.
-    f.ws.Picture1(0).hide();
-    QVERIFY(f.loading.MotoeLoad(other));
-    QVERIFY(!f.ws.Picture1(0).isHidden());
-    QCOMPARE(f.ws.Picture1(0).size(), QSize(70, 40));
+    // The base tab is selected already: no tab change runs, yet the picture shows.
+    f.ws.picture(Picture::Base).hide();
+    QVERIFY(f.loading.loadBase(other));
+    QVERIFY(!f.ws.picture(Picture::Base).isHidden());
+    QCOMPARE(f.ws.picture(Picture::Base).size(), QSize(70, 40));
 
-    QVERIFY(f.loading.GaraeLoad(tile));
-    QVERIFY(!f.ws.Picture1(0).isHidden());
-    for (int k : {1, 2, 3, 4})
-        QVERIFY(f.ws.Picture1(k).isHidden());
-    QVERIFY(f.ws.Picture2(0).isHidden());
+    QVERIFY(f.loading.loadPattern(tile));
+    QVERIFY(!f.ws.picture(Picture::Base).isHidden());
+    for (const Tab tab : {Tab::BaseCollection, Tab::PatternCollection, Tab::Pattern, Tab::Woven})
+        QVERIFY(f.ws.surfaceOfTab(tab).isHidden());
+    QVERIFY(f.ws.patternTile().isHidden());
 }
 
 void LoadingTest::replayKeepsPatternHidden()
@@ -242,32 +249,10 @@ void LoadingTest::replayKeepsPatternHidden()
     QString tile = f.path(QStringLiteral("tile.bmp"));
     QVERIFY(save(patterned({60, 50}, 12), base));
     QVERIFY(save(patterned({20, 10}, 13), tile));
-    QVERIFY(f.loading.MotoeLoad(base));
-    f.ws.selectTab(4);
-    f.ws.flags().LogSaiseiFlg = true;
-    QVERIFY(f.loading.GaraeLoad(tile));
-    QVERIFY(f.ws.Picture1(1).isHidden());
+    QVERIFY(f.loading.loadBase(base));
+    f.ws.selectTab(Tab::Pattern);
+    f.ws.flags().replaying = true;
+    QVERIFY(f.loading.loadPattern(tile));
+    QVERIFY(f.ws.picture(Picture::Pattern).isHidden());
     QCOMPARE(f.log().size(), 2);
-}
-
-void LoadingTest::baseFromTemporaryStore()
-{
-    CollectionsFixture f;
-    const QImage stored = patterned({45, 35}, 14);
-    const QImage preview = patterned({45, 35}, 15);
-    QString path = f.path(QStringLiteral("kept.bmp")); // no such file
-
-    // Without a store to take it from, the load fails and the flag stays.
-    f.loading.setHozonLoadFlg(true);
-    QVERIFY(!f.loading.MotoeLoad(path));
-    QVERIFY(f.loading.HozonLoadFlg());
-    QCOMPARE(f.dialogs.messages().size(), 1);
-
-    f.loading.setHozonSource([&] { return std::optional<StoredBasePicture>({stored, preview}); });
-    QVERIFY(f.loading.MotoeLoad(path));
-    QVERIFY(!f.loading.HozonLoadFlg());
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture1(0).image(), stored));
-    QVERIFY(weftara::testing::sameColours(f.ws.Picture3(0).image(), preview));
-    QCOMPARE(f.log().size(), 1);
-    QVERIFY(f.log().first().startsWith(QStringLiteral("Motoe=")));
 }

@@ -16,5 +16,4 @@ private slots:
     void failedLoadLeavesWorkspace();
     void showsPictureWhenTabAlreadySelected();
     void replayKeepsPatternHidden();
-    void baseFromTemporaryStore();
 };

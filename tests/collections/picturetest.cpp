@@ -33,26 +33,6 @@ void PictureTest::init()
     QVERIFY(m_dir->isValid());
 }
 
-void PictureTest::getFileName_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("Windows path") << "C:\\Weftara\\motoe\\sunset.JPG" << "sunset.JPG";
-    QTest::newRow("Unix path") << "/home/u/Motoe/sea.bmp" << "sea.bmp";
-    QTest::newRow("mixed, last wins") << "C:\\pics/old\\flower.jpg" << "flower.jpg";
-    QTest::newRow("slash after backslash") << "C:\\pics\\old/flower.jpg" << "flower.jpg";
-    QTest::newRow("bare name") << "flower.jpg" << "";
-    QTest::newRow("ends in separator") << "C:\\pics\\" << "";
-    QTest::newRow("empty") << "" << "";
-}
-
-void PictureTest::getFileName()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, expected);
-    QCOMPARE(GetFileName(path), expected);
-}
-
 void PictureTest::resolvesFallbackPath_data()
 {
     QTest::addColumn<QString>("folderOnDisk");   // the fallback folder as it is spelled on disk
@@ -89,7 +69,7 @@ void PictureTest::resolvesFallbackPath()
     expected = expected == u"=" ? requested : program + u'/' + expected;
 
     const weftara::platform::ProgramFolder folder(program);
-    QCOMPARE(resolvePicturePath(requested, folder, MotoeFallbackFolder), expected);
+    QCOMPARE(resolvePicturePath(requested, folder, BaseFallbackFolder), expected);
 }
 
 void PictureTest::choosesCollectionFolder_data()
@@ -128,9 +108,9 @@ void PictureTest::choosesCollectionFolder()
     };
     const weftara::platform::ProgramFolder folder(program);
 
-    const std::optional<QString> fill = collectionFolderToFill(expand(stored), folder, MotoeCollectionFolder);
+    const std::optional<QString> fill = collectionFolderToFill(expand(stored), folder, BaseCollectionFolder);
     QCOMPARE(fill.value_or(QStringLiteral("-")), expand(toFill));
-    QCOMPARE(folderPanelStart(expand(stored), folder, MotoeCollectionFolder),
+    QCOMPARE(folderPanelStart(expand(stored), folder, BaseCollectionFolder),
              panel == u"home" ? QDir::homePath() : expand(panel));
 }
 
@@ -165,7 +145,6 @@ void PictureTest::readsPictureFormats()
     QVERIFY(picture.ok());
     QCOMPARE(picture.image.format(), QImage::Format_RGB32);
     QCOMPARE(picture.image.size(), QSize(37, 21));
-    QCOMPARE(picture.fullSize, QSize(37, 21));
     QVERIFY(nearColour(picture.image.pixel(18, 10), colour, tolerance));
 }
 
@@ -246,7 +225,6 @@ void PictureTest::scaledReadStretchesWholePicture()
 
     const PictureFile thumbnail = readPictureScaled(path, {100, 100});
     QVERIFY(thumbnail.ok());
-    QCOMPARE(thumbnail.fullSize, size);
     QCOMPARE(thumbnail.image.size(), QSize(100, 100));
     QCOMPARE(thumbnail.image.format(), QImage::Format_RGB32);
     for (int row = 0; row < 2; ++row) {

@@ -10,8 +10,6 @@ class PictureTest : public QObject
 private slots:
     void init();
 
-    void getFileName_data();
-    void getFileName();
     void resolvesFallbackPath_data();
     void resolvesFallbackPath();
     void choosesCollectionFolder_data();

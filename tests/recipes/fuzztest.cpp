@@ -4,7 +4,7 @@
 #include "recipes/recipelists.h"
 #include "recipes/recipesave.h"
 #include "recipes/recipeselection.h"
-#include "recipes/recordingtarget.h"
+#include "recipes/recordingactions.h"
 #include "recipes/replay.h"
 #include "platform/textfile.h"
 #include "support/filebytes.h"
@@ -151,9 +151,9 @@ void RecipeFuzzTest::replayRandomBlocks()
 {
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
-    const QSet<QString> effectButtons{"Command3_Click(0)", "Command3_Click(1)", "Command3_Click(2)",
-                                      "Command3_Click(3)", "Command3_Click(4)", "Command3_Click(6)",
-                                      "Command3_Click(8)"};
+    const QSet<QString> effectButtons{"runEffect(0)", "runEffect(1)", "runEffect(2)",
+                                      "runEffect(3)", "runEffect(4)", "runEffect(6)",
+                                      "runEffect(8)"};
     const QRegularExpression tab(QStringLiteral("^selectTab\\(([345])\\)$"));
     for (int round = 0; round < 1500; ++round) {
         QStringList block;
@@ -161,13 +161,13 @@ void RecipeFuzzTest::replayRandomBlocks()
         for (int i = 0; i < lines; ++i)
             block.append(randomLine(random));
 
-        testing::RecordingTarget target;
-        KotobaSaisei(block, target);
-        QVERIFY2(target.badIndices.isEmpty(), qPrintable(target.badIndices.join(u' ')));
-        QVERIFY(target.calls.size() >= 2);
-        QCOMPARE(target.calls[0], QStringLiteral("clearLog()"));
-        for (const QString &call : std::as_const(target.calls)) {
-            if (call.startsWith(u"Command3_Click"))
+        testing::RecordingActions actions;
+        replayRecipe(block, actions);
+        QVERIFY2(actions.badIndices.isEmpty(), qPrintable(actions.badIndices.join(u' ')));
+        QVERIFY(actions.calls.size() >= 2);
+        QCOMPARE(actions.calls[0], QStringLiteral("clearLog()"));
+        for (const QString &call : std::as_const(actions.calls)) {
+            if (call.startsWith(u"runEffect"))
                 QVERIFY2(effectButtons.contains(call), qPrintable(call));
             if (call.startsWith(u"selectTab"))
                 QVERIFY2(tab.match(call).hasMatch(), qPrintable(call));
@@ -197,45 +197,45 @@ void RecipeFuzzTest::randomRecipeFiles()
         }
         const auto before = loadRecipeLists(path);
         QVERIFY(before.has_value());
-        for (const QString &name : before->List3) {
-            const RecipeBlock block = markRecipeBlock(before->List2, name);
+        for (const QString &name : before->names) {
+            const RecipeBlock block = markRecipeBlock(before->lines, name);
             QVERIFY(!block.marked.isEmpty());
-            QCOMPARE(block.LstlogBack.first(), QStringLiteral("詞初め") + name);
+            QCOMPARE(block.lines.first(), QStringLiteral("詞初め") + name);
         }
 
         // Appending keeps every recipe already there and adds the new one
         // whole, whatever the file held.
         const QString name = QStringLiteral("fuzz%1").arg(round);
         const QStringList log{"Motoe=/p/a.bmp", "Text2= 30", "Orikomi"};
-        QCOMPARE(saveRecipe(path, before->List3, name, u"d", log).status, SaveStatus::Saved);
+        QCOMPARE(saveRecipe(path, before->names, name, u"d", log).status, SaveStatus::Saved);
         auto after = loadRecipeLists(path);
         QVERIFY(after.has_value());
         // A byte sequence cut short at the very end of a Shift-JIS file is
         // dropped by the decoder; once lines follow it decodes as a
         // substitute character, so the last old name may grow by one.
-        QCOMPARE(after->List3.size(), before->List3.size() + 1);
-        QCOMPARE(after->List3.last(), name);
-        for (qsizetype i = 0; i < before->List3.size(); ++i) {
-            const QString &old = before->List3[i];
-            const QString &now = after->List3[i];
-            const bool lastOld = i + 1 == before->List3.size();
+        QCOMPARE(after->names.size(), before->names.size() + 1);
+        QCOMPARE(after->names.last(), name);
+        for (qsizetype i = 0; i < before->names.size(); ++i) {
+            const QString &old = before->names[i];
+            const QString &now = after->names[i];
+            const bool lastOld = i + 1 == before->names.size();
             QVERIFY2(now == old || (lastOld && now.startsWith(old) && now.size() == old.size() + 1),
                      qPrintable(QStringLiteral("name %1 changed").arg(i)));
         }
-        const RecipeBlock saved = markRecipeBlock(after->List2, name);
+        const RecipeBlock saved = markRecipeBlock(after->lines, name);
         const QStringList expectedBlock =
             QStringList{"詞初め" + name, "詞の説明=d"} + log + QStringList{"詞終わり"};
-        QCOMPARE(saved.LstlogBack, expectedBlock);
+        QCOMPARE(saved.lines, expectedBlock);
 
         // Deleting a recipe writes exactly the non-empty lines that remain,
         // in the encoding the file had. (Read back in that encoding: once the
         // lines with invalid bytes are gone, what is left may pass as UTF-8.)
         const TextEncoding encoding = readTextFile(path).encoding;
-        const qsizetype selected = random.bounded(static_cast<int>(after->List3.size()));
-        const RecipeBlock doomed = markRecipeBlock(after->List2, after->List3[selected]);
+        const qsizetype selected = random.bounded(static_cast<int>(after->names.size()));
+        const RecipeBlock doomed = markRecipeBlock(after->lines, after->names[selected]);
         QCOMPARE(deleteRecipe(path, *after, selected, doomed.marked), DeleteStatus::Deleted);
         QStringList nonEmpty;
-        for (const QString &line : std::as_const(after->List2))
+        for (const QString &line : std::as_const(after->lines))
             if (!line.isEmpty())
                 nonEmpty.append(sameControls(line));
         QStringList rewritten;

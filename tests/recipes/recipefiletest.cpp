@@ -4,7 +4,7 @@
 #include "recipes/recipelists.h"
 #include "recipes/recipesave.h"
 #include "recipes/recipeselection.h"
-#include "recipes/recordingtarget.h"
+#include "recipes/recordingactions.h"
 #include "recipes/replay.h"
 #include "recipes/textgroup.h"
 #include "support/filebytes.h"
@@ -67,8 +67,8 @@ void RecipeFileTest::missingOrUnreadableFile()
     QVERIFY(writeBytes(recipePath(), {}));
     const auto empty = loadRecipeLists(recipePath());
     QVERIFY(empty.has_value());
-    QVERIFY(empty->List2.isEmpty());
-    QVERIFY(empty->List3.isEmpty());
+    QVERIFY(empty->lines.isEmpty());
+    QVERIFY(empty->names.isEmpty());
 }
 
 void RecipeFileTest::loadLists_data()
@@ -111,8 +111,8 @@ void RecipeFileTest::loadLists()
     QVERIFY(writeBytes(recipePath(), bytes));
     const auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    QCOMPARE(lists->List2, list2);
-    QCOMPARE(lists->List3, list3);
+    QCOMPARE(lists->lines, list2);
+    QCOMPARE(lists->names, list3);
 }
 
 void RecipeFileTest::saveEmptyLog()
@@ -123,8 +123,8 @@ void RecipeFileTest::saveEmptyLog()
 
     const auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    QCOMPARE(lists->List3, QStringList{"空"});
-    QCOMPARE(lists->List2, (QStringList{"詞初め空", "詞の説明=説明", "詞終わり", ""}));
+    QCOMPARE(lists->names, QStringList{"空"});
+    QCOMPARE(lists->lines, (QStringList{"詞初め空", "詞の説明=説明", "詞終わり", ""}));
 }
 
 void RecipeFileTest::saveKeepsExistingBytes_data()
@@ -304,7 +304,7 @@ void RecipeFileTest::markBlock()
     QStringList lines;
     for (qsizetype i : marked)
         lines.append(list2[i]);
-    QCOMPARE(block.LstlogBack, lines);
+    QCOMPARE(block.lines, lines);
 }
 
 void RecipeFileTest::deleteOneOfTwo()
@@ -312,23 +312,23 @@ void RecipeFileTest::deleteOneOfTwo()
     QVERIFY(writeBytes(recipePath(), twoRecipes()));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    QCOMPARE(lists->List3, (QStringList{"朝", "夜"}));
+    QCOMPARE(lists->names, (QStringList{"朝", "夜"}));
 
-    const RecipeBlock block = markRecipeBlock(lists->List2, lists->List3[0]);
+    const RecipeBlock block = markRecipeBlock(lists->lines, lists->names[0]);
     QCOMPARE(deleteRecipe(recipePath(), *lists, 0, block.marked), DeleteStatus::Deleted);
 
     QCOMPARE(readBytes(recipePath()), crlf({"詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
                                             "Command8= 1", "色変更", "詞終わり"}));
-    QCOMPARE(lists->List3, QStringList{"夜"});
-    QCOMPARE(lists->List2, (QStringList{"", "詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
+    QCOMPARE(lists->names, QStringList{"夜"});
+    QCOMPARE(lists->lines, (QStringList{"", "詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
                                         "Command8= 1", "色変更", "詞終わり", ""}));
 
     // The remaining recipe is still found and its block intact.
-    const RecipeBlock rest = markRecipeBlock(lists->List2, QStringLiteral("夜"));
-    QCOMPARE(rest.LstlogBack.size(), 7);
+    const RecipeBlock rest = markRecipeBlock(lists->lines, QStringLiteral("夜"));
+    QCOMPARE(rest.lines.size(), 7);
     QCOMPARE(deleteRecipe(recipePath(), *lists, 0, rest.marked), DeleteStatus::Deleted);
     QCOMPARE(readBytes(recipePath()), QByteArray());
-    QVERIFY(lists->List3.isEmpty());
+    QVERIFY(lists->names.isEmpty());
 }
 
 void RecipeFileTest::deleteDamagedBlockKeepsTheNext()
@@ -339,11 +339,11 @@ void RecipeFileTest::deleteDamagedBlockKeepsTheNext()
                                    "単色 2", "詞終わり", ""})));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("壊"));
-    QCOMPARE(block.LstlogBack, (QStringList{"詞初め壊", "詞の説明=", "Orikomi"}));
+    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("壊"));
+    QCOMPARE(block.lines, (QStringList{"詞初め壊", "詞の説明=", "Orikomi"}));
     QCOMPARE(deleteRecipe(recipePath(), *lists, 0, block.marked), DeleteStatus::Deleted);
     QCOMPARE(readBytes(recipePath()), crlf({"詞初め夜", "詞の説明=街", "単色 2", "詞終わり"}));
-    QCOMPARE(lists->List3, QStringList{"夜"});
+    QCOMPARE(lists->names, QStringList{"夜"});
 }
 
 void RecipeFileTest::deleteKeepsShiftJis()
@@ -355,9 +355,9 @@ void RecipeFileTest::deleteKeepsShiftJis()
     QVERIFY(writeBytes(recipePath(), first + "\r\n" + second + "\r\n"));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    QCOMPARE(lists->List3, (QStringList{"桜", "花"}));
+    QCOMPARE(lists->names, (QStringList{"桜", "花"}));
 
-    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("花"));
+    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("花"));
     QCOMPARE(deleteRecipe(recipePath(), *lists, 1, block.marked), DeleteStatus::Deleted);
     QCOMPARE(readBytes(recipePath()), first);
 }
@@ -368,11 +368,11 @@ void RecipeFileTest::deleteWithoutSelection()
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     const RecipeLists before = *lists;
-    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("朝"));
+    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("朝"));
     for (qsizetype selected : {qsizetype(-1), qsizetype(2)}) {
         QCOMPARE(deleteRecipe(recipePath(), *lists, selected, block.marked), DeleteStatus::NoSelection);
-        QCOMPARE(lists->List2, before.List2);
-        QCOMPARE(lists->List3, before.List3);
+        QCOMPARE(lists->lines, before.lines);
+        QCOMPARE(lists->names, before.names);
         QCOMPARE(readBytes(recipePath()), twoRecipes());
     }
 }
@@ -383,18 +383,18 @@ void RecipeFileTest::deleteFailureKeepsLists()
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     const RecipeLists before = *lists;
-    const RecipeBlock block = markRecipeBlock(lists->List2, QStringLiteral("朝"));
+    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("朝"));
 
     QString error;
     const QString unwritable = m_dir.filePath(QStringLiteral("missing/kotoba.txt"));
     QCOMPARE(deleteRecipe(unwritable, *lists, 0, block.marked, &error), DeleteStatus::WriteFailed);
     QVERIFY(!error.isEmpty());
-    QCOMPARE(lists->List2, before.List2);
-    QCOMPARE(lists->List3, before.List3);
+    QCOMPARE(lists->lines, before.lines);
+    QCOMPARE(lists->names, before.names);
 
     // A path that cannot be read is not overwritten either.
     QCOMPARE(deleteRecipe(m_dir.path(), *lists, 0, block.marked), DeleteStatus::WriteFailed);
-    QCOMPARE(lists->List3, before.List3);
+    QCOMPARE(lists->names, before.names);
 }
 
 void RecipeFileTest::windowsRecipeReplays()
@@ -408,23 +408,23 @@ void RecipeFileTest::windowsRecipeReplays()
     QVERIFY(writeBytes(recipePath(), bytes));
     const auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    QCOMPARE(lists->List3, QStringList{"花"});
+    QCOMPARE(lists->names, QStringList{"花"});
 
-    const RecipeBlock block = markRecipeBlock(lists->List2, lists->List3[0]);
-    QCOMPARE(block.LstlogBack.size(), 12);
-    testing::RecordingTarget target;
-    KotobaSaisei(block.LstlogBack, target);
+    const RecipeBlock block = markRecipeBlock(lists->lines, lists->names[0]);
+    QCOMPARE(block.lines.size(), 12);
+    testing::RecordingActions actions;
+    replayRecipe(block.lines, actions);
     const QStringList expected{
-        "clearLog()", "setText11(夏の海)",
-        "MotoeLoad(C:\\Program Files\\Weftara\\motoe\\flower.bmp)", "hidePicture1(1)",
-        "hidePicture1(2)", "setMotoeSentakuFlg(1)", "setOrikomiFlg(0)",
-        "GaraeLoad(C:\\Program Files\\Weftara\\garae\\wave.bmp)", "setGaraeSentakuFlg(1)",
-        "setOrikomiFlg(0)", "selectTab(4)", "setText2( 30)", "getCommand()", "selectTab(5)",
-        "setFlgState(0,1)", "setFlgState(1,1)", "setFlgState(2,1)", "setHScroll3(100)",
-        "setHScroll2(0)", "setCheck1(0,0)", "setCheck1(1,0)", "setHScroll7(0,255)",
-        "setHScroll7(1,0)", "selectTab(5)", "Command3_Click(0)", "setText6( 20)",
-        "Command8_Click(1)"};
-    QCOMPARE(target.calls, expected);
+        "clearLog()", "setDescriptionBox(夏の海)",
+        "loadBase(C:\\Program Files\\Weftara\\motoe\\flower.bmp)", "hidePicture(1)",
+        "hidePicture(2)", "setBaseLoaded(1)", "setWovenUpToDate(0)",
+        "loadPattern(C:\\Program Files\\Weftara\\garae\\wave.bmp)", "setPatternLoaded(1)",
+        "setWovenUpToDate(0)", "selectTab(4)", "setWeaveRatioBox( 30)", "weave()", "selectTab(5)",
+        "setCopyState(0,1)", "setCopyState(1,1)", "setCopyState(2,1)", "setZoomSlider(100)",
+        "setToneSlider(0)", "setWeaveOptionChecked(0,0)", "setWeaveOptionChecked(1,0)", "setThresholdSlider(0,255)",
+        "setThresholdSlider(1,0)", "selectTab(5)", "runEffect(0)", "setColorStepBox( 20)",
+        "runChannelStep(1)"};
+    QCOMPARE(actions.calls, expected);
 }
 
 void RecipeFileTest::writtenTextRoundTripsThroughFile()
@@ -443,9 +443,9 @@ void RecipeFileTest::writtenTextRoundTripsThroughFile()
 
     const auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    testing::RecordingTarget target;
-    KotobaSaisei(markRecipeBlock(lists->List2, QStringLiteral("文字")).LstlogBack, target);
-    QCOMPARE(target.calls.filter(QStringLiteral("setText7Text(")),
-             (QStringList{"setText7Text(一行目\r\n二行目)", "setText7Text(A\r\nB)"}));
-    QCOMPARE(target.calls.count(QStringLiteral("Command11_Click()")), 2);
+    testing::RecordingActions actions;
+    replayRecipe(markRecipeBlock(lists->lines, QStringLiteral("文字")).lines, actions);
+    QCOMPARE(actions.calls.filter(QStringLiteral("setTextBoxText(")),
+             (QStringList{"setTextBoxText(一行目\r\n二行目)", "setTextBoxText(A\r\nB)"}));
+    QCOMPARE(actions.calls.count(QStringLiteral("drawText()")), 2);
 }

@@ -1,13 +1,13 @@
 #include "recipes/replaytest.h"
 
-#include "recipes/recordingtarget.h"
+#include "recipes/recordingactions.h"
 #include "recipes/replay.h"
 #include "recipes/textgroup.h"
 
 #include <QTest>
 
-using weftara::recipes::KotobaSaisei;
-using weftara::recipes::testing::RecordingTarget;
+using weftara::recipes::replayRecipe;
+using weftara::recipes::testing::RecordingActions;
 
 namespace {
 
@@ -19,13 +19,13 @@ QStringList wrapInBlock(const QStringList &log)
     return block;
 }
 
-QStringList replayCalls(const QStringList &lstlogBack, QStringList *badIndices = nullptr)
+QStringList replayCalls(const QStringList &block, QStringList *badIndices = nullptr)
 {
-    RecordingTarget target;
-    KotobaSaisei(lstlogBack, target);
+    RecordingActions actions;
+    replayRecipe(block, actions);
     if (badIndices)
-        *badIndices = target.badIndices;
-    return target.calls;
+        *badIndices = actions.badIndices;
+    return actions.calls;
 }
 
 // The calls made for the log lines of a block, without the two start calls.
@@ -41,10 +41,10 @@ QStringList logCalls(const QStringList &log)
 // What every replayed weave does after weaving, in this order.
 QStringList weaveResets()
 {
-    return {"selectTab(5)",       "setFlgState(0,1)",   "setFlgState(1,1)",
-            "setFlgState(2,1)",   "setHScroll3(100)",   "setHScroll2(0)",
-            "setCheck1(0,0)",     "setCheck1(1,0)",     "setHScroll7(0,255)",
-            "setHScroll7(1,0)"};
+    return {"selectTab(5)",       "setCopyState(0,1)",   "setCopyState(1,1)",
+            "setCopyState(2,1)",   "setZoomSlider(100)",   "setToneSlider(0)",
+            "setWeaveOptionChecked(0,0)",     "setWeaveOptionChecked(1,0)",     "setThresholdSlider(0,255)",
+            "setThresholdSlider(1,0)"};
 }
 
 QStringList textGroupLines(const QString &bold)
@@ -58,30 +58,30 @@ QStringList textGroupLines(const QString &bold)
 
 void RecipeReplayTest::startShowsDescription_data()
 {
-    QTest::addColumn<QStringList>("lstlogBack");
+    QTest::addColumn<QStringList>("block");
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("header, description and end only")
         << QStringList{"詞初めa", "詞の説明=春の海、夕方", "詞終わり"}
-        << QStringList{"clearLog()", "setText11(春の海、夕方)"};
+        << QStringList{"clearLog()", "setDescriptionBox(春の海、夕方)"};
     QTest::newRow("empty description")
         << QStringList{"詞初めa", "詞の説明=", "詞終わり"}
-        << QStringList{"clearLog()", "setText11()"};
+        << QStringList{"clearLog()", "setDescriptionBox()"};
     QTest::newRow("no description line")
         << QStringList{"詞初めa", "Motoe=a.bmp", "詞終わり"}
-        << QStringList{"clearLog()", "setText11()", "MotoeLoad(a.bmp)", "hidePicture1(1)",
-                       "hidePicture1(2)", "setMotoeSentakuFlg(1)", "setOrikomiFlg(0)"};
+        << QStringList{"clearLog()", "setDescriptionBox()", "loadBase(a.bmp)", "hidePicture(1)",
+                       "hidePicture(2)", "setBaseLoaded(1)", "setWovenUpToDate(0)"};
     QTest::newRow("description line not second")
-        << QStringList{"詞の説明=x", "詞初めa"} << QStringList{"clearLog()", "setText11()"};
-    QTest::newRow("empty block") << QStringList{} << QStringList{"clearLog()", "setText11()"};
-    QTest::newRow("one line") << QStringList{"詞初めa"} << QStringList{"clearLog()", "setText11()"};
+        << QStringList{"詞の説明=x", "詞初めa"} << QStringList{"clearLog()", "setDescriptionBox()"};
+    QTest::newRow("empty block") << QStringList{} << QStringList{"clearLog()", "setDescriptionBox()"};
+    QTest::newRow("one line") << QStringList{"詞初めa"} << QStringList{"clearLog()", "setDescriptionBox()"};
 }
 
 void RecipeReplayTest::startShowsDescription()
 {
-    QFETCH(QStringList, lstlogBack);
+    QFETCH(QStringList, block);
     QFETCH(QStringList, expected);
-    QCOMPARE(replayCalls(lstlogBack), expected);
+    QCOMPARE(replayCalls(block), expected);
 }
 
 void RecipeReplayTest::commandRows_data()
@@ -90,81 +90,81 @@ void RecipeReplayTest::commandRows_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("Motoe=") << QStringList{"Motoe=/home/u/Motoe/花.bmp"}
-                            << QStringList{"MotoeLoad(/home/u/Motoe/花.bmp)", "hidePicture1(1)",
-                                           "hidePicture1(2)", "setMotoeSentakuFlg(1)",
-                                           "setOrikomiFlg(0)"};
+                            << QStringList{"loadBase(/home/u/Motoe/花.bmp)", "hidePicture(1)",
+                                           "hidePicture(2)", "setBaseLoaded(1)",
+                                           "setWovenUpToDate(0)"};
     QTest::newRow("Garae=") << QStringList{"Garae=C:\\w\\garae\\wave.bmp"}
-                            << QStringList{"GaraeLoad(C:\\w\\garae\\wave.bmp)",
-                                           "setGaraeSentakuFlg(1)", "setOrikomiFlg(0)",
+                            << QStringList{"loadPattern(C:\\w\\garae\\wave.bmp)",
+                                           "setPatternLoaded(1)", "setWovenUpToDate(0)",
                                            "selectTab(4)"};
     QTest::newRow("Motoe= with empty path")
         << QStringList{"Motoe="}
-        << QStringList{"MotoeLoad()", "hidePicture1(1)", "hidePicture1(2)",
-                       "setMotoeSentakuFlg(1)", "setOrikomiFlg(0)"};
+        << QStringList{"loadBase()", "hidePicture(1)", "hidePicture(2)",
+                       "setBaseLoaded(1)", "setWovenUpToDate(0)"};
 
     QTest::newRow("plain weave") << QStringList{"Text2= 30", "Orikomi"}
-                                 << QStringList{"setText2( 30)", "getCommand()"} + weaveResets();
+                                 << QStringList{"setWeaveRatioBox( 30)", "weave()"} + weaveResets();
     QTest::newRow("weave into light parts")
         << QStringList{"ChechValue1= 200", "Text2= 40", "Orikomi"}
-        << QStringList{"setCheck1(0,1)", "setHScroll7(0,200)"} + weaveResets();
+        << QStringList{"setWeaveOptionChecked(0,1)", "setThresholdSlider(0,200)"} + weaveResets();
     QTest::newRow("weave into dark parts")
         << QStringList{"ChechValue2= 60", "Text2= 40", "Orikomi"}
-        << QStringList{"setCheck1(1,1)", "setHScroll7(1,60)"} + weaveResets();
+        << QStringList{"setWeaveOptionChecked(1,1)", "setThresholdSlider(1,60)"} + weaveResets();
     QTest::newRow("threshold rounds half to even")
         << QStringList{"ChechValue2=60.5", "Text2= 40", "Orikomi"}
-        << QStringList{"setCheck1(1,1)", "setHScroll7(1,60)"} + weaveResets();
+        << QStringList{"setWeaveOptionChecked(1,1)", "setThresholdSlider(1,60)"} + weaveResets();
     QTest::newRow("threshold key decides by its first 12 characters")
         << QStringList{"ChechValue1x 9", "Text2= 40", "Orikomi"}
-        << QStringList{"setText2( 40)", "getCommand()"} + weaveResets();
+        << QStringList{"setWeaveRatioBox( 40)", "weave()"} + weaveResets();
 
     QTest::newRow("sZoom") << QStringList{"Text4= 150", "FlgState(0)= 2", "sZoom"}
-                           << QStringList{"setText4( 150)", "selectTab(3)",
-                                          "MotoeZoom()"};
+                           << QStringList{"setZoomBox( 150)", "selectTab(3)",
+                                          "zoom()"};
     QTest::newRow("oZoom") << QStringList{"Text4= 75", "FlgState(0)= 2", "oZoom"}
-                           << QStringList{"setText4( 75)", "selectTab(5)",
-                                          "MotoeZoom()"};
+                           << QStringList{"setZoomBox( 75)", "selectTab(5)",
+                                          "zoom()"};
 
     QTest::newRow("Noutan on the pattern")
         << QStringList{"TbsSelect=1", "FlgState(t)= 3", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setText3(-20)", "Command3_Click(8)"};
+        << QStringList{"selectTab(4)", "setToneBox(-20)", "runEffect(8)"};
     QTest::newRow("Noutan with a state other than 3 puts it back")
         << QStringList{"TbsSelect=1", "FlgState(t)= 1", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setFlgState(1,1)", "setText3(-20)", "Command3_Click(8)"};
+        << QStringList{"selectTab(4)", "setCopyState(1,1)", "setToneBox(-20)", "runEffect(8)"};
     QTest::newRow("Noutan takes the picture from TbsSelect, not its own digit")
         << QStringList{"TbsSelect= 2", "FlgState(t)= 3", "Text3.Text= 40", "Noutan 0"}
-        << QStringList{"selectTab(5)", "setText3( 40)", "Command3_Click(8)"};
+        << QStringList{"selectTab(5)", "setToneBox( 40)", "runEffect(8)"};
 
     QTest::newRow("単色") << QStringList{"SelectedItem=2", "単色 2"}
-                          << QStringList{"selectTab(5)", "Command3_Click(0)"};
+                          << QStringList{"selectTab(5)", "runEffect(0)"};
     QTest::newRow("ソラリ") << QStringList{"SelectedItem=1", "ソラリ 1"}
-                            << QStringList{"selectTab(4)", "Command3_Click(1)"};
+                            << QStringList{"selectTab(4)", "runEffect(1)"};
     QTest::newRow("上下") << QStringList{"SelectedItem=0", "上下 0"}
-                          << QStringList{"selectTab(3)", "Command3_Click(2)"};
+                          << QStringList{"selectTab(3)", "runEffect(2)"};
     QTest::newRow("左 is the fade toward the right")
-        << QStringList{"SelectedItem=2", "左 2"} << QStringList{"selectTab(5)", "Command3_Click(6)"};
+        << QStringList{"SelectedItem=2", "左 2"} << QStringList{"selectTab(5)", "runEffect(6)"};
     QTest::newRow("右 is the fade toward the left")
-        << QStringList{"SelectedItem=2", "右 2"} << QStringList{"selectTab(5)", "Command3_Click(3)"};
+        << QStringList{"SelectedItem=2", "右 2"} << QStringList{"selectTab(5)", "runEffect(3)"};
     QTest::newRow("強調") << QStringList{"SelectedItem=0", "強調 0"}
-                          << QStringList{"selectTab(3)", "Command3_Click(4)"};
+                          << QStringList{"selectTab(3)", "runEffect(4)"};
     QTest::newRow("any line beginning with 左 is a fade")
-        << QStringList{"SelectedItem=1", "左右"} << QStringList{"selectTab(4)", "Command3_Click(6)"};
+        << QStringList{"SelectedItem=1", "左右"} << QStringList{"selectTab(4)", "runEffect(6)"};
 
     QTest::newRow("色変更") << QStringList{"Text6= 15", "Command8= 3", "色変更"}
-                            << QStringList{"setText6( 15)", "Command8_Click(3)"};
+                            << QStringList{"setColorStepBox( 15)", "runChannelStep(3)"};
     QTest::newRow("any line beginning with 色 is a colour step")
         << QStringList{"Text6=-5", "Command8=0", "色"}
-        << QStringList{"setText6(-5)", "Command8_Click(0)"};
+        << QStringList{"setColorStepBox(-5)", "runChannelStep(0)"};
 
-    QTest::newRow("文字織込") << QStringList{"文字織込"} << QStringList{"Command13_Click()"};
-    QTest::newRow("文字消去") << QStringList{"文字消去"} << QStringList{"clearPicture1TextLayer()"};
+    QTest::newRow("文字織込") << QStringList{"文字織込"} << QStringList{"closeTextPanel()"};
+    QTest::newRow("文字消去") << QStringList{"文字消去"} << QStringList{"clearWovenDrawing()"};
 
     QTest::newRow("MojiKakikomi")
         << textGroupLines("True")
-        << QStringList{"morikotoba_Click()", "setText7Text(春\r\n夏)", "setText7Left(12.5)",
-                       "setText7Top(40)", "setText7Font(Noto Sans CJK JP)",
-                       "setText7ForeColor(255)", "setText7FontName(Noto Serif CJK JP)",
-                       "setText7FontSize(24)", "setText7FontBold(1)", "setText7FontItalic(0)",
-                       "setText7FontUnderline(1)", "Command11_Click()"};
+        << QStringList{"toggleTextMode()", "setTextBoxText(春\r\n夏)", "setTextBoxLeft(12.5)",
+                       "setTextBoxTop(40)", "setTextBoxFont(Noto Sans CJK JP)",
+                       "setTextBoxColor(255)", "setTextBoxFontName(Noto Serif CJK JP)",
+                       "setTextBoxFontSize(24)", "setTextBoxBold(1)", "setTextBoxItalic(0)",
+                       "setTextBoxUnderline(1)", "drawText()"};
 
     QTest::newRow("window geometry has no action")
         << QStringList{"Left= 100", "Top= 200", "Width= 9000", "Height= 7000", "Size"}
@@ -222,8 +222,8 @@ void RecipeReplayTest::numberReading()
         QCOMPARE(calls, QStringList{});
         return;
     }
-    QCOMPARE(calls, (QStringList{"selectTab(4)", QStringLiteral("setFlgState(1,%1)").arg(expected),
-                                 "setText3( 5)", "Command3_Click(8)"}));
+    QCOMPARE(calls, (QStringList{"selectTab(4)", QStringLiteral("setCopyState(1,%1)").arg(expected),
+                                 "setToneBox( 5)", "runEffect(8)"}));
 }
 
 void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
@@ -234,11 +234,11 @@ void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
     QTest::newRow("picture 3") << QStringList{"SelectedItem=3", "単色 3"} << QStringList{};
     QTest::newRow("picture -1") << QStringList{"SelectedItem=-1", "強調"} << QStringList{};
     QTest::newRow("picture 2.4 rounds to 2")
-        << QStringList{"SelectedItem=2.4", "単色"} << QStringList{"selectTab(5)", "Command3_Click(0)"};
+        << QStringList{"SelectedItem=2.4", "単色"} << QStringList{"selectTab(5)", "runEffect(0)"};
     QTest::newRow("picture -0.5 rounds to 0")
-        << QStringList{"SelectedItem=-0.5", "単色"} << QStringList{"selectTab(3)", "Command3_Click(0)"};
+        << QStringList{"SelectedItem=-0.5", "単色"} << QStringList{"selectTab(3)", "runEffect(0)"};
     QTest::newRow("picture 2.5 rounds to 2")
-        << QStringList{"SelectedItem=2.5", "上下"} << QStringList{"selectTab(5)", "Command3_Click(2)"};
+        << QStringList{"SelectedItem=2.5", "上下"} << QStringList{"selectTab(5)", "runEffect(2)"};
     QTest::newRow("picture 3.5 rounds to 4")
         << QStringList{"SelectedItem=3.5", "上下"} << QStringList{};
     QTest::newRow("picture 40000") << QStringList{"SelectedItem=40000", "上下"} << QStringList{};
@@ -250,7 +250,7 @@ void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
         << QStringList{"TbsSelect=0", "FlgState(t)= 70000", "Text3.Text= 1", "Noutan"} << QStringList{};
     QTest::newRow("Command8 5")
         << QStringList{"Text6= 1", "Command8=5", "色変更"}
-        << QStringList{"setText6( 1)", "Command8_Click(5)"};
+        << QStringList{"setColorStepBox( 1)", "runChannelStep(5)"};
     QTest::newRow("Command8 6") << QStringList{"Text6= 1", "Command8=6", "色変更"} << QStringList{};
     QTest::newRow("Command8 5.5 rounds to 6")
         << QStringList{"Text6= 1", "Command8=5.5", "色変更"} << QStringList{};
@@ -293,22 +293,22 @@ void RecipeReplayTest::onOffValues()
     QFETCH(bool, on);
     const QStringList calls = logCalls(textGroupLines(value));
     QCOMPARE(calls.size(), 12);
-    QCOMPARE(calls[8], QStringLiteral("setText7FontBold(%1)").arg(on ? 1 : 0));
+    QCOMPARE(calls[8], QStringLiteral("setTextBoxBold(%1)").arg(on ? 1 : 0));
 }
 
 void RecipeReplayTest::brokenRecipesReplayWhatTheyCan_data()
 {
-    QTest::addColumn<QStringList>("lstlogBack");
+    QTest::addColumn<QStringList>("block");
     QTest::addColumn<QStringList>("expected"); // calls after the two start calls
 
-    const QStringList effect{"selectTab(5)", "Command3_Click(4)"};
+    const QStringList effect{"selectTab(5)", "runEffect(4)"};
 
     QTest::newRow("command on the first line, no header")
         << QStringList{"色変更", "SelectedItem=2", "強調 2"} << effect;
     QTest::newRow("Orikomi first") << QStringList{"Orikomi"} << QStringList{};
     QTest::newRow("Orikomi second, ratio line present")
         << QStringList{"Text2= 5", "Orikomi"}
-        << QStringList{"setText2( 5)", "getCommand()"} + weaveResets();
+        << QStringList{"setWeaveRatioBox( 5)", "weave()"} + weaveResets();
     QTest::newRow("zoom without its percent line")
         << QStringList{"FlgState(0)= 2", "sZoom", "SelectedItem=2", "強調"} << effect;
     QTest::newRow("Noutan two lines from the start")
@@ -346,15 +346,15 @@ void RecipeReplayTest::brokenRecipesReplayWhatTheyCan_data()
         << effect;
     QTest::newRow("parameters from the header and description lines")
         << QStringList{"詞初めabcdefg", "詞の説明=12345678", "sZoom"}
-        << QStringList{"setText4(defg)", "selectTab(3)", "MotoeZoom()"};
+        << QStringList{"setZoomBox(defg)", "selectTab(3)", "zoom()"};
 }
 
 void RecipeReplayTest::brokenRecipesReplayWhatTheyCan()
 {
-    QFETCH(QStringList, lstlogBack);
+    QFETCH(QStringList, block);
     QFETCH(QStringList, expected);
     QStringList bad;
-    const QStringList calls = replayCalls(lstlogBack, &bad);
+    const QStringList calls = replayCalls(block, &bad);
     QCOMPARE(calls.mid(0, 1), QStringList{"clearLog()"});
     QCOMPARE(calls.mid(2), expected);
     QCOMPARE(bad, QStringList{});
@@ -368,24 +368,24 @@ void RecipeReplayTest::wholeRecipeInOrder()
         "FlgState(t)= 3", "Text3.Text= 20", "Noutan 2", "Text4= 120", "FlgState(0)= 2", "oZoom",
         "Text6= 10", "Command8= 2", "色変更", "文字消去", "文字織込", "詞終わり"};
     QStringList expected{"clearLog()",
-                         "setText11(夕焼けの海に波)",
-                         "MotoeLoad(C:\\Weftara\\Motoe\\sea.bmp)",
-                         "hidePicture1(1)",
-                         "hidePicture1(2)",
-                         "setMotoeSentakuFlg(1)",
-                         "setOrikomiFlg(0)",
-                         "GaraeLoad(C:\\Weftara\\Garae\\wave.bmp)",
-                         "setGaraeSentakuFlg(1)",
-                         "setOrikomiFlg(0)",
+                         "setDescriptionBox(夕焼けの海に波)",
+                         "loadBase(C:\\Weftara\\Motoe\\sea.bmp)",
+                         "hidePicture(1)",
+                         "hidePicture(2)",
+                         "setBaseLoaded(1)",
+                         "setWovenUpToDate(0)",
+                         "loadPattern(C:\\Weftara\\Garae\\wave.bmp)",
+                         "setPatternLoaded(1)",
+                         "setWovenUpToDate(0)",
                          "selectTab(4)",
-                         "setText2( 30)",
-                         "getCommand()"};
+                         "setWeaveRatioBox( 30)",
+                         "weave()"};
     expected += weaveResets();
-    expected += QStringList{"selectTab(5)",      "setText3( 20)",
-                            "Command3_Click(8)", "setText4( 120)",
-                            "selectTab(5)",     "MotoeZoom()",
-                            "setText6( 10)",     "Command8_Click(2)", "clearPicture1TextLayer()",
-                            "Command13_Click()"};
+    expected += QStringList{"selectTab(5)",      "setToneBox( 20)",
+                            "runEffect(8)", "setZoomBox( 120)",
+                            "selectTab(5)",     "zoom()",
+                            "setColorStepBox( 10)",     "runChannelStep(2)", "clearWovenDrawing()",
+                            "closeTextPanel()"};
     QCOMPARE(replayCalls(block), expected);
 }
 
@@ -454,17 +454,17 @@ void RecipeReplayTest::textGroupRoundTrips()
     written.underline = false;
 
     const QStringList calls = logCalls(weftara::recipes::formatTextWrittenGroup(written));
-    const QStringList expected{"morikotoba_Click()",
-                               "setText7Text(上\r\n中\r\n下)",
-                               QStringLiteral("setText7Left(%1)").arg(double(0.1f), 0, 'g', 9),
-                               QStringLiteral("setText7Top(%1)").arg(double(123456.7f), 0, 'g', 9),
-                               "setText7Font(IPAGothic)",
-                               "setText7ForeColor(-16777216)",
-                               "setText7FontName(IPAMincho)",
-                               "setText7FontSize(10.5)",
-                               "setText7FontBold(0)",
-                               "setText7FontItalic(1)",
-                               "setText7FontUnderline(0)",
-                               "Command11_Click()"};
+    const QStringList expected{"toggleTextMode()",
+                               "setTextBoxText(上\r\n中\r\n下)",
+                               QStringLiteral("setTextBoxLeft(%1)").arg(double(0.1f), 0, 'g', 9),
+                               QStringLiteral("setTextBoxTop(%1)").arg(double(123456.7f), 0, 'g', 9),
+                               "setTextBoxFont(IPAGothic)",
+                               "setTextBoxColor(-16777216)",
+                               "setTextBoxFontName(IPAMincho)",
+                               "setTextBoxFontSize(10.5)",
+                               "setTextBoxBold(0)",
+                               "setTextBoxItalic(1)",
+                               "setTextBoxUnderline(0)",
+                               "drawText()"};
     QCOMPARE(calls, expected);
 }

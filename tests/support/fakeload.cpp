@@ -1,27 +1,28 @@
 #include "support/fakeload.h"
 
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "workspace/workspace.h"
 
 namespace weftara::testing {
 
 void fakeBaseLoad(workspace::Workspace &ws, const QImage &picture)
 {
-    for (int k : {1, 2})
-        ws.Picture1(k).clearPicture();
-    for (int k : {0, 1, 2})
-        ws.Picture3(k).clearPicture();
-    platform::Surface &base = ws.Picture1(0);
+    using workspace::Picture;
+    for (const Picture each : {Picture::Pattern, Picture::Woven})
+        ws.picture(each).clearPicture();
+    for (const Picture each : workspace::Pictures)
+        ws.copy(each).clearPicture();
+    platform::Surface &base = ws.picture(Picture::Base);
     base.setAutoSize(true);
     base.setPicture(picture);
-    ws.Picture3(0).setPicture(picture);
-    ws.flags().FlgState = {0, 0, 0};
-    ws.flags().GaraeSentakuFlg = false;
-    ws.LstLog().clear();
-    ws.LstLog().append(QStringLiteral("Motoe=C:\\Motoe\\base.bmp"));
-    ws.selectTab(workspace::TabMotoe);
-    ws.flags().MotoeSentakuFlg = true;
-    ws.flags().OrikomiFlg = false;
+    ws.copy(Picture::Base).setPicture(picture);
+    ws.flags().copyState.fill(workspace::CopyState::Loaded);
+    ws.flags().patternLoaded = false;
+    recipes::recordBaseLoad(ws.log(), QStringLiteral("C:\\Motoe\\base.bmp"));
+    ws.selectTab(workspace::Tab::Base);
+    ws.flags().baseLoaded = true;
+    ws.flags().wovenUpToDate = false;
 }
 
 } // namespace weftara::testing

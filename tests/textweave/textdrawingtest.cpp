@@ -28,10 +28,10 @@ void TextDrawingTest::emptyTextLogsGroupAndDrawsNothing()
 {
     TextFixture f;
     f.loadWoven(testing::variedPicture(160, 100));
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     const QImage before = f.woven();
     f.typeText(QString(), 10, 10);
-    f.panel.Command11()->click();
+    f.panel.drawButton()->click();
 
     const QStringList log = f.log();
     QVERIFY(log.size() >= 12);
@@ -44,12 +44,12 @@ void TextDrawingTest::threeLinesStartAtTheLeftEdge()
 {
     TextFixture f;
     f.loadWoven(testing::uniformPicture(320, 240, White));
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     QVERIFY(f.box.setFontSize(20));
     const float left = 40;
     const float top = 12;
     f.typeText(QStringLiteral("HIH\r\nHH\r\nHIHIH"), left, top);
-    f.panel.Command11()->click();
+    f.panel.drawButton()->click();
 
     const QImage woven = f.woven();
     const auto bands = testing::inkBands(woven, White);
@@ -77,12 +77,12 @@ void TextDrawingTest::inkTakesTheTextColour()
 {
     TextFixture f;
     f.loadWoven(testing::uniformPicture(200, 120, White));
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     f.box.setFontSize(48);
     f.box.setFontBold(true);
-    f.box.setForeColor(QColor(0, 128, 255));
+    f.box.setColor(QColor(0, 128, 255));
     f.typeText(QStringLiteral("H"), 5, 5);
-    f.panel.Command11()->click();
+    f.panel.drawButton()->click();
 
     const QImage woven = f.woven();
     int exact = 0;
@@ -146,17 +146,17 @@ void TextDrawingTest::loggedGroup()
     TextFixture f;
     f.loadWoven(testing::uniformPicture(200, 160, White));
     const QStringList before = f.log();
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     f.box.setText(text);
     f.box.setLeft(left);
     f.box.setTop(top);
     QVERIFY(f.box.setFontName(family));
-    QVERIFY(f.box.setForeColorValue(textweave::colorValue(color)));
+    QVERIFY(f.box.setColorValue(textweave::colorValue(color)));
     QVERIFY(f.box.setFontSize(size));
     f.box.setFontBold(bold);
     f.box.setFontItalic(italic);
     f.box.setFontUnderline(underline);
-    f.weaver.Command11_Click();
+    f.weaver.drawText();
 
     QCOMPARE(f.log(), before + expected);
 }
@@ -166,10 +166,10 @@ void TextDrawingTest::japaneseTextIsDrawn()
 {
     TextFixture f;
     f.loadWoven(testing::uniformPicture(200, 80, White));
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     f.box.setFontSize(24);
     f.typeText(QStringLiteral("文字織込"), 4, 4);
-    f.weaver.Command11_Click();
+    f.weaver.drawText();
     const QRect ink = testing::inkBounds(f.woven(), White);
     QVERIFY(ink.width() > 60);
     QVERIFY(ink.height() > 15);

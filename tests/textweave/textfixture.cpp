@@ -50,8 +50,8 @@ QList<QPair<int, int>> inkBands(const QImage &image, QRgb background)
 
 TextFixture::TextFixture()
     : ws(form.workspace())
-    , panel(weaver.Frame3())
-    , box(weaver.Text7())
+    , panel(weaver.textPanel())
+    , box(weaver.textBox())
 {
     form.resize(900, 650);
 }
@@ -59,12 +59,12 @@ TextFixture::TextFixture()
 void TextFixture::loadWoven(const QImage &picture)
 {
     fakeBaseLoad(ws, picture);
-    ws.selectTab(workspace::TabOrikomi);
+    ws.selectTab(workspace::Tab::Woven);
 }
 
 QImage TextFixture::woven()
 {
-    return ws.Picture1(2).image().copy();
+    return ws.picture(weftara::workspace::Picture::Woven).image().copy();
 }
 
 void TextFixture::typeText(const QString &text, float left, float top)

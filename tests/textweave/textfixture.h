@@ -46,7 +46,7 @@ public:
 
     // What the woven picture shows.
     QImage woven();
-    QStringList log() const { return ws.LstLog().lines(); }
+    QStringList log() const { return ws.log().lines(); }
     // The text box filled and placed as the user (or replay) does.
     void typeText(const QString &text, float left, float top);
 };

@@ -32,7 +32,7 @@ void TextLinesTest::verticalText()
     QFETCH(QString, expected);
     testing::TextFixture f;
     f.box.setText(text);
-    f.panel.Command16()->click();
+    f.panel.verticalButton()->click();
     QCOMPARE(f.box.text(), expected);
     QCOMPARE(textweave::verticalText(text), expected);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/surface.h"
 #include "textfixture.h"
+#include "workspace/controlpanel.h"
 #include "workspace/flips.h"
 #include "workspace/weavepipeline.h"
 
@@ -37,7 +38,7 @@ protected:
 void drawText(TextFixture &f, const QString &text, float left, float top)
 {
     f.typeText(text, left, top);
-    f.panel.Command11()->click();
+    f.panel.drawButton()->click();
 }
 
 QImage mirroredLeftRight(const QImage &image)
@@ -55,24 +56,24 @@ void TextModeTest::switchingOnTakesTheControlPanelsPlace()
 {
     TextFixture f;
     f.loadWoven(testing::variedPicture(120, 90));
-    f.ws.selectTab(workspace::TabMotoe);
-    QWidget *frame1 = f.ws.controls().Frame1;
-    frame1->move(7, 5);
+    f.ws.selectTab(workspace::Tab::Base);
+    QWidget *controlPanel = f.ws.controls().controlPanel;
+    controlPanel->move(7, 5);
 
-    f.weaver.morikotoba_Click();
-    QCOMPARE(f.ws.selectedTab(), int(workspace::TabOrikomi));
-    QVERIFY(f.weaver.MojiModeFlg());
-    QVERIFY(frame1->isHidden());
+    f.weaver.toggleTextMode();
+    QCOMPARE(f.ws.selectedTab(), workspace::Tab::Woven);
+    QVERIFY(f.weaver.textMode());
+    QVERIFY(controlPanel->isHidden());
     QVERIFY(f.weaver.panelShown());
-    QCOMPARE(f.panel.geometry(), QRect(7, 5, 337, frame1->height()));
+    QCOMPARE(f.panel.geometry(), QRect(7, 5, 337, controlPanel->height()));
     QVERIFY(!f.box.isHidden());
     QCOMPARE(f.box.size(), QSize(0, 0));
-    QCOMPARE(f.panel.Label5()->text(), f.box.fontName());
-    QCOMPARE(f.panel.Text8()->text(), QStringLiteral(" 9"));
+    QCOMPARE(f.panel.fontNameLabel()->text(), f.box.fontName());
+    QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral(" 9"));
 
-    f.weaver.morikotoba_Click();
-    QVERIFY(!f.weaver.MojiModeFlg());
-    QVERIFY(!frame1->isHidden());
+    f.weaver.toggleTextMode();
+    QVERIFY(!f.weaver.textMode());
+    QVERIFY(!controlPanel->isHidden());
     QVERIFY(!f.weaver.panelShown());
     QVERIFY(f.box.isHidden());
 }
@@ -82,23 +83,23 @@ void TextModeTest::eraseAfterTwoDrawsThenFix()
     TextFixture f;
     const QImage picture = testing::uniformPicture(200, 120, White);
     f.loadWoven(picture);
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     drawText(f, QStringLiteral("one"), 5, 5);
     drawText(f, QStringLiteral("two"), 60, 50);
     QVERIFY(!testing::sameColours(f.woven(), picture));
 
-    f.panel.Command9()->click();
+    f.panel.eraseButton()->click();
     QVERIFY(testing::sameColours(f.woven(), picture));
     QCOMPARE(f.log().last(), QStringLiteral("文字消去"));
 
     drawText(f, QStringLiteral("three"), 20, 30);
-    f.panel.Command7()->click();
+    f.panel.fixButton()->click();
     QCOMPARE(f.log().last(), QStringLiteral("文字織込"));
     const QImage fixed = f.woven();
     QVERIFY(!testing::sameColours(fixed, picture));
-    f.panel.Command9()->click();
+    f.panel.eraseButton()->click();
     QVERIFY(testing::sameColours(f.woven(), fixed));
-    QVERIFY(f.weaver.MojiModeFlg()); // "織込" stays in text mode
+    QVERIFY(f.weaver.textMode()); // "織込" stays in text mode
 }
 
 void TextModeTest::menuOffKeepsTextErasableCloseFixes()
@@ -106,27 +107,27 @@ void TextModeTest::menuOffKeepsTextErasableCloseFixes()
     TextFixture f;
     const QImage picture = testing::uniformPicture(200, 120, White);
     f.loadWoven(picture);
-    QWidget *frame1 = f.ws.controls().Frame1;
+    QWidget *controlPanel = f.ws.controls().controlPanel;
 
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     drawText(f, QStringLiteral("menu"), 5, 5);
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     QVERIFY(!f.log().contains(QStringLiteral("文字織込")));
-    f.weaver.clearTextLayer(); // still only drawn, not fixed
+    f.weaver.clearWovenDrawing(); // still only drawn, not fixed
     QVERIFY(testing::sameColours(f.woven(), picture));
 
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     drawText(f, QStringLiteral("close"), 5, 5);
     const QImage drawn = f.woven();
     const int logSize = f.log().size();
-    f.panel.Command13()->click();
+    f.panel.closeButton()->click();
     QCOMPARE(f.log().size(), logSize + 1);
     QCOMPARE(f.log().last(), QStringLiteral("文字織込"));
-    QVERIFY(!f.weaver.MojiModeFlg());
+    QVERIFY(!f.weaver.textMode());
     QVERIFY(!f.weaver.panelShown());
-    QVERIFY(!frame1->isHidden());
+    QVERIFY(!controlPanel->isHidden());
     QVERIFY(f.box.isHidden());
-    f.weaver.clearTextLayer();
+    f.weaver.clearWovenDrawing();
     QVERIFY(testing::sameColours(f.woven(), drawn));
 }
 
@@ -135,12 +136,12 @@ void TextModeTest::switchingOnFixesEarlierText()
     TextFixture f;
     const QImage picture = testing::uniformPicture(200, 120, White);
     f.loadWoven(picture);
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     drawText(f, QStringLiteral("kept"), 5, 5);
     const QImage drawn = f.woven();
-    f.weaver.morikotoba_Click();
-    f.weaver.morikotoba_Click();
-    f.panel.Command9()->click();
+    f.weaver.toggleTextMode();
+    f.weaver.toggleTextMode();
+    f.panel.eraseButton()->click();
     QVERIFY(testing::sameColours(f.woven(), drawn));
 }
 
@@ -149,32 +150,32 @@ void TextModeTest::replayNeverShowsThePanel()
     TextFixture f;
     f.loadWoven(testing::uniformPicture(200, 120, White));
     ShowCounter shown(&f.panel);
-    QWidget *frame1 = f.ws.controls().Frame1;
+    QWidget *controlPanel = f.ws.controls().controlPanel;
 
-    f.ws.flags().LogSaiseiFlg = true;
-    f.weaver.morikotoba_Click();
+    f.ws.flags().replaying = true;
+    f.weaver.toggleTextMode();
     f.typeText(QStringLiteral("a"), 5, 5);
-    f.weaver.Command11_Click();
-    f.weaver.morikotoba_Click(); // the next text of the recipe
-    QVERIFY(f.weaver.MojiModeFlg());
+    f.weaver.drawText();
+    f.weaver.toggleTextMode(); // the next text of the recipe
+    QVERIFY(f.weaver.textMode());
     f.typeText(QStringLiteral("b"), 50, 5);
-    f.weaver.Command11_Click();
-    f.ws.flags().LogSaiseiFlg = false;
+    f.weaver.drawText();
+    f.ws.flags().replaying = false;
     QCOMPARE(shown.count, 0);
     QVERIFY(!f.weaver.panelShown());
 
     // A recipe that ends in text mode gives the control panel back.
     f.weaver.replayFinished();
-    QVERIFY(!f.weaver.MojiModeFlg());
-    QVERIFY(!frame1->isHidden());
+    QVERIFY(!f.weaver.textMode());
+    QVERIFY(!controlPanel->isHidden());
     QVERIFY(f.box.isHidden());
 
-    f.ws.flags().LogSaiseiFlg = true;
-    f.weaver.morikotoba_Click();
-    f.weaver.Command13_Click();
-    f.ws.flags().LogSaiseiFlg = false;
+    f.ws.flags().replaying = true;
+    f.weaver.toggleTextMode();
+    f.weaver.closeTextPanel();
+    f.ws.flags().replaying = false;
     QCOMPARE(shown.count, 0);
-    QVERIFY(!frame1->isHidden());
+    QVERIFY(!controlPanel->isHidden());
 }
 
 // A session drew three texts and erased them with one "取消"; its log
@@ -184,22 +185,22 @@ void TextModeTest::replayedTextsEraseAsTheyDidWhenMade()
     const QImage picture = testing::uniformPicture(200, 120, White);
     TextFixture made;
     made.loadWoven(picture);
-    made.weaver.morikotoba_Click();
+    made.weaver.toggleTextMode();
     for (int k = 0; k < 3; ++k)
         drawText(made, QStringLiteral("t%1").arg(k), 5 + 50 * k, 5);
-    made.panel.Command9()->click();
+    made.panel.eraseButton()->click();
     QVERIFY(testing::sameColours(made.woven(), picture));
 
     TextFixture replayed;
     replayed.loadWoven(picture);
-    replayed.ws.flags().LogSaiseiFlg = true;
+    replayed.ws.flags().replaying = true;
     for (int k = 0; k < 3; ++k) {
-        replayed.weaver.morikotoba_Click();
+        replayed.weaver.toggleTextMode();
         replayed.typeText(QStringLiteral("t%1").arg(k), 5 + 50 * k, 5);
-        replayed.weaver.Command11_Click();
+        replayed.weaver.drawText();
     }
-    replayed.weaver.clearTextLayer();
-    replayed.ws.flags().LogSaiseiFlg = false;
+    replayed.weaver.clearWovenDrawing();
+    replayed.ws.flags().replaying = false;
     QVERIFY(testing::sameColours(replayed.woven(), picture));
 }
 
@@ -211,17 +212,17 @@ void TextModeTest::effectAfterDrawingKeepsItsResult()
     TextFixture f;
     const QImage picture = testing::variedPicture(160, 100);
     f.loadWoven(picture);
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     drawText(f, QStringLiteral("flip"), 5, 5);
     const QImage drawn = f.woven();
 
-    workspace::msayu_Click(f.ws);
+    workspace::flipLeftRight(f.ws);
     const QImage flipped = mirroredLeftRight(drawn);
     QVERIFY(testing::sameColours(f.woven(), flipped));
-    f.panel.Command9()->click();
+    f.panel.eraseButton()->click();
     QVERIFY(testing::sameColours(f.woven(), flipped));
 
     drawText(f, QStringLiteral("weave"), 5, 40);
-    workspace::getCommand(f.ws);
+    workspace::weave(f.ws);
     QVERIFY(testing::sameColours(f.woven(), picture));
 }

@@ -15,7 +15,7 @@ using testing::TextFixture;
 void TextPanelTest::fontDialogChosen()
 {
     TextFixture f;
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     const QString initialFamily = f.box.fontName();
     QFont answer(QStringLiteral("DejaVu Serif"));
     answer.setPointSizeF(20);
@@ -24,57 +24,57 @@ void TextPanelTest::fontDialogChosen()
     answer.setUnderline(true);
     f.dialogs.queueFont(answer);
 
-    f.panel.Command10()->click();
+    f.panel.fontButton()->click();
     QCOMPARE(f.dialogs.fontRequests().size(), 1);
     QCOMPARE(f.dialogs.fontRequests().first().family(), initialFamily);
     const textweave::TextAttributes &a = f.box.attributes();
     QCOMPARE(a.fontName, QStringLiteral("DejaVu Serif"));
     QCOMPARE(a.fontSize, 20.0f);
     QVERIFY(a.bold && a.italic && a.underline);
-    QCOMPARE(f.panel.Label5()->text(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.panel.Label5()->font().family(), QStringLiteral("DejaVu Serif"));
-    QCOMPARE(f.panel.Text8()->text(), QStringLiteral(" 20"));
+    QCOMPARE(f.panel.fontNameLabel()->text(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.panel.fontNameLabel()->font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral(" 20"));
 }
 
 void TextPanelTest::fontDialogCancelled()
 {
     TextFixture f;
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     f.box.setFontSize(30);
     f.box.setFontItalic(true);
     const textweave::TextAttributes before = f.box.attributes();
-    const QString size = f.panel.Text8()->text();
-    f.panel.Command10()->click(); // nothing queued: cancelled
+    const QString size = f.panel.fontSizeBox()->text();
+    f.panel.fontButton()->click(); // nothing queued: cancelled
     QCOMPARE(f.dialogs.fontRequests().size(), 1);
     QVERIFY(f.box.attributes() == before);
-    QCOMPARE(f.panel.Text8()->text(), size);
+    QCOMPARE(f.panel.fontSizeBox()->text(), size);
 }
 
 void TextPanelTest::colourDialog()
 {
     TextFixture f;
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     const QColor chosen(0, 128, 255);
     f.dialogs.queueColor(chosen);
-    f.panel.Command12()->click();
-    QCOMPARE(f.box.foreColor().rgb(), chosen.rgb());
-    QCOMPARE(f.panel.Label4(2)->palette().color(QPalette::WindowText).rgb(), chosen.rgb());
+    f.panel.colorButton()->click();
+    QCOMPARE(f.box.color().rgb(), chosen.rgb());
+    QCOMPARE(f.panel.colorSampleLabel()->palette().color(QPalette::WindowText).rgb(), chosen.rgb());
     QCOMPARE(f.box.palette().color(QPalette::Text).rgb(), chosen.rgb());
 
-    f.panel.Command12()->click(); // cancelled: the colour stays
+    f.panel.colorButton()->click(); // cancelled: the colour stays
     QCOMPARE(f.dialogs.colorRequests().size(), 2);
     QCOMPARE(f.dialogs.colorRequests().last().rgb(), chosen.rgb());
-    QCOMPARE(f.box.foreColor().rgb(), chosen.rgb());
-    QCOMPARE(f.panel.Label4(2)->palette().color(QPalette::WindowText).rgb(), chosen.rgb());
+    QCOMPARE(f.box.color().rgb(), chosen.rgb());
+    QCOMPARE(f.panel.colorSampleLabel()->palette().color(QPalette::WindowText).rgb(), chosen.rgb());
 }
 
 void TextPanelTest::fontSizeList()
 {
     TextFixture f;
-    f.weaver.morikotoba_Click();
-    QListWidget *list = f.panel.List5();
+    f.weaver.toggleTextMode();
+    QListWidget *list = f.panel.fontSizeList();
     QVERIFY(list->isHidden());
-    f.panel.Command20()->click();
+    f.panel.fontSizeButton()->click();
 
     QStringList expected{"8", "9"};
     for (int size = 10; size <= 70; size += 2)
@@ -86,19 +86,19 @@ void TextPanelTest::fontSizeList()
     QCOMPARE(entries, expected);
     QVERIFY(!list->isHidden());
     QCOMPARE(list->parentWidget(), f.panel.parentWidget());
-    QCOMPARE(list->geometry(), QRect(f.panel.x() + f.panel.Command20()->x(),
+    QCOMPARE(list->geometry(), QRect(f.panel.x() + f.panel.fontSizeButton()->x(),
                                      f.panel.y() + f.panel.height(), 52, 196));
-    QCOMPARE(f.panel.Text8()->text(), QStringLiteral("12"));
+    QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral("12"));
     QCOMPARE(f.box.fontSize(), 12.0f);
 
     emit list->itemClicked(list->item(9)); // "24"
-    QCOMPARE(f.panel.Text8()->text(), QStringLiteral("24"));
+    QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral("24"));
     QCOMPARE(f.box.fontSize(), 24.0f);
     QVERIFY(list->isHidden());
 
     // Closing the panel with the list open takes the list away too.
-    f.panel.Command20()->click();
-    f.panel.Command13()->click();
+    f.panel.fontSizeButton()->click();
+    f.panel.closeButton()->click();
     QVERIFY(list->isHidden());
 }
 
@@ -124,7 +124,7 @@ void TextPanelTest::fontSizeBox()
     QFETCH(float, size);
     TextFixture f;
     QCOMPARE(f.box.fontSize(), 9.0f);
-    f.panel.Text8()->setText(text);
+    f.panel.fontSizeBox()->setText(text);
     QCOMPARE(f.box.fontSize(), size);
     QCOMPARE(f.box.font().pointSizeF(), double(size));
 }
@@ -133,7 +133,7 @@ void TextPanelTest::fontSizeBox()
 void TextPanelTest::captionsFitTheirControls()
 {
     TextFixture f;
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     QCOMPARE(f.panel.size(), QSize(337, 46));
     const QRect inside = f.panel.contentsRect();
     const auto children = f.panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -146,7 +146,7 @@ void TextPanelTest::captionsFitTheirControls()
             caption = button->text();
             room -= 4; // the button's own border
         } else if (const auto *label = qobject_cast<const QLabel *>(child)) {
-            if (child == f.panel.Label5())
+            if (child == f.panel.fontNameLabel())
                 continue; // a font name: elided when long
             caption = label->text();
         }
@@ -164,21 +164,20 @@ void TextPanelTest::mousePlacesAndSizesTheBox()
     f.loadWoven(testing::uniformPicture(240, 160, 0xFFFFFFFF));
     f.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-    platform::Surface &surface = f.ws.Picture1(2);
+    platform::Surface &surface = f.ws.picture(weftara::workspace::Picture::Woven);
 
     // Outside text mode a press places nothing.
     QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(30, 30));
     QVERIFY(f.box.isHidden());
 
-    f.weaver.morikotoba_Click();
+    f.weaver.toggleTextMode();
     f.box.setFontSize(18);
     QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(20, 15));
     QCOMPARE(f.box.pos(), QPoint(20, 15));
     QCOMPARE(f.box.left(), 20.0f);
     QCOMPARE(f.box.top(), 15.0f);
     QVERIFY(f.box.isVisible());
-    QVERIFY(f.weaver.flags().MojiDragFlg);
     QCOMPARE(surface.textFont().pointSizeF(), 18.0);
 
     QTest::mouseMove(&surface, QPoint(120, 75));
@@ -187,7 +186,6 @@ void TextPanelTest::mousePlacesAndSizesTheBox()
     QTest::mouseMove(&surface, QPoint(10, 90));
     QCOMPARE(f.box.size(), QSize(100, 75));
     QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(10, 90));
-    QVERIFY(!f.weaver.flags().MojiDragFlg);
 
     // Moving without a button held sizes nothing.
     QTest::mouseMove(&surface, QPoint(200, 150));
@@ -202,7 +200,7 @@ void TextPanelTest::mousePlacesAndSizesTheBox()
 
     // Typed text is drawn at the box's corner.
     f.box.setText(QStringLiteral("H"));
-    f.panel.Command11()->click();
+    f.panel.drawButton()->click();
     const QRect ink = testing::inkBounds(f.woven(), 0xFFFFFFFF);
     QVERIFY(ink.left() >= 150 && ink.left() < 156);
     QVERIFY(ink.top() >= 100 && ink.top() < 130);

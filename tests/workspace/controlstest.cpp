@@ -24,6 +24,13 @@
 #include <QTest>
 
 using namespace weftara::testing;
+using weftara::engine::ChannelStep;
+using weftara::engine::WeavePart;
+using weftara::workspace::CopyState;
+using weftara::workspace::EffectButton;
+using weftara::workspace::PerPicture;
+using weftara::workspace::Picture;
+using weftara::workspace::Tab;
 namespace workspace = weftara::workspace;
 using weftara::workspace::ControlPanel;
 using weftara::workspace::WeaveOptionsPanel;
@@ -34,40 +41,36 @@ void ControlsTest::controlPanelCaptions()
     ControlPanel *panel = f.form.controlPanel();
     QCOMPARE(panel->size(), QSize(547, 46));
     QCOMPARE(panel->title()->text(), QStringLiteral("コントロール"));
-    const QStringList command3{"単色", "ｿﾗﾘ", "上 F", "左 F", "強調", "", "右 F", "ｽﾞｰﾑ", "濃淡", "", "織込比"};
-    for (int i = 0; i < 11; ++i) {
-        if (command3[i].isEmpty())
-            QVERIFY(!panel->Command3(i));
-        else
-            QCOMPARE(panel->Command3(i)->text(), command3[i]);
-    }
-    QVERIFY(!panel->Command3(11) && !panel->Command3(-1) && !panel->Command8(6));
-    const QStringList command8{"青強", "緑強", "赤強", "青弱", "緑弱", "赤弱"};
+    const QStringList effects{"単色", "ｿﾗﾘ", "上 F", "左 F", "強調", "右 F", "ｽﾞｰﾑ", "濃淡", "織込比"};
+    for (std::size_t i = 0; i < weftara::workspace::EffectButtons.size(); ++i)
+        QCOMPARE(panel->effectButton(weftara::workspace::EffectButtons[i])->text(), effects[qsizetype(i)]);
+    const QStringList channels{"青強", "緑強", "赤強", "青弱", "緑弱", "赤弱"};
+    const auto channel = [panel](int i) { return panel->channelButton(ChannelStep(i)); };
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(panel->Command8(i)->text(), command8[i]);
-    QCOMPARE(panel->Command2()->text(), QStringLiteral("×"));
+        QCOMPARE(channel(i)->text(), channels[i]);
+    QCOMPARE(panel->closeButton()->text(), QStringLiteral("×"));
     // 赤強 緑強 青強 over 赤弱 緑弱 青弱, left to right.
     for (int i : {2, 1, 0}) {
-        QCOMPARE(panel->Command8(i)->x(), panel->Command8(i + 3)->x());
-        QVERIFY(panel->Command8(i)->geometry().bottom() < panel->Command8(i + 3)->y());
+        QCOMPARE(channel(i)->x(), channel(i + 3)->x());
+        QVERIFY(channel(i)->geometry().bottom() < channel(i + 3)->y());
     }
-    QVERIFY(panel->Command8(2)->x() < panel->Command8(1)->x());
-    QVERIFY(panel->Command8(1)->x() < panel->Command8(0)->x());
+    QVERIFY(channel(2)->x() < channel(1)->x());
+    QVERIFY(channel(1)->x() < channel(0)->x());
     // ｽﾞｰﾑ, 濃淡 and 織込比 stand above their sliders.
     const auto above = [](QWidget *button, QWidget *slider) {
         return button->geometry().bottom() < slider->y() && button->x() >= slider->x()
             && button->geometry().right() <= slider->geometry().right();
     };
-    QVERIFY(above(panel->Command3(10), panel->HScroll1()));
-    QVERIFY(above(panel->Command3(8), panel->HScroll2()));
-    QVERIFY(above(panel->Command3(7), panel->HScroll3()));
+    QVERIFY(above(panel->effectButton(EffectButton::Weave), panel->weaveRatioSlider()));
+    QVERIFY(above(panel->effectButton(EffectButton::Tone), panel->toneSlider()));
+    QVERIFY(above(panel->effectButton(EffectButton::Zoom), panel->zoomSlider()));
 
-    panel->Command2()->click();
+    panel->closeButton()->click();
     QVERIFY(panel->isHidden());
-    QCOMPARE(f.form.pictureTabs()->TabStrip1()->count(), 5);
+    QCOMPARE(f.form.pictureTabs()->tabStrip()->count(), 5);
     const QStringList tabs{"元絵集", "柄絵集", "元絵", "柄絵", "織込"};
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(f.form.pictureTabs()->TabStrip1()->tabText(i), tabs[i]);
+        QCOMPARE(f.form.pictureTabs()->tabStrip()->tabText(i), tabs[i]);
 }
 
 void ControlsTest::sliderSettings_data()
@@ -79,12 +82,13 @@ void ControlsTest::sliderSettings_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("pageStep");
     QTest::addColumn<QString>("text");
-    QTest::newRow("weave ratio") << "HScroll1" << "Text2" << 1 << 100 << 50 << 1 << "50";
-    QTest::newRow("tone") << "HScroll2" << "Text3" << -100 << 100 << 0 << 20 << "0";
-    QTest::newRow("zoom") << "HScroll3" << "Text4" << 1 << 500 << 100 << 1 << "100";
-    QTest::newRow("colour step") << "HScroll4" << "Text6" << 0 << 255 << 20 << 20 << "20";
-    QTest::newRow("white threshold") << "HScroll7_0" << "Text12_0" << 0 << 255 << 255 << 10 << "255";
-    QTest::newRow("black threshold") << "HScroll7_1" << "Text12_1" << 0 << 255 << 0 << 10 << "0";
+    QTest::newRow("weave ratio") << "weaveRatioSlider" << "weaveRatioBox" << 1 << 100 << 50 << 1 << "50";
+    QTest::newRow("tone") << "toneSlider" << "toneBox" << -100 << 100 << 0 << 20 << "0";
+    QTest::newRow("zoom") << "zoomSlider" << "zoomBox" << 1 << 500 << 100 << 1 << "100";
+    QTest::newRow("colour step") << "colorStepSlider" << "colorStepBox" << 0 << 255 << 20 << 20 << "20";
+    QTest::newRow("white threshold") << "lightThresholdSlider" << "lightThresholdBox" << 0 << 255 << 255 << 10
+                                     << "255";
+    QTest::newRow("black threshold") << "darkThresholdSlider" << "darkThresholdBox" << 0 << 255 << 0 << 10 << "0";
 }
 
 void ControlsTest::sliderSettings()
@@ -120,7 +124,7 @@ void ControlsTest::nothingClipped()
 {
     QFETCH(bool, options);
     WorkspaceFixture f;
-    QWidget *panel = options ? static_cast<QWidget *>(f.form.optionsPanel()) : f.form.controlPanel();
+    QWidget *panel = options ? static_cast<QWidget *>(f.form.weaveOptionsPanel()) : f.form.controlPanel();
     if (options)
         QCOMPARE(panel->size(), QSize(220, 346));
     QStyle *style = panel->style();
@@ -153,30 +157,30 @@ void ControlsTest::nothingClipped()
 void ControlsTest::dragActsOnce()
 {
     WorkspaceFixture f;
-    QScrollBar *step = f.ws.controls().HScroll4;
+    QScrollBar *step = f.c().colorStepSlider;
     QSignalSpy changes(step, &QScrollBar::valueChanged);
     step->setSliderDown(true);
     for (int position : {30, 60, 90})
         step->setSliderPosition(position);
     QCOMPARE(changes.size(), 0);
-    QCOMPARE(f.ws.controls().Text6->text(), QStringLiteral("20"));
+    QCOMPARE(f.c().colorStepBox->text(), QStringLiteral("20"));
     step->setSliderDown(false);
     QCOMPARE(changes.size(), 1);
-    QCOMPARE(f.ws.controls().Text6->text(), QStringLiteral("90"));
+    QCOMPARE(f.c().colorStepBox->text(), QStringLiteral("90"));
     // A click in the trough is one completed change too.
     step->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(changes.size(), 2);
-    QCOMPARE(f.ws.controls().Text6->text(), QStringLiteral("110"));
+    QCOMPARE(f.c().colorStepBox->text(), QStringLiteral("110"));
 }
 
 void ControlsTest::unchangedTextRaisesNothing()
 {
     WorkspaceFixture f;
-    QLineEdit *box = f.ws.controls().Text3;
+    QLineEdit *box = f.c().toneBox;
     QSignalSpy spy(box, &QLineEdit::textChanged);
     box->setText(box->text());
     QCOMPARE(spy.size(), 0);
-    QCheckBox *check = f.ws.controls().Check1[0];
+    QCheckBox *check = f.c().weaveOptionCheckBoxes[WeavePart::Light];
     QSignalSpy toggles(check, &QCheckBox::toggled);
     check->setChecked(false);
     QCOMPARE(toggles.size(), 0);
@@ -185,77 +189,65 @@ void ControlsTest::unchangedTextRaisesNothing()
 void ControlsTest::weaveOptionsPanel()
 {
     WorkspaceFixture f;
-    WeaveOptionsPanel *panel = f.form.optionsPanel();
+    WeaveOptionsPanel *panel = f.form.weaveOptionsPanel();
+    QCheckBox *light = panel->weaveOptionCheckBox(WeavePart::Light);
+    QCheckBox *dark = panel->weaveOptionCheckBox(WeavePart::Dark);
     QVERIFY(panel->isHidden());
-    QCOMPARE(panel->Label9()->text(), QStringLiteral("織り込み処理"));
-    QCOMPARE(panel->Check1(0)->text(), QStringLiteral("元絵の白い部分に織り込む"));
-    QCOMPARE(panel->Check1(1)->text(), QStringLiteral("元絵の黒い部分に織り込む"));
-    QCOMPARE(panel->Label7(4)->text(), QStringLiteral("白い色しきい値"));
-    QCOMPARE(panel->Label7(5)->text(), QStringLiteral("黒い色しきい値"));
-    QCOMPARE(panel->Command21()->text(), QStringLiteral("×"));
+    QCOMPARE(panel->title()->text(), QStringLiteral("織り込み処理"));
+    QCOMPARE(light->text(), QStringLiteral("元絵の白い部分に織り込む"));
+    QCOMPARE(dark->text(), QStringLiteral("元絵の黒い部分に織り込む"));
+    QCOMPARE(panel->thresholdLabel(WeavePart::Light)->text(), QStringLiteral("白い色しきい値"));
+    QCOMPARE(panel->thresholdLabel(WeavePart::Dark)->text(), QStringLiteral("黒い色しきい値"));
+    QCOMPARE(panel->closeButton()->text(), QStringLiteral("×"));
 
-    f.form.sliders().morikomi_Click();
+    f.form.sliders().openWeaveOptions();
     QVERIFY(!panel->isHidden());
     QCOMPARE(panel->geometry(), QRect(549, 67, 220, 346));
     QCOMPARE(f.form.children().last(), panel); // in front
-    QCOMPARE(panel->Text13()->toPlainText(),
+    QCOMPARE(panel->helpBox()->toPlainText(),
              QStringLiteral("スクロールバーを移動させると色のしきいちを変えることが出来ます。"
                             "たとえば白い色のしきいちを２００とすると少し灰色ががかった色も白と判断されます"));
-    QVERIFY(panel->Text13()->isReadOnly());
+    QVERIFY(panel->helpBox()->isReadOnly());
 
     // The boxes exclude each other; clearing one changes nothing else.
     f.loadBase(variedPicture(4, 3, 30));
     f.loadPattern(variedPicture(4, 3, 31));
     const QStringList log = f.log();
-    QTest::mouseClick(panel->Check1(0), Qt::LeftButton);
-    QVERIFY(panel->Check1(0)->isChecked());
-    f.tick(1, true);
-    QVERIFY(panel->Check1(1)->isChecked() && !panel->Check1(0)->isChecked());
-    f.tick(1, false);
-    QVERIFY(!panel->Check1(0)->isChecked() && !panel->Check1(1)->isChecked());
+    QTest::mouseClick(light, Qt::LeftButton);
+    QVERIFY(light->isChecked());
+    f.tick(WeavePart::Dark, true);
+    QVERIFY(dark->isChecked() && !light->isChecked());
+    f.tick(WeavePart::Dark, false);
+    QVERIFY(!light->isChecked() && !dark->isChecked());
     QCOMPARE(f.log(), log);
     QVERIFY(f.dialogs.messages().isEmpty());
 
-    f.tick(0, true);
-    panel->Command21()->click();
+    f.tick(WeavePart::Light, true);
+    panel->closeButton()->click();
     QVERIFY(panel->isHidden());
-    QVERIFY(!panel->Check1(0)->isChecked() && !panel->Check1(1)->isChecked());
+    QVERIFY(!light->isChecked() && !dark->isChecked());
 }
 
-void ControlsTest::reentryGuards()
+void ControlsTest::toneChangeDuringToneIsIgnored()
 {
     WorkspaceFixture f;
     f.loadBase(variedPicture(6, 4, 32));
     f.loadPattern(variedPicture(6, 4, 33));
-    f.selectTab(4);
-    const QImage pattern = f.picture(1);
-    const QStringList log = f.log();
+    f.selectTab(Tab::Pattern);
+    const QImage pattern = f.picture(Picture::Pattern);
 
-    // While the program sets the sliders, their reactions stay quiet.
-    f.ws.flags().ScrollSetFlg = true;
-    f.setSlider(1, 70);
-    f.setSlider(2, 40);
-    f.setSlider(3, 200);
-    f.ws.flags().ScrollSetFlg = false;
-    QCOMPARE(f.log(), log);
-    QVERIFY(samePixels(f.picture(1), pattern));
-    QCOMPARE(f.ws.controls().Text3->text(), QStringLiteral("0"));
-    QVERIFY(f.ws.flags().GaraeSentakuFlg);
-
-    // A tone slider change arriving during a tone change is ignored.
-    f.setSlider(2, 0);
     bool once = true;
-    QObject::connect(f.ws.controls().Text3, &QLineEdit::textChanged, &f.form, [&] {
+    QObject::connect(f.c().toneBox, &QLineEdit::textChanged, &f.form, [&] {
         if (std::exchange(once, false))
-            f.setSlider(2, 90);
+            f.c().toneSlider->setValue(90);
     });
-    f.setSlider(2, 20);
-    QCOMPARE(f.ws.controls().HScroll2->value(), 90);
-    QVERIFY(samePixels(f.picture(1), formula::shifted(pattern, 20)));
+    f.c().toneSlider->setValue(20);
+    QCOMPARE(f.c().toneSlider->value(), 90);
+    QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(pattern, 20)));
     QCOMPARE(f.log().mid(2), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 20", "Noutan1"}));
-    QVERIFY(!f.form.sliders().toneBusy());
-    f.setSlider(2, 30);
-    QVERIFY(samePixels(f.picture(1), formula::shifted(pattern, 30)));
+    // The guard is down again afterwards.
+    f.c().toneSlider->setValue(30);
+    QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(pattern, 30)));
 }
 
 void ControlsTest::sliderMemoryPerTab()
@@ -264,57 +256,50 @@ void ControlsTest::sliderMemoryPerTab()
     const QImage base = variedPicture(6, 4, 34);
     f.loadBase(base);
     f.loadPattern(variedPicture(6, 4, 35));
-    f.selectTab(3);
-    f.setSlider(2, 20);
-    const QImage toned = f.picture(0);
+    f.selectTab(Tab::Base);
+    f.c().toneSlider->setValue(20);
+    const QImage toned = f.picture(Picture::Base);
     const QStringList log = f.log();
-    const workspace::Controls &c = f.ws.controls();
+    const workspace::Controls &c = f.c();
 
-    f.selectTab(4);
-    QCOMPARE(c.HScroll2->value(), 0);
-    QCOMPARE(c.Text3->text(), QStringLiteral("0"));
-    QCOMPARE(c.HScroll3->value(), 100);
-    f.selectTab(3);
-    QCOMPARE(c.HScroll2->value(), 20);
-    QCOMPARE(c.Text3->text(), QStringLiteral(" 20"));
+    f.selectTab(Tab::Pattern);
+    QCOMPARE(c.toneSlider->value(), 0);
+    QCOMPARE(c.toneBox->text(), QStringLiteral("0"));
+    QCOMPARE(c.zoomSlider->value(), 100);
+    f.selectTab(Tab::Base);
+    QCOMPARE(c.toneSlider->value(), 20);
+    QCOMPARE(c.toneBox->text(), QStringLiteral(" 20"));
     // Restoring a value runs no reaction.
     QCOMPARE(f.log(), log);
-    QVERIFY(samePixels(f.picture(0), toned));
+    QVERIFY(samePixels(f.picture(Picture::Base), toned));
 
-    // A weave shows tone 0 and zoom 100 on tab 5, also after a round trip.
-    f.setSlider(1, 60);
-    QCOMPARE(f.ws.selectedTab(), 5);
-    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{1, 1, 1}));
-    for (int t : {5, 3, 5}) {
-        f.selectTab(t);
-        if (t == 5) {
-            QCOMPARE(c.HScroll2->value(), 0);
-            QCOMPARE(c.Text3->text(), QStringLiteral("0"));
-            QCOMPARE(c.HScroll3->value(), 100);
-            QCOMPARE(c.Text4->text(), QStringLiteral("100"));
+    // A weave shows tone 0 and zoom 100 on the woven tab, also after a round trip.
+    f.c().weaveRatioSlider->setValue(60);
+    QCOMPARE(f.ws.selectedTab(), Tab::Woven);
+    QCOMPARE(f.ws.flags().copyState, PerPicture<CopyState>(CopyState::Unzoomed));
+    for (const Tab tab : {Tab::Woven, Tab::Base, Tab::Woven}) {
+        f.selectTab(tab);
+        if (tab == Tab::Woven) {
+            QCOMPARE(c.toneSlider->value(), 0);
+            QCOMPARE(c.toneBox->text(), QStringLiteral("0"));
+            QCOMPARE(c.zoomSlider->value(), 100);
+            QCOMPARE(c.zoomBox->text(), QStringLiteral("100"));
         }
     }
     QCOMPARE(f.log().mid(2), (QStringList{"TbsSelect=0", "FlgState(t)=3", "Text3.Text= 20", "Noutan0",
                                           "Text2= 60", "Orikomi"}));
-
-    weftara::workspace::TabSliderSwap(f.ws, 0);
-    const workspace::SliderMemory &memory = f.ws.sliderMemory();
-    QCOMPARE(memory.NoutanValue[2], 0);
-    QCOMPARE(memory.NoutanText[2], QStringLiteral("0"));
-    QCOMPARE(memory.ZoomText[4], QStringLiteral("100"));
-    QCOMPARE(memory.TabSliderNo, 0);
 }
 
 void ControlsTest::tabFiveWithoutBase()
 {
     WorkspaceFixture f;
-    f.selectTab(3);
-    f.selectTab(5);
+    f.selectTab(Tab::Base);
+    f.selectTab(Tab::Woven);
     QCOMPARE(f.dialogs.messages(), QStringList{"元絵を選択してくださいね。"});
-    QCOMPARE(f.ws.selectedTab(), 1);
-    QVERIFY(!f.ws.Picture1(3).isHidden());
-    QVERIFY(f.ws.Picture1(2).isHidden());
-    QVERIFY(!f.ws.flags().OrikomiFlg);
+    QCOMPARE(f.ws.selectedTab(), Tab::BaseCollection);
+    QVERIFY(!f.ws.baseSheet().isHidden());
+    QVERIFY(f.ws.picture(Picture::Woven).isHidden());
+    QVERIFY(!f.ws.flags().wovenUpToDate);
 }
 
 void ControlsTest::collectionTabs()
@@ -322,17 +307,17 @@ void ControlsTest::collectionTabs()
     WorkspaceFixture f;
     f.loadBase(variedPicture(4, 3, 36));
     QSignalSpy spy(&f.ws, &workspace::Workspace::collectionTabSelected);
-    f.selectTab(2);
+    f.selectTab(Tab::PatternCollection);
     QCOMPARE(f.log().size(), 1);
-    f.selectTab(1);
+    f.selectTab(Tab::BaseCollection);
     QVERIFY(f.log().isEmpty());
     QCOMPARE(spy.size(), 2);
-    QCOMPARE(spy.at(0).at(0).toInt(), 2);
-    QCOMPARE(spy.at(1).at(0).toInt(), 1);
-    QCOMPARE(f.ws.Picture1(3).size(), f.form.pictureTabs()->viewportSize());
-    QVERIFY(!f.ws.Picture1(3).isHidden());
-    for (int k : {0, 1, 2, 4})
-        QVERIFY(f.ws.Picture1(k).isHidden());
+    QCOMPARE(spy.at(0).at(0).value<Tab>(), Tab::PatternCollection);
+    QCOMPARE(spy.at(1).at(0).value<Tab>(), Tab::BaseCollection);
+    QCOMPARE(f.ws.baseSheet().size(), f.form.pictureTabs()->viewportSize());
+    QVERIFY(!f.ws.baseSheet().isHidden());
+    for (const Tab tab : {Tab::PatternCollection, Tab::Base, Tab::Pattern, Tab::Woven})
+        QVERIFY(f.ws.surfaceOfTab(tab).isHidden());
 }
 
 void ControlsTest::largePictureScrolls()
@@ -355,10 +340,10 @@ void ControlsTest::largePictureScrolls()
     view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     QCoreApplication::processEvents();
-    QCOMPARE(f.ws.Picture1(0).geometry(), QRect(0, 0, 1000, 800));
-    QVERIFY(samePixels(f.picture(0), big));
+    QCOMPARE(f.ws.picture(Picture::Base).geometry(), QRect(0, 0, 1000, 800));
+    QVERIFY(samePixels(f.picture(Picture::Base), big));
     // The bottom right corner of the picture is in view.
-    const QPoint corner = f.ws.Picture1(0).mapTo(view->viewport(), QPoint(999, 799));
+    const QPoint corner = f.ws.picture(Picture::Base).mapTo(view->viewport(), QPoint(999, 799));
     QVERIFY(view->viewport()->rect().contains(corner));
 }
 

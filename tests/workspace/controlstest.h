@@ -3,7 +3,7 @@
 #include <QObject>
 
 // The panels, sliders, check boxes and tab strip: their settings, layout,
-// re-entry guards and the per-tab slider memory.
+// the tone's re-entry guard and the per-tab slider memory.
 class ControlsTest : public QObject
 {
     Q_OBJECT
@@ -17,7 +17,7 @@ private slots:
     void dragActsOnce();
     void unchangedTextRaisesNothing();
     void weaveOptionsPanel();
-    void reentryGuards();
+    void toneChangeDuringToneIsIgnored();
     void sliderMemoryPerTab();
     void tabFiveWithoutBase();
     void collectionTabs();

@@ -13,6 +13,13 @@
 #include <QTest>
 
 using namespace weftara::testing;
+using weftara::engine::ChannelStep;
+using weftara::engine::WeavePart;
+using weftara::workspace::CopyState;
+using weftara::workspace::EffectButton;
+using weftara::workspace::PerPicture;
+using weftara::workspace::Picture;
+using weftara::workspace::Tab;
 using weftara::workspace::Workspace;
 
 namespace {
@@ -39,12 +46,21 @@ QImage thresholdBase()
     });
 }
 
-// Base and pattern loaded and woven on tab 5.
+// What the three pictures show.
+PerPicture<QImage> pictures(WorkspaceFixture &f)
+{
+    PerPicture<QImage> shown;
+    for (const Picture picture : weftara::workspace::Pictures)
+        shown[picture] = f.picture(picture);
+    return shown;
+}
+
+// Base and pattern loaded and woven on the woven tab.
 void loadAndWeave(WorkspaceFixture &f, const QImage &base, const QImage &pattern)
 {
     f.loadBase(base);
     f.loadPattern(pattern);
-    f.selectTab(5);
+    f.selectTab(Tab::Woven);
 }
 
 } // namespace
@@ -77,22 +93,22 @@ void PicturesTest::weaveButton()
     const QImage base = variedPicture(7, 5, 1), pattern = variedPicture(7, 5, 2);
     f.loadBase(base);
     f.loadPattern(pattern);
-    f.setText(2, text2);
-    f.clickCommand3(10);
+    f.c().weaveRatioBox->setText(text2);
+    f.clickEffectButton(EffectButton::Weave);
 
     if (ratio < 0)
-        QVERIFY(samePixels(f.picture(2), uniformPicture(7, 5, weftara::platform::Surface::DefaultBackColor)));
+        QVERIFY(samePixels(f.picture(Picture::Woven), uniformPicture(7, 5, weftara::platform::Surface::DefaultBackColor)));
     else
-        QVERIFY(samePixels(f.picture(2), formula::weave(base, pattern, ratio)));
-    QCOMPARE(f.ws.selectedTab(), 5);
-    QVERIFY(!f.ws.Picture1(2).isHidden());
-    QVERIFY(f.ws.Picture1(1).isHidden());
+        QVERIFY(samePixels(f.picture(Picture::Woven), formula::weave(base, pattern, ratio)));
+    QCOMPARE(f.ws.selectedTab(), Tab::Woven);
+    QVERIFY(!f.ws.picture(Picture::Woven).isHidden());
+    QVERIFY(f.ws.picture(Picture::Pattern).isHidden());
     // The tab change weaves once more; its lines overwrite the first weave's.
     QCOMPARE(f.log(), (QStringList{BaseLine, PatternLine, "Text2=" + text2, "Orikomi"}));
-    QCOMPARE(f.ws.flags().FlgState, (std::array<std::int16_t, 3>{1, 1, 1}));
-    QVERIFY(f.ws.flags().OrikomiFlg);
+    QCOMPARE(f.ws.flags().copyState, PerPicture<CopyState>(CopyState::Unzoomed));
+    QVERIFY(f.ws.flags().wovenUpToDate);
     QVERIFY(f.dialogs.messages().isEmpty());
-    QVERIFY(samePixels(f.picture(0), base));
+    QVERIFY(samePixels(f.picture(Picture::Base), base));
 }
 
 void PicturesTest::thresholdWeaves()
@@ -106,35 +122,35 @@ void PicturesTest::thresholdWeaves()
     };
 
     // Ticking a box does not weave; moving its threshold slider does.
-    f.tick(0, true);
+    f.tick(WeavePart::Light, true);
     QCOMPARE(f.log().size(), 2);
-    f.setThreshold(0, 200);
-    QCOMPARE(f.ws.controls().Text12[0]->text(), QStringLiteral(" 200"));
-    QVERIFY(samePixels(f.picture(2), select([](Bytes b) {
+    f.setThreshold(WeavePart::Light, 200);
+    QCOMPARE(f.c().thresholdBoxes[WeavePart::Light]->text(), QStringLiteral(" 200"));
+    QVERIFY(samePixels(f.picture(Picture::Woven), select([](Bytes b) {
         return b.blue >= 200 && b.green >= 200 && b.red >= 200;
     })));
     QCOMPARE(f.log().mid(2), (QStringList{"ChechValue1= 200", "Text2=50", "Orikomi"}));
 
     // The dark weave replaces the light group whole.
-    f.tick(1, true);
-    QVERIFY(!f.ws.controls().Check1[0]->isChecked());
-    f.setThreshold(1, 60);
-    QVERIFY(samePixels(f.picture(2), select([](Bytes b) {
+    f.tick(WeavePart::Dark, true);
+    QVERIFY(!f.c().weaveOptionCheckBoxes[WeavePart::Light]->isChecked());
+    f.setThreshold(WeavePart::Dark, 60);
+    QVERIFY(samePixels(f.picture(Picture::Woven), select([](Bytes b) {
         return b.blue <= 60 && b.green <= 60 && b.red <= 60;
     })));
     QCOMPARE(f.log().mid(2), (QStringList{"ChechValue2= 60", "Text2=50", "Orikomi"}));
 
     // A plain weave after it keeps the threshold line before its own two.
-    f.tick(1, false);
-    f.setText(2, "80");
-    f.clickCommand3(10);
+    f.tick(WeavePart::Dark, false);
+    f.c().weaveRatioBox->setText("80");
+    f.clickEffectButton(EffectButton::Weave);
     QCOMPARE(f.log().mid(2), (QStringList{"ChechValue2= 60", "Text2=80", "Orikomi"}));
-    QVERIFY(samePixels(f.picture(2), formula::weave(base, pattern, 80)));
+    QVERIFY(samePixels(f.picture(Picture::Woven), formula::weave(base, pattern, 80)));
 
     // Ticked again: the threshold line left in front is overwritten with
     // the rest of the group.
-    f.tick(0, true);
-    f.setThreshold(0, 250);
+    f.tick(WeavePart::Light, true);
+    f.setThreshold(WeavePart::Light, 250);
     QCOMPARE(f.log().mid(2), (QStringList{"ChechValue1= 250", "Text2=80", "Orikomi"}));
     QVERIFY(f.dialogs.messages().isEmpty());
 }
@@ -144,19 +160,19 @@ void PicturesTest::weaveWithoutPattern()
     WorkspaceFixture f;
     const QImage base = variedPicture(8, 6, 4);
     f.loadBase(base);
-    f.selectTab(5);
-    QVERIFY(samePixels(f.picture(2), base));
+    f.selectTab(Tab::Woven);
+    QVERIFY(samePixels(f.picture(Picture::Woven), base));
     QCOMPARE(f.log(), (QStringList{BaseLine, "Text2=50", "Orikomi"}));
-    QVERIFY(f.ws.flags().OrikomiFlg);
+    QVERIFY(f.ws.flags().wovenUpToDate);
 
     // After a base zoom the woven copy is the zoomed base as shown, not an
     // empty picture.
-    f.selectTab(3);
-    f.setSlider(3, 50);
-    f.clickCommand3(4);
-    f.selectTab(5);
-    QCOMPARE(f.picture(2).size(), QSize(4, 3));
-    QVERIFY(samePixels(f.picture(2), f.picture(0)));
+    f.selectTab(Tab::Base);
+    f.c().zoomSlider->setValue(50);
+    f.clickEffectButton(EffectButton::Emphasize);
+    f.selectTab(Tab::Woven);
+    QCOMPARE(f.picture(Picture::Woven).size(), QSize(4, 3));
+    QVERIFY(samePixels(f.picture(Picture::Woven), f.picture(Picture::Base)));
 }
 
 void PicturesTest::missingPictures_data()
@@ -187,56 +203,56 @@ void PicturesTest::missingPictures()
     if (pattern)
         f.loadPattern(variedPicture(5, 4, 6));
     const QStringList log = f.log();
-    const int tab = f.ws.selectedTab();
-    const QImage woven = f.picture(2);
+    const Tab tab = f.ws.selectedTab();
+    const QImage woven = f.picture(Picture::Woven);
 
     if (action == "button")
-        f.clickCommand3(10);
+        f.clickEffectButton(EffectButton::Weave);
     else if (action == "ratio")
-        f.setSlider(1, 70);
+        f.c().weaveRatioSlider->setValue(70);
     else {
-        f.tick(0, action == "ticked threshold");
-        f.setThreshold(0, 200);
+        f.tick(WeavePart::Light, action == "ticked threshold");
+        f.setThreshold(WeavePart::Light, 200);
     }
 
     QCOMPARE(f.dialogs.messages(), messages);
     QCOMPARE(f.log(), log);
     QCOMPARE(f.ws.selectedTab(), tab);
-    QVERIFY(samePixels(f.picture(2), woven));
+    QVERIFY(samePixels(f.picture(Picture::Woven), woven));
     if (action == "ratio")
-        QCOMPARE(f.ws.controls().Text2->text(), QStringLiteral(" 70"));
+        QCOMPARE(f.c().weaveRatioBox->text(), QStringLiteral(" 70"));
     if (action.contains("threshold"))
-        QCOMPARE(f.ws.controls().Text12[0]->text(), QStringLiteral(" 200"));
+        QCOMPARE(f.c().thresholdBoxes[WeavePart::Light]->text(), QStringLiteral(" 200"));
 }
 
 void PicturesTest::effects_data()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<EffectButton>("button");
+    QTest::addColumn<Tab>("tab");
     QTest::addColumn<QString>("command");
 
-    QTest::newRow("単色 on 元絵") << 0 << 3 << "単色 0";
-    QTest::newRow("ｿﾗﾘ on 元絵集 acts on the base") << 1 << 1 << "ソラリ 0";
-    QTest::newRow("ｿﾗﾘ on 柄絵") << 1 << 4 << "ソラリ 1";
-    QTest::newRow("上 F on 織込") << 2 << 5 << "上下 2";
-    QTest::newRow("左 F logs 右") << 3 << 4 << "右 1";
-    QTest::newRow("強調 on 織込") << 4 << 5 << "強調 2";
-    QTest::newRow("右 F logs 左") << 6 << 3 << "左 0";
-    QTest::newRow("強調 on 柄絵集 acts on the base") << 4 << 2 << "強調 0";
+    QTest::newRow("単色 on 元絵") << EffectButton::Gray << Tab::Base << "単色 0";
+    QTest::newRow("ｿﾗﾘ on 元絵集 acts on the base") << EffectButton::Solarize << Tab::BaseCollection << "ソラリ 0";
+    QTest::newRow("ｿﾗﾘ on 柄絵") << EffectButton::Solarize << Tab::Pattern << "ソラリ 1";
+    QTest::newRow("上 F on 織込") << EffectButton::FadeTop << Tab::Woven << "上下 2";
+    QTest::newRow("左 F logs 右") << EffectButton::FadeLeft << Tab::Pattern << "右 1";
+    QTest::newRow("強調 on 織込") << EffectButton::Emphasize << Tab::Woven << "強調 2";
+    QTest::newRow("右 F logs 左") << EffectButton::FadeRight << Tab::Base << "左 0";
+    QTest::newRow("強調 on 柄絵集 acts on the base") << EffectButton::Emphasize << Tab::PatternCollection << "強調 0";
 }
 
 void PicturesTest::effects()
 {
-    QFETCH(int, index);
-    QFETCH(int, tab);
+    QFETCH(EffectButton, button);
+    QFETCH(Tab, tab);
     QFETCH(QString, command);
     WorkspaceFixture f;
     loadAndWeave(f, variedPicture(6, 5, 7), variedPicture(6, 5, 8));
     f.selectTab(tab);
-    const int g = Workspace::pictureOfTab(tab) < 0 ? 0 : Workspace::pictureOfTab(tab);
-    const std::array<QImage, 3> before{f.picture(0), f.picture(1), f.picture(2)};
+    const Picture target = Workspace::pictureOfTab(tab).value_or(Picture::Base);
+    const PerPicture<QImage> before = pictures(f);
     const QStringList log = f.log();
-    const QImage &in = before[std::size_t(g)];
+    const QImage &in = before[target];
     const int w = in.width(), h = in.height();
 
     std::function<Bytes(Bytes, int, int)> rule;
@@ -251,23 +267,23 @@ void PicturesTest::effects()
                          std::min(255, b.red + add), 0};
         };
     };
-    switch (index) {
-    case 0:
+    switch (button) {
+    case EffectButton::Gray:
         rule = [](Bytes b, int, int) {
             const int grey = formula::halfEven((0.587 * b.green + 0.299 * b.red) + 0.114 * b.blue);
             return Bytes{grey, grey, grey, 0};
         };
         break;
-    case 1:
+    case EffectButton::Solarize:
         rule = perByte([](int v) { return v >= 128 ? 255 - v : v; });
         break;
-    case 4:
+    case EffectButton::Emphasize:
         rule = perByte([](int v) { return v > 100 ? std::min(255, formula::halfEven(v * 1.3)) : v; });
         break;
-    case 2:
+    case EffectButton::FadeTop:
         rule = fade([h](int, int y) { return h - 1 - y; }, h);
         break;
-    case 3:
+    case EffectButton::FadeLeft:
         rule = fade([w](int x, int) { return w - 1 - x; }, w);
         break;
     default:
@@ -275,50 +291,51 @@ void PicturesTest::effects()
         break;
     }
 
-    f.clickCommand3(index);
+    f.clickEffectButton(button);
 
-    for (int k = 0; k < 3; ++k)
-        QVERIFY2(samePixels(f.picture(k), k == g ? mapPixels(in, rule) : before[std::size_t(k)]),
-                 qPrintable(QStringLiteral("picture %1").arg(k)));
-    QCOMPARE(f.log(), (log + QStringList{QStringLiteral("SelectedItem=%1").arg(g), command}));
+    for (const Picture picture : weftara::workspace::Pictures)
+        QVERIFY2(samePixels(f.picture(picture), picture == target ? mapPixels(in, rule) : before[picture]),
+                 qPrintable(QStringLiteral("picture %1").arg(int(picture))));
+    QCOMPARE(f.log(), (log + QStringList{QStringLiteral("SelectedItem=%1").arg(int(target)), command}));
     // Only an effect on the base or pattern tab makes the woven picture stale.
-    QCOMPARE(f.ws.flags().OrikomiFlg, tab != 3 && tab != 4);
+    QCOMPARE(f.ws.flags().wovenUpToDate, tab != Tab::Base && tab != Tab::Pattern);
 }
 
 void PicturesTest::colourButtons_data()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<int>("step"); // < 0: Text6 holds "abc"
+    QTest::addColumn<ChannelStep>("channel");
+    QTest::addColumn<Tab>("tab");
+    QTest::addColumn<int>("step"); // < 0: the step box holds "abc"
 
-    QTest::newRow("赤強 on 元絵") << 2 << 3 << 20;
-    QTest::newRow("青弱 on 柄絵") << 3 << 4 << 20;
-    QTest::newRow("緑強 on 織込, step 255") << 1 << 5 << 255;
-    QTest::newRow("赤弱 on 柄絵集 changes nothing") << 5 << 2 << 20;
-    QTest::newRow("step 0") << 0 << 3 << 0;
-    QTest::newRow("no number in Text6") << 4 << 4 << -1;
+    QTest::newRow("赤強 on 元絵") << ChannelStep::RedUp << Tab::Base << 20;
+    QTest::newRow("青弱 on 柄絵") << ChannelStep::BlueDown << Tab::Pattern << 20;
+    QTest::newRow("緑強 on 織込, step 255") << ChannelStep::GreenUp << Tab::Woven << 255;
+    QTest::newRow("赤弱 on 柄絵集 changes nothing") << ChannelStep::RedDown << Tab::PatternCollection << 20;
+    QTest::newRow("step 0") << ChannelStep::BlueUp << Tab::Base << 0;
+    QTest::newRow("no number in the step box") << ChannelStep::GreenDown << Tab::Pattern << -1;
 }
 
 void PicturesTest::colourButtons()
 {
-    QFETCH(int, index);
-    QFETCH(int, tab);
+    QFETCH(ChannelStep, channel);
+    QFETCH(Tab, tab);
     QFETCH(int, step);
+    const int index = int(channel);
     WorkspaceFixture f;
     loadAndWeave(f, variedPicture(5, 4, 9), variedPicture(5, 4, 10));
     f.selectTab(tab);
     if (step >= 0)
-        f.setSlider(4, step);
+        f.c().colorStepSlider->setValue(step);
     else
-        f.setText(6, "abc");
-    const QString text6 = f.ws.controls().Text6->text();
-    QCOMPARE(text6, step >= 0 ? QString::number(step) : QStringLiteral("abc"));
-    const std::array<QImage, 3> before{f.picture(0), f.picture(1), f.picture(2)};
+        f.c().colorStepBox->setText("abc");
+    const QString stepText = f.c().colorStepBox->text();
+    QCOMPARE(stepText, step >= 0 ? QString::number(step) : QStringLiteral("abc"));
+    const PerPicture<QImage> before = pictures(f);
     const QStringList log = f.log();
-    const bool orikomi = f.ws.flags().OrikomiFlg;
+    const bool wovenUpToDate = f.ws.flags().wovenUpToDate;
 
-    f.clickCommand8(index);
-    f.clickCommand8(index);
+    f.clickChannelButton(channel);
+    f.clickChannelButton(channel);
 
     const int amount = std::max(step, 0) * (index < 3 ? 1 : -1);
     const auto shift = [&](Bytes b, int, int) {
@@ -329,13 +346,13 @@ void PicturesTest::colourButtons()
         b.unused = 0;
         return b;
     };
-    const int g = Workspace::pictureOfTab(tab);
-    for (int k = 0; k < 3; ++k)
-        QVERIFY(samePixels(f.picture(k), k == g ? mapPixels(before[std::size_t(k)], shift)
-                                                : before[std::size_t(k)]));
-    const QStringList group{"Text6=" + text6, QStringLiteral("Command8= %1").arg(index), "色変更"};
+    const std::optional<Picture> target = Workspace::pictureOfTab(tab);
+    for (const Picture picture : weftara::workspace::Pictures)
+        QVERIFY(samePixels(f.picture(picture), picture == target ? mapPixels(before[picture], shift)
+                                                                 : before[picture]));
+    const QStringList group{"Text6=" + stepText, QStringLiteral("Command8= %1").arg(index), "色変更"};
     QCOMPARE(f.log(), log + group + group);
-    QCOMPARE(f.ws.flags().OrikomiFlg, orikomi);
+    QCOMPARE(f.ws.flags().wovenUpToDate, wovenUpToDate);
 }
 
 void PicturesTest::toneOnPattern()
@@ -343,29 +360,29 @@ void PicturesTest::toneOnPattern()
     WorkspaceFixture f;
     const QImage pattern = variedPicture(6, 4, 11);
     loadAndWeave(f, variedPicture(6, 4, 12), pattern);
-    f.selectTab(4);
-    f.setSlider(2, 20);
-    f.setSlider(2, 40);
-    QVERIFY(samePixels(f.picture(1), formula::shifted(pattern, 40)));
+    f.selectTab(Tab::Pattern);
+    f.c().toneSlider->setValue(20);
+    f.c().toneSlider->setValue(40);
+    QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(pattern, 40)));
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1"}));
-    QCOMPARE(f.ws.flags().FlgState[1], 3);
-    QVERIFY(!f.ws.flags().OrikomiFlg);
+    QCOMPARE(f.ws.flags().copyState[Picture::Pattern], CopyState::Untoned);
+    QVERIFY(!f.ws.flags().wovenUpToDate);
 
-    // Another picture starts its own group; the woven tone sets OrikomiFlg.
+    // Another picture starts its own group; the woven tone sets wovenUpToDate.
     // Tab 5 weaves again first (the pattern changed).
-    f.selectTab(5);
-    f.setSlider(2, -30);
+    f.selectTab(Tab::Woven);
+    f.c().toneSlider->setValue(-30);
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1",
                                           "Text2=50", "Orikomi", "TbsSelect=2", "FlgState(t)=3", "Text3.Text=-30", "Noutan2"}));
-    QVERIFY(f.ws.flags().OrikomiFlg);
+    QVERIFY(f.ws.flags().wovenUpToDate);
 
     // On a collection tab the base is toned, without the pre-step and
-    // without touching OrikomiFlg.
-    const QImage base = f.picture(0);
-    f.selectTab(2);
-    f.setSlider(2, 10);
-    QVERIFY(samePixels(f.picture(0), formula::shifted(base, 10)));
-    QVERIFY(f.ws.flags().OrikomiFlg);
+    // without touching wovenUpToDate.
+    const QImage base = f.picture(Picture::Base);
+    f.selectTab(Tab::PatternCollection);
+    f.c().toneSlider->setValue(10);
+    QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(base, 10)));
+    QVERIFY(f.ws.flags().wovenUpToDate);
     QCOMPARE(f.log().last(), QStringLiteral("Noutan0"));
 }
 
@@ -375,15 +392,15 @@ void PicturesTest::toneOnBaseAfterWeave()
     const QImage base = variedPicture(6, 4, 13);
     f.loadBase(base);
     f.loadPattern(variedPicture(6, 4, 14));
-    f.clickCommand3(10);
-    f.selectTab(3);
-    f.setSlider(2, 20);
+    f.clickEffectButton(EffectButton::Weave);
+    f.selectTab(Tab::Base);
+    f.c().toneSlider->setValue(20);
     // Shifted once by the pre-step (kept as the untoned copy), then again.
     const QImage untoned = formula::shifted(base, 20);
-    QVERIFY(samePixels(f.picture(0), formula::shifted(untoned, 20)));
-    QVERIFY(!f.ws.flags().OrikomiFlg);
-    f.setSlider(2, 40);
-    QVERIFY(samePixels(f.picture(0), formula::shifted(untoned, 40)));
+    QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(untoned, 20)));
+    QVERIFY(!f.ws.flags().wovenUpToDate);
+    f.c().toneSlider->setValue(40);
+    QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(untoned, 40)));
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=0", "FlgState(t)=3", "Text3.Text= 40", "Noutan0"}));
 }
 
@@ -395,25 +412,25 @@ void PicturesTest::toneStartsAfreshAfterReweave()
 
     // Woven toned, then the pattern changed: the new weave is what a later
     // tone of the woven picture starts from.
-    f.setSlider(2, 20);
-    f.selectTab(4);
-    f.clickCommand3(1);
-    const QImage solarised = f.picture(1);
-    f.selectTab(5);
-    QVERIFY(samePixels(f.picture(2), formula::weave(base, solarised, 50)));
-    f.setSlider(2, 40);
-    QVERIFY(samePixels(f.picture(2), formula::shifted(formula::weave(base, solarised, 50), 40)));
+    f.c().toneSlider->setValue(20);
+    f.selectTab(Tab::Pattern);
+    f.clickEffectButton(EffectButton::Solarize);
+    const QImage solarised = f.picture(Picture::Pattern);
+    f.selectTab(Tab::Woven);
+    QVERIFY(samePixels(f.picture(Picture::Woven), formula::weave(base, solarised, 50)));
+    f.c().toneSlider->setValue(40);
+    QVERIFY(samePixels(f.picture(Picture::Woven), formula::shifted(formula::weave(base, solarised, 50), 40)));
 
     // Pattern toned, then re-woven (which reuses Picture3(1)): a later tone
     // of the pattern starts from the pattern, not from the woven picture.
-    f.selectTab(4);
-    f.setSlider(2, 30);
-    const QImage toned = f.picture(1);
-    f.selectTab(5);
-    f.selectTab(4);
-    QCOMPARE(f.ws.controls().HScroll2->value(), 30);
-    f.setSlider(2, 50);
-    QVERIFY(samePixels(f.picture(1), formula::shifted(toned, 50)));
+    f.selectTab(Tab::Pattern);
+    f.c().toneSlider->setValue(30);
+    const QImage toned = f.picture(Picture::Pattern);
+    f.selectTab(Tab::Woven);
+    f.selectTab(Tab::Pattern);
+    QCOMPARE(f.c().toneSlider->value(), 30);
+    f.c().toneSlider->setValue(50);
+    QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(toned, 50)));
 }
 
 void PicturesTest::zoomBaseTwice()
@@ -422,45 +439,45 @@ void PicturesTest::zoomBaseTwice()
     const quint32 colour = 0x00336699;
     f.loadBase(uniformPicture(40, 30, colour));
     f.loadPattern(variedPicture(40, 30, 17));
-    f.selectTab(4);
-    f.setSlider(3, 200);
-    QCOMPARE(f.picture(0).size(), QSize(80, 60));
-    f.setSlider(3, 50);
+    f.selectTab(Tab::Pattern);
+    f.c().zoomSlider->setValue(200);
+    QCOMPARE(f.picture(Picture::Base).size(), QSize(80, 60));
+    f.c().zoomSlider->setValue(50);
     // Half of the unzoomed copy, not a quarter of the first zoom.
-    QCOMPARE(f.picture(0).size(), QSize(20, 15));
-    QVERIFY(sameColours(f.picture(0), uniformPicture(20, 15, colour)));
+    QCOMPARE(f.picture(Picture::Base).size(), QSize(20, 15));
+    QVERIFY(sameColours(f.picture(Picture::Base), uniformPicture(20, 15, colour)));
     QCOMPARE(f.log(), (QStringList{BaseLine, PatternLine, "Text4= 50", "FlgState(0)= 0", "sZoom"}));
-    QVERIFY(!f.ws.flags().GaraeSentakuFlg);
-    QVERIFY(!f.ws.Picture1(1).hasPicture());
-    QCOMPARE(f.ws.flags().FlgState[0], 1);
+    QVERIFY(!f.ws.flags().patternLoaded);
+    QVERIFY(!f.ws.picture(Picture::Pattern).hasPicture());
+    QCOMPARE(f.ws.flags().copyState[Picture::Base], CopyState::Unzoomed);
     // Tab 4 still shows the (now empty) pattern surface, not the base.
-    QVERIFY(!f.ws.Picture1(1).isHidden());
-    QVERIFY(f.ws.Picture1(0).isHidden());
+    QVERIFY(!f.ws.picture(Picture::Pattern).isHidden());
+    QVERIFY(f.ws.picture(Picture::Base).isHidden());
 }
 
 void PicturesTest::zoomWovenWithoutPattern()
 {
     WorkspaceFixture f;
     f.loadBase(variedPicture(6, 4, 18));
-    f.selectTab(5);
+    f.selectTab(Tab::Woven);
     const QStringList log = f.log();
-    f.setSlider(3, 200);
+    f.c().zoomSlider->setValue(200);
     QCOMPARE(f.dialogs.messages(), QStringList{selectPattern()});
-    QCOMPARE(f.ws.selectedTab(), 2);
+    QCOMPARE(f.ws.selectedTab(), Tab::PatternCollection);
     QCOMPARE(f.log(), log);
-    QCOMPARE(f.picture(2).size(), QSize(6, 4));
+    QCOMPARE(f.picture(Picture::Woven).size(), QSize(6, 4));
 }
 
 void PicturesTest::zoomWovenAfterTone()
 {
     WorkspaceFixture f;
     loadAndWeave(f, uniformPicture(10, 8, 0x00102030), uniformPicture(10, 8, 0x00506070));
-    f.setSlider(2, 20);
-    f.setSlider(3, 200);
-    QCOMPARE(f.picture(2).size(), QSize(20, 16));
+    f.c().toneSlider->setValue(20);
+    f.c().zoomSlider->setValue(200);
+    QCOMPARE(f.picture(Picture::Woven).size(), QSize(20, 16));
     // mix(0x50, 0x10) = 0x30 and so on, then toned by 20.
-    QVERIFY(sameColours(f.picture(2), uniformPicture(20, 16, 0x00445464)));
-    QCOMPARE(f.ws.flags().FlgState[2], 2);
+    QVERIFY(sameColours(f.picture(Picture::Woven), uniformPicture(20, 16, 0x00445464)));
+    QCOMPARE(f.ws.flags().copyState[Picture::Woven], CopyState::Zoomed);
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=2", "FlgState(t)=3", "Text3.Text= 20", "Noutan2",
                                           "Text4= 200", "FlgState(0)= 2", "oZoom"}));
 }
@@ -487,23 +504,25 @@ void PicturesTest::zoomedSize()
 
 void PicturesTest::applyButtons_data()
 {
-    QTest::addColumn<int>("button"); // 7 ｽﾞｰﾑ, 8 濃淡
+    QTest::addColumn<EffectButton>("button");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("slider");
     QTest::addColumn<QSize>("baseSize");
     QTest::addColumn<int>("newLines");
 
-    QTest::newRow("ｽﾞｰﾑ at the slider's value") << 7 << " 100" << 100 << QSize(10, 8) << 0;
-    QTest::newRow("ｽﾞｰﾑ 150") << 7 << "150" << 150 << QSize(15, 12) << 3;
-    QTest::newRow("ｽﾞｰﾑ below the range") << 7 << "-7" << 1 << QSize(1, 1) << 3;
-    QTest::newRow("ｽﾞｰﾑ beyond 16 bits") << 7 << "99999999" << 500 << QSize(50, 40) << 3;
-    QTest::newRow("濃淡 above the range") << 8 << "500" << 100 << QSize(10, 8) << 4;
-    QTest::newRow("濃淡 without a number") << 8 << "abc" << 0 << QSize(10, 8) << 0;
+    const EffectButton zoom = EffectButton::Zoom;
+    const EffectButton tone = EffectButton::Tone;
+    QTest::newRow("ｽﾞｰﾑ at the slider's value") << zoom << " 100" << 100 << QSize(10, 8) << 0;
+    QTest::newRow("ｽﾞｰﾑ 150") << zoom << "150" << 150 << QSize(15, 12) << 3;
+    QTest::newRow("ｽﾞｰﾑ below the range") << zoom << "-7" << 1 << QSize(1, 1) << 3;
+    QTest::newRow("ｽﾞｰﾑ beyond 16 bits") << zoom << "99999999" << 500 << QSize(50, 40) << 3;
+    QTest::newRow("濃淡 above the range") << tone << "500" << 100 << QSize(10, 8) << 4;
+    QTest::newRow("濃淡 without a number") << tone << "abc" << 0 << QSize(10, 8) << 0;
 }
 
 void PicturesTest::applyButtons()
 {
-    QFETCH(int, button);
+    QFETCH(EffectButton, button);
     QFETCH(QString, text);
     QFETCH(int, slider);
     QFETCH(QSize, baseSize);
@@ -513,79 +532,80 @@ void PicturesTest::applyButtons()
     f.loadBase(base);
     f.loadPattern(variedPicture(10, 8, 20));
     const int lines = int(f.log().size());
-    f.setText(button == 7 ? 4 : 3, text);
-    f.clickCommand3(button);
+    const bool zoom = button == EffectButton::Zoom;
+    (zoom ? f.c().zoomBox : f.c().toneBox)->setText(text);
+    f.clickEffectButton(button);
 
-    QScrollBar *bar = button == 7 ? f.ws.controls().HScroll3 : f.ws.controls().HScroll2;
+    QScrollBar *bar = zoom ? f.c().zoomSlider : f.c().toneSlider;
     QCOMPARE(bar->value(), slider);
-    QCOMPARE(f.picture(0).size(), baseSize);
+    QCOMPARE(f.picture(Picture::Base).size(), baseSize);
     QCOMPARE(int(f.log().size()), lines + newLines);
     QVERIFY(f.dialogs.messages().isEmpty());
     // Only a zoom that ran drops the pattern.
-    QCOMPARE(f.ws.flags().GaraeSentakuFlg, !(button == 7 && newLines > 0));
-    if (button == 8 && newLines > 0) {
-        QCOMPARE(f.ws.controls().Text3->text(), QStringLiteral(" 100"));
-        QVERIFY(samePixels(f.picture(0), formula::shifted(formula::shifted(base, 100), 100)));
+    QCOMPARE(f.ws.flags().patternLoaded, !(zoom && newLines > 0));
+    if (!zoom && newLines > 0) {
+        QCOMPARE(f.c().toneBox->text(), QStringLiteral(" 100"));
+        QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(formula::shifted(base, 100), 100)));
     }
 }
 
 void PicturesTest::flips_data()
 {
-    QTest::addColumn<int>("tab");
-    QTest::newRow("元絵") << 3;
-    QTest::newRow("柄絵") << 4;
-    QTest::newRow("織込") << 5;
-    QTest::newRow("元絵集") << 1;
-    QTest::newRow("柄絵集") << 2;
+    QTest::addColumn<Tab>("tab");
+    QTest::newRow("元絵") << Tab::Base;
+    QTest::newRow("柄絵") << Tab::Pattern;
+    QTest::newRow("織込") << Tab::Woven;
+    QTest::newRow("元絵集") << Tab::BaseCollection;
+    QTest::newRow("柄絵集") << Tab::PatternCollection;
 }
 
 void PicturesTest::flips()
 {
-    QFETCH(int, tab);
+    QFETCH(Tab, tab);
     WorkspaceFixture f;
     loadAndWeave(f, variedPicture(7, 5, 21), variedPicture(7, 5, 22));
     f.selectTab(tab);
-    const std::array<QImage, 3> before{f.picture(0), f.picture(1), f.picture(2)};
+    const PerPicture<QImage> before = pictures(f);
     const QStringList log = f.log();
-    const auto flags = f.ws.flags().FlgState;
-    const int g = Workspace::pictureOfTab(tab);
-    const auto expect = [&](int k, bool flipX, bool flipY) {
-        const QImage &in = before[std::size_t(k)];
-        if (k != g)
+    const auto copyStates = f.ws.flags().copyState;
+    const std::optional<Picture> target = Workspace::pictureOfTab(tab);
+    const auto expect = [&](Picture picture, bool flipX, bool flipY) {
+        const QImage &in = before[picture];
+        if (picture != target)
             return in;
         return mapPixels(in, [&](Bytes, int x, int y) {
             return bytesAt(in, flipX ? in.width() - 1 - x : x, flipY ? in.height() - 1 - y : y);
         });
     };
     const auto check = [&](bool flipX, bool flipY) {
-        for (int k = 0; k < 3; ++k)
-            if (!samePixels(f.picture(k), expect(k, flipX, flipY)))
+        for (const Picture picture : weftara::workspace::Pictures)
+            if (!samePixels(f.picture(picture), expect(picture, flipX, flipY)))
                 return false;
         return true;
     };
 
-    weftara::workspace::mjyouge_Click(f.ws);
+    weftara::workspace::flipTopBottom(f.ws);
     QVERIFY(check(false, true));
-    weftara::workspace::msayu_Click(f.ws);
+    weftara::workspace::flipLeftRight(f.ws);
     QVERIFY(check(true, true)); // the same as 全体の反転
-    weftara::workspace::zentai_Click(f.ws);
+    weftara::workspace::flipBoth(f.ws);
     QVERIFY(check(false, false));
-    weftara::workspace::msayu_Click(f.ws);
-    weftara::workspace::msayu_Click(f.ws);
+    weftara::workspace::flipLeftRight(f.ws);
+    weftara::workspace::flipLeftRight(f.ws);
     QVERIFY(check(false, false));
     QCOMPARE(f.log(), log);
-    QCOMPARE(f.ws.flags().FlgState, flags);
+    QVERIFY(f.ws.flags().copyState == copyStates);
 }
 
 void PicturesTest::flipKeepsZoomSource()
 {
     WorkspaceFixture f;
     loadAndWeave(f, variedPicture(8, 6, 23), variedPicture(8, 6, 24));
-    const QImage woven = f.picture(2);
-    f.selectTab(4);
-    weftara::workspace::msayu_Click(f.ws);
-    f.selectTab(5);
-    f.setSlider(3, 200);
-    f.setSlider(3, 100);
-    QVERIFY(sameColours(f.picture(2), woven));
+    const QImage woven = f.picture(Picture::Woven);
+    f.selectTab(Tab::Pattern);
+    weftara::workspace::flipLeftRight(f.ws);
+    f.selectTab(Tab::Woven);
+    f.c().zoomSlider->setValue(200);
+    f.c().zoomSlider->setValue(100);
+    QVERIFY(sameColours(f.picture(Picture::Woven), woven));
 }

@@ -2,6 +2,7 @@
 #include "support/fakeload.h"
 
 #include "platform/surface.h"
+#include "recipes/loggroups.h"
 #include "workspace/controlpanel.h"
 
 #include <QCheckBox>
@@ -73,54 +74,41 @@ void WorkspaceFixture::loadBase(const QImage &picture)
 
 void WorkspaceFixture::loadPattern(const QImage &tiled)
 {
-    platform::Surface &pattern = ws.Picture1(1);
+    using workspace::Picture;
+    platform::Surface &pattern = ws.picture(Picture::Pattern);
     pattern.setAutoSize(false);
-    pattern.setGeometry(ws.Picture1(0).geometry());
+    pattern.setGeometry(ws.picture(Picture::Base).geometry());
     pattern.setPicture(tiled);
-    ws.Picture1(2).setGeometry(ws.Picture1(0).geometry());
-    ws.Picture3(2).setPicture(tiled);
-    ws.LstLog().append(QStringLiteral("Garae=C:\\Garae\\pattern.bmp"));
-    ws.flags().GaraeSentakuFlg = true;
-    ws.flags().OrikomiFlg = false;
+    ws.picture(Picture::Woven).setGeometry(ws.picture(Picture::Base).geometry());
+    ws.copy(Picture::Woven).setPicture(tiled);
+    recipes::recordPatternLoad(ws.log(), QStringLiteral("C:\\Garae\\pattern.bmp"));
+    ws.flags().patternLoaded = true;
+    ws.flags().wovenUpToDate = false;
 }
 
-QImage WorkspaceFixture::picture(int k)
+QImage WorkspaceFixture::picture(workspace::Picture picture)
 {
-    return ws.Picture1(k).image().copy();
+    return ws.picture(picture).image().copy();
 }
 
-void WorkspaceFixture::clickCommand3(int index)
+void WorkspaceFixture::clickEffectButton(workspace::EffectButton button)
 {
-    form.controlPanel()->Command3(index)->click();
+    form.controlPanel()->effectButton(button)->click();
 }
 
-void WorkspaceFixture::clickCommand8(int index)
+void WorkspaceFixture::clickChannelButton(engine::ChannelStep channel)
 {
-    form.controlPanel()->Command8(index)->click();
+    form.controlPanel()->channelButton(channel)->click();
 }
 
-void WorkspaceFixture::setSlider(int hscroll, int value)
+void WorkspaceFixture::setThreshold(engine::WeavePart part, int value)
 {
-    const workspace::Controls &c = ws.controls();
-    const std::array<QScrollBar *, 4> sliders{c.HScroll1, c.HScroll2, c.HScroll3, c.HScroll4};
-    sliders.at(std::size_t(hscroll - 1))->setValue(value);
+    ws.controls().thresholdSliders[part]->setValue(value);
 }
 
-void WorkspaceFixture::setThreshold(int index, int value)
+void WorkspaceFixture::tick(engine::WeavePart part, bool on)
 {
-    ws.controls().HScroll7.at(std::size_t(index))->setValue(value);
-}
-
-void WorkspaceFixture::setText(int box, const QString &text)
-{
-    const workspace::Controls &c = ws.controls();
-    QLineEdit *edit = box == 2 ? c.Text2 : box == 3 ? c.Text3 : box == 4 ? c.Text4 : c.Text6;
-    edit->setText(text);
-}
-
-void WorkspaceFixture::tick(int index, bool on)
-{
-    ws.controls().Check1.at(std::size_t(index))->setChecked(on);
+    ws.controls().weaveOptionCheckBoxes[part]->setChecked(on);
 }
 
 } // namespace weftara::testing

@@ -2,6 +2,7 @@
 
 #include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
+#include "engine/filters.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
@@ -47,27 +48,25 @@ public:
     workspace::WorkspaceForm form{dialogs};
     workspace::Workspace &ws;
 
-    // As a base load: Picture1(0) and its copy Picture3(0) take the
-    // picture, pattern and woven picture are emptied, FlgState is 0, the log
-    // holds the "Motoe=" line, tab 3 is selected.
+    // As a base load: the base picture and its copy take the picture, the
+    // pattern and woven picture are emptied, every copy counts as loaded,
+    // the log holds the base load, the base tab is selected.
     void loadBase(const QImage &picture);
     // As a pattern load: the pattern (already the base's size, as tiled)
-    // lies on Picture1(1) over the base, "Garae=" is logged.
+    // lies over the base, and its load is logged.
     void loadPattern(const QImage &tiled);
 
-    // A copy of what Picture1(k) shows.
-    QImage picture(int k);
-    QStringList log() const { return ws.LstLog().lines(); }
-    void selectTab(int t) { ws.selectTab(t); }
+    // A copy of what the picture shows.
+    QImage picture(workspace::Picture picture);
+    QStringList log() const { return ws.log().lines(); }
+    void selectTab(workspace::Tab tab) { ws.selectTab(tab); }
+    const workspace::Controls &c() const { return ws.controls(); }
 
-    // Clicks a control panel button.
-    void clickCommand3(int index);
-    void clickCommand8(int index);
-    // The value of a slider, set as a user's completed change would.
-    void setSlider(int hscroll, int value); // 1..4
-    void setThreshold(int index, int value);
-    void setText(int box, const QString &text); // 2, 3, 4, 6
-    void tick(int index, bool on);
+    void clickEffectButton(workspace::EffectButton button);
+    void clickChannelButton(engine::ChannelStep channel);
+    // The value of a threshold slider, set as a user's completed change would.
+    void setThreshold(engine::WeavePart part, int value);
+    void tick(engine::WeavePart part, bool on);
 };
 
 } // namespace weftara::testing

@@ -1,0 +1,93 @@
+#include "app/windowreplayactions.h"
+
+#include "collections/pictureloading.h"
+#include "platform/surface.h"
+#include "textweave/textbox.h"
+#include "textweave/textweaver.h"
+#include "workspace/effects.h"
+#include "workspace/weavepipeline.h"
+#include "workspace/workspace.h"
+#include "workspace/zoom.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace weftara::app {
+
+WindowReplayActions::WindowReplayActions(workspace::Workspace &ws, collections::PictureLoading &loading,
+                                       textweave::TextWeaver &textWeaver, QPlainTextEdit &descriptionBox)
+    : m_ws(ws)
+    , m_loading(loading)
+    , m_textWeaver(textWeaver)
+    , m_descriptionBox(descriptionBox)
+{
+}
+
+void WindowReplayActions::clearLog() { m_ws.log().clear(); }
+void WindowReplayActions::setDescriptionBox(const QString &description) { m_descriptionBox.setPlainText(description); }
+
+void WindowReplayActions::loadBase(const QString &path)
+{
+    QString loaded = path;
+    m_loading.loadBase(loaded);
+}
+
+void WindowReplayActions::loadPattern(const QString &path)
+{
+    QString loaded = path;
+    m_loading.loadPattern(loaded);
+}
+
+void WindowReplayActions::hidePicture(workspace::Picture picture) { m_ws.picture(picture).hide(); }
+void WindowReplayActions::setBaseLoaded(bool loaded) { m_ws.flags().baseLoaded = loaded; }
+void WindowReplayActions::setPatternLoaded(bool loaded) { m_ws.flags().patternLoaded = loaded; }
+void WindowReplayActions::setWovenUpToDate(bool upToDate) { m_ws.flags().wovenUpToDate = upToDate; }
+void WindowReplayActions::selectTab(workspace::Tab tab) { m_ws.selectTab(tab); }
+
+void WindowReplayActions::setWeaveOptionChecked(engine::WeavePart part, bool ticked)
+{
+    m_ws.controls().weaveOptionCheckBoxes[part]->setChecked(ticked);
+}
+
+// The sliders keep a value within their own range (QScrollBar clamps), and
+// react only when the value changes.
+void WindowReplayActions::setThresholdSlider(engine::WeavePart part, qint16 value)
+{
+    m_ws.controls().thresholdSliders[part]->setValue(value);
+}
+
+void WindowReplayActions::setWeaveRatioBox(const QString &text) { m_ws.controls().weaveRatioBox->setText(text); }
+void WindowReplayActions::weave() { workspace::weave(m_ws); }
+
+void WindowReplayActions::setCopyState(workspace::Picture picture, workspace::CopyState state)
+{
+    m_ws.flags().copyState[picture] = state;
+}
+
+void WindowReplayActions::setZoomSlider(qint16 value) { m_ws.controls().zoomSlider->setValue(value); }
+void WindowReplayActions::setToneSlider(qint16 value) { m_ws.controls().toneSlider->setValue(value); }
+void WindowReplayActions::setZoomBox(const QString &text) { m_ws.controls().zoomBox->setText(text); }
+void WindowReplayActions::zoom() { workspace::zoom(m_ws); }
+void WindowReplayActions::setToneBox(const QString &text) { m_ws.controls().toneBox->setText(text); }
+void WindowReplayActions::runEffect(workspace::EffectButton button) { workspace::runEffect(m_ws, button); }
+void WindowReplayActions::setColorStepBox(const QString &text) { m_ws.controls().colorStepBox->setText(text); }
+void WindowReplayActions::runChannelStep(engine::ChannelStep channel) { workspace::runChannelStep(m_ws, channel); }
+
+void WindowReplayActions::closeTextPanel() { m_textWeaver.closeTextPanel(); }
+void WindowReplayActions::clearWovenDrawing() { m_textWeaver.clearWovenDrawing(); }
+void WindowReplayActions::toggleTextMode() { m_textWeaver.toggleTextMode(); }
+void WindowReplayActions::setTextBoxText(const QString &text) { m_textWeaver.textBox().setText(text); }
+void WindowReplayActions::setTextBoxLeft(float left) { m_textWeaver.textBox().setLeft(left); }
+void WindowReplayActions::setTextBoxTop(float top) { m_textWeaver.textBox().setTop(top); }
+void WindowReplayActions::setTextBoxFont(const QString &fontName) { m_textWeaver.textBox().setFontName(fontName); }
+void WindowReplayActions::setTextBoxColor(qint32 color) { m_textWeaver.textBox().setColorValue(color); }
+void WindowReplayActions::setTextBoxFontName(const QString &fontName) { m_textWeaver.textBox().setFontName(fontName); }
+void WindowReplayActions::setTextBoxFontSize(float points) { m_textWeaver.textBox().setFontSize(points); }
+void WindowReplayActions::setTextBoxBold(bool on) { m_textWeaver.textBox().setFontBold(on); }
+void WindowReplayActions::setTextBoxItalic(bool on) { m_textWeaver.textBox().setFontItalic(on); }
+void WindowReplayActions::setTextBoxUnderline(bool on) { m_textWeaver.textBox().setFontUnderline(on); }
+void WindowReplayActions::drawText() { m_textWeaver.drawText(); }
+
+} // namespace weftara::app
