@@ -141,7 +141,7 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
         QCOMPARE(a.s.selectedTab(), ws::Tab::Woven);
         a.panel().toneSlider()->setValue(20);  // tone the woven picture
         a.panel().zoomSlider()->setValue(150); // zoom it
-        a.panel().channelButton(weftara::engine::ChannelStep::RedUp)->click();      // 赤強
+        a.panel().channelButton(weftara::engine::ChannelStep::RedUp)->click();
         weftara::textweave::TextWeaver &text = a.w.textWeaver();
         text.toggleTextMode();
         text.textBox().setText(QStringLiteral("織込\r\nWeft"));
@@ -211,7 +211,7 @@ void RecipeTripTest::wovenToneAfterEffectRoundTrip()
         a.loadBoth();
         a.panel().effectButton(ws::EffectButton::Weave)->click();
         a.panel().toneSlider()->setValue(20);
-        a.panel().effectButton(ws::EffectButton::Gray)->click(); // 単色
+        a.panel().effectButton(ws::EffectButton::Gray)->click();
         a.panel().toneSlider()->setValue(40);
         made = a.woven();
         madeLog = withoutSize(a.s.log().lines());
@@ -289,9 +289,10 @@ void RecipeTripTest::thresholdEqualToSliderDoesNotWeave()
 
     Window b(program);
     b.replay(0);
-    // The first group weaves on tab 5. In the second, the white threshold
-    // already stands at 255: the slider does not move, its reaction does not
-    // weave, and tab 5 is already up to date, so no threshold group appears.
+    // The first group weaves on the woven tab. In the second, the light
+    // threshold already stands at 255: the slider does not move, its reaction
+    // does not weave, and the woven picture is up to date, so no threshold
+    // group appears.
     QCOMPARE(b.s.log().lines(), (QStringList{"Motoe=" + base, "Garae=" + pattern, "Text2=50", "Orikomi"}));
     QCOMPARE(b.s.selectedTab(), ws::Tab::Woven);
 }

@@ -77,7 +77,7 @@ void RecipeBookTest::openWithoutFileKeepsLists()
     QCOMPARE(b.panel->geometry(), QRect(400, 85, 271, 427));
     QVERIFY(b.names().isEmpty());
     QVERIFY(!QFile::exists(b.file()));
-    // List3 covers List2 exactly.
+    // The name list covers the line list exactly.
     QCOMPARE(b.panel->nameList()->geometry(), b.panel->lineList()->geometry());
 }
 

@@ -98,7 +98,7 @@ void RecipeFileTest::loadLists_data()
     QTest::newRow("header needs all three characters")
         << QByteArray("詞初\r\n詞初めx\r\nab\r\n詞初め\r\n")
         << QStringList{"詞初", "詞初めx", "ab", "詞初め"} << QStringList{"x", ""};
-    QTest::newRow("lines between blocks are kept in List2")
+    QTest::newRow("lines between blocks are kept in the lines")
         << QByteArray("memo\r\n\r\n詞初めx\r\n") << QStringList{"memo", "", "詞初めx"}
         << QStringList{"x"};
 }

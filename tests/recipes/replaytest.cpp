@@ -248,13 +248,13 @@ void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
         << QStringList{"TbsSelect=-1", "FlgState(t)= 3", "Text3.Text= 1", "Noutan"} << QStringList{};
     QTest::newRow("tone state beyond 16 bits")
         << QStringList{"TbsSelect=0", "FlgState(t)= 70000", "Text3.Text= 1", "Noutan"} << QStringList{};
-    QTest::newRow("Command8 5")
+    QTest::newRow("channel 5")
         << QStringList{"Text6= 1", "Command8=5", "色変更"}
         << QStringList{"setColorStepBox( 1)", "runChannelStep(5)"};
-    QTest::newRow("Command8 6") << QStringList{"Text6= 1", "Command8=6", "色変更"} << QStringList{};
-    QTest::newRow("Command8 5.5 rounds to 6")
+    QTest::newRow("channel 6") << QStringList{"Text6= 1", "Command8=6", "色変更"} << QStringList{};
+    QTest::newRow("channel 5.5 rounds to 6")
         << QStringList{"Text6= 1", "Command8=5.5", "色変更"} << QStringList{};
-    QTest::newRow("Command8 -1") << QStringList{"Text6= 1", "Command8=-1", "色変更"} << QStringList{};
+    QTest::newRow("channel -1") << QStringList{"Text6= 1", "Command8=-1", "色変更"} << QStringList{};
     QTest::newRow("threshold beyond 16 bits")
         << QStringList{"ChechValue1= 99999", "Text2= 40", "Orikomi"} << QStringList{};
 }

@@ -369,7 +369,7 @@ void PicturesTest::toneOnPattern()
     QVERIFY(!f.ws.flags().wovenUpToDate);
 
     // Another picture starts its own group; the woven tone sets wovenUpToDate.
-    // Tab 5 weaves again first (the pattern changed).
+    // The woven tab weaves again first (the pattern changed).
     f.selectTab(Tab::Woven);
     f.c().toneSlider->setValue(-30);
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1",
@@ -421,7 +421,7 @@ void PicturesTest::toneStartsAfreshAfterReweave()
     f.c().toneSlider->setValue(40);
     QVERIFY(samePixels(f.picture(Picture::Woven), formula::shifted(formula::weave(base, solarised, 50), 40)));
 
-    // Pattern toned, then re-woven (which reuses Picture3(1)): a later tone
+    // Pattern toned, then re-woven (which reuses its copy surface): a later tone
     // of the pattern starts from the pattern, not from the woven picture.
     f.selectTab(Tab::Pattern);
     f.c().toneSlider->setValue(30);
@@ -450,7 +450,7 @@ void PicturesTest::zoomBaseTwice()
     QVERIFY(!f.ws.flags().patternLoaded);
     QVERIFY(!f.ws.picture(Picture::Pattern).hasPicture());
     QCOMPARE(f.ws.flags().copyState[Picture::Base], CopyState::Unzoomed);
-    // Tab 4 still shows the (now empty) pattern surface, not the base.
+    // The pattern tab still shows the (now empty) pattern surface, not the base.
     QVERIFY(!f.ws.picture(Picture::Pattern).isHidden());
     QVERIFY(f.ws.picture(Picture::Base).isHidden());
 }
