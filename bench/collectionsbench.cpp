@@ -132,13 +132,13 @@ QImage fullDecodeSheet(const QStringList &paths, unsigned threads)
         QImageReader reader(paths[i]);
         const QImage whole = reader.read();
         cells[static_cast<std::size_t>(i)] =
-            whole.scaled(MotoeGrid.cell, MotoeGrid.cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            whole.scaled(BaseGrid.cell, BaseGrid.cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     });
     QImage sheet(SheetSize, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     for (std::size_t i = 0; i < cells.size(); ++i)
-        painter.drawImage(thumbnailPosition(static_cast<int>(i), MotoeGrid), cells[i]);
+        painter.drawImage(thumbnailPosition(static_cast<int>(i), BaseGrid), cells[i]);
     return sheet;
 }
 
@@ -197,15 +197,15 @@ int main(int argc, char **argv)
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
 
     // One untimed pass so every run reads the files from the page cache.
-    if (fillCollectionSheet(folder, SheetSize, MotoeGrid).status != FillStatus::Complete) {
+    if (fillCollectionSheet(folder, SheetSize, BaseGrid).status != FillStatus::Complete) {
         std::fprintf(stderr, "the fill stopped early\n");
         return 1;
     }
 
     const Timing fullOne = measure(repetitions, [&] { fullDecodeSheet(paths, 1); });
     const Timing fullAll = measure(repetitions, [&] { fullDecodeSheet(paths, cores); });
-    const Timing fillOne = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, MotoeGrid, Qt::white, 1); });
-    const Timing fillAll = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, MotoeGrid); });
+    const Timing fillOne = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, 1); });
+    const Timing fillAll = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid); });
 
     qint64 bytes = 0;
     for (const QString &path : paths)
@@ -213,7 +213,7 @@ int main(int argc, char **argv)
     std::printf("\n%d JPEG pictures of %dx%d (grain %d, %.1f MB each), cell %d, %d columns, %u cores, "
                 "%d repetitions\n",
                 PictureCount, PictureSize.width(), PictureSize.height(), grain,
-                static_cast<double>(bytes) / PictureCount / 1e6, MotoeGrid.cell, MotoeGrid.columns, cores,
+                static_cast<double>(bytes) / PictureCount / 1e6, BaseGrid.cell, BaseGrid.columns, cores,
                 repetitions);
     std::printf("%-44s %10s %10s %10s %9s\n", "", "best", "median", "processor", "speed-up");
     report("full decode + scale, 1 thread", fullOne, fullOne);

@@ -73,7 +73,6 @@ public:
     // Font and colour of printed text.
     QFont textFont() const { return m_textFont; }
     void setTextFont(const QFont &font) { m_textFont = font; }
-    QColor foreColor() const { return m_foreColor; }
     void setForeColor(const QColor &color) { m_foreColor = color; }
 
     // Where the next printed line goes (its top left corner), in pixels.

@@ -53,7 +53,7 @@ TextPanel::TextPanel(QWidget *parent)
 
     // Upper row: the font (its name and the dialog) and the colour (its
     // sample and the dialog).
-    m_fontLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄ名"), row1(4, 32));
+    QLabel *fontLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄ名"), row1(4, 32));
     m_fontNameLabel = makeLabel(this, QString(), row1(37, 120));
     m_fontNameLabel->setFrameShape(QFrame::Panel);
     m_fontNameLabel->setFrameShadow(QFrame::Sunken);
@@ -64,7 +64,7 @@ TextPanel::TextPanel(QWidget *parent)
     m_colorButton = makeButton(this, QStringLiteral("文字の色"), row1(279, 54));
 
     // Lower row: the size, vertical writing, and what happens to the text.
-    m_fontSizeLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), row2(4, 44));
+    QLabel *fontSizeLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), row2(4, 44));
     m_fontSizeBox = makeBox(this, QStringLiteral("9"), row2(49, 28));
     m_fontSizeButton = makeButton(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), row2(79, 50));
     m_verticalButton = makeButton(this, QStringLiteral("縦書き"), row2(133, 40));
@@ -87,8 +87,8 @@ TextPanel::TextPanel(QWidget *parent)
     m_fixButton->setObjectName(QStringLiteral("fixButton"));
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_fontSizeBox->setObjectName(QStringLiteral("fontSizeBox"));
-    m_fontSizeLabel->setObjectName(QStringLiteral("fontSizeLabel"));
-    m_fontLabel->setObjectName(QStringLiteral("fontLabel"));
+    fontSizeLabel->setObjectName(QStringLiteral("fontSizeLabel"));
+    fontLabel->setObjectName(QStringLiteral("fontLabel"));
     m_colorSampleLabel->setObjectName(QStringLiteral("colorSampleLabel"));
     m_fontNameLabel->setObjectName(QStringLiteral("fontNameLabel"));
 }

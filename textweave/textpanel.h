@@ -42,8 +42,6 @@ public:
     QPushButton *fixButton() const { return m_fixButton; }
     QPushButton *closeButton() const { return m_closeButton; }
     QLineEdit *fontSizeBox() const { return m_fontSizeBox; }
-    QLabel *fontSizeLabel() const { return m_fontSizeLabel; }
-    QLabel *fontLabel() const { return m_fontLabel; }
     // Shows the text colour.
     QLabel *colorSampleLabel() const { return m_colorSampleLabel; }
     QLabel *fontNameLabel() const { return m_fontNameLabel; }
@@ -74,8 +72,6 @@ private:
     QPushButton *m_fixButton = nullptr;
     QPushButton *m_closeButton = nullptr;
     QLineEdit *m_fontSizeBox = nullptr;
-    QLabel *m_fontSizeLabel = nullptr;
-    QLabel *m_fontLabel = nullptr;
     QLabel *m_colorSampleLabel = nullptr;
     QLabel *m_fontNameLabel = nullptr;
     QPointer<QListWidget> m_fontSizeList;
