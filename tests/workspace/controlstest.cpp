@@ -290,7 +290,7 @@ void ControlsTest::sliderMemoryPerTab()
                                           "Text2= 60", "Orikomi"}));
 }
 
-void ControlsTest::tabFiveWithoutBase()
+void ControlsTest::wovenTabWithoutBase()
 {
     WorkspaceFixture f;
     f.selectTab(Tab::Base);

@@ -19,7 +19,7 @@ private slots:
     void weaveOptionsPanel();
     void toneChangeDuringToneIsIgnored();
     void sliderMemoryPerTab();
-    void tabFiveWithoutBase();
+    void wovenTabWithoutBase();
     void collectionTabs();
     void largePictureScrolls();
     void tabStripTwips_data();
