@@ -95,8 +95,8 @@ PictureFile read(const QString &path, QSize scaledSize)
     QImage &image = result.image;
     if (!result.fullSize.isValid())
         result.fullSize = image.size();
-    // Formats that cannot decode at reduced scale are decoded whole and
-    // stretched here.
+    // Qt's reader stretches to the size itself; a HEIF picture, whole or its
+    // stored thumbnail, is stretched here.
     if (scaledSize.isValid() && image.size() != scaledSize)
         image = image.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);

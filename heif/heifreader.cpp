@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPointF>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -133,21 +134,22 @@ HeifReader::Handle HeifReader::thumbnailOfAtLeast(QSize enough) const
     if (count <= 0)
         return {};
     std::vector<heif_item_id> ids(static_cast<std::size_t>(count));
-    const int listed = heif_image_handle_get_list_of_thumbnail_IDs(m_primary.get(), ids.data(), count);
+    const int listed =
+        std::min(count, heif_image_handle_get_list_of_thumbnail_IDs(m_primary.get(), ids.data(), count));
     Handle smallest;
+    qint64 smallestArea = 0;
     for (int i = 0; i < listed; ++i) {
-        heif_image_handle *thumbnail = nullptr;
-        if (!ok(heif_image_handle_get_thumbnail(m_primary.get(), ids[std::size_t(i)], &thumbnail)))
+        heif_image_handle *found = nullptr;
+        if (!ok(heif_image_handle_get_thumbnail(m_primary.get(), ids[std::size_t(i)], &found)))
             continue;
-        Handle candidate(thumbnail);
-        const int width = heif_image_handle_get_width(thumbnail);
-        const int height = heif_image_handle_get_height(thumbnail);
-        if (width < enough.width() || height < enough.height())
-            continue;
-        if (!smallest
-            || qint64(width) * height
-                   < qint64(heif_image_handle_get_width(smallest.get())) * heif_image_handle_get_height(smallest.get()))
-            smallest = std::move(candidate);
+        Handle thumbnail(found);
+        const int width = heif_image_handle_get_width(found);
+        const int height = heif_image_handle_get_height(found);
+        const qint64 area = qint64(width) * height;
+        if (width >= enough.width() && height >= enough.height() && (!smallest || area < smallestArea)) {
+            smallest = std::move(thumbnail);
+            smallestArea = area;
+        }
     }
     return smallest;
 }
