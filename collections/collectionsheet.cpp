@@ -53,6 +53,12 @@ std::optional<QStringList> collectionFiles(const QString &folder)
 
 namespace {
 
+// A file whose content is no picture is not part of the collection.
+bool isLeftOut(const PictureFile &file)
+{
+    return file.error == PictureError::NotAPicture;
+}
+
 // Decodes the thumbnails of `paths` on several threads. Files past the first
 // failure are not needed, so the workers stop taking them once one is seen.
 std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize,
@@ -69,7 +75,7 @@ std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSi
             if (i >= count || i > firstFailure.load())
                 return;
             PictureFile picture = readPictureScaled(paths[i], cellSize);
-            if (!picture.ok()) {
+            if (!picture.ok() && !isLeftOut(picture)) {
                 int seen = firstFailure.load();
                 while (i < seen && !firstFailure.compare_exchange_weak(seen, i)) {
                 }
@@ -112,13 +118,15 @@ CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, Shee
         painter.begin(&result.sheet);
     for (int i = 0; i < files->size(); ++i) {
         const PictureFile &thumbnail = thumbnails[static_cast<std::size_t>(i)];
+        if (isLeftOut(thumbnail))
+            continue;
         if (!thumbnail.ok()) {
             result.status = FillStatus::StoppedAtFile;
             break;
         }
-        result.paths << files->at(i);
         if (painter.isActive())
-            painter.drawImage(thumbnailPosition(i, grid), thumbnail.image);
+            painter.drawImage(thumbnailPosition(int(result.paths.size()), grid), thumbnail.image);
+        result.paths << files->at(i);
     }
     return result;
 }

@@ -41,7 +41,7 @@ std::optional<QStringList> collectionFiles(const QString &folder);
 
 enum class FillStatus {
     Complete,         // every file of the folder is on the sheet
-    StoppedAtFile,    // a file that is not a picture ended the fill
+    StoppedAtFile,    // a picture that could not be read ended the fill
     FolderUnreadable, // the folder does not exist or cannot be listed
 };
 
@@ -52,11 +52,11 @@ struct CollectionSheet
     FillStatus status = FillStatus::Complete;
 };
 
-// Draws every file of `folder` stretched whole into its cell of a sheet of
-// `sheetSize` cleared to `background`; thumbnails below the sheet's bottom
-// are left out of the image but their paths are listed. The first file
-// that cannot be read as a picture ends the fill: the thumbnails before it
-// stay, and its path is not listed. Decoding runs on `threads` threads
+// Draws every picture of `folder` stretched whole into its cell of a sheet
+// of `sheetSize` cleared to `background`; thumbnails below the sheet's bottom
+// are left out of the image but their paths are listed. Files whose content
+// is not a picture are left out. The first picture that cannot be read ends
+// the fill: the thumbnails before it stay, and its path is not listed. Decoding runs on `threads` threads
 // (0: one per core); the sheet and the list come out in file order.
 CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
                                     const QColor &background = Qt::white, unsigned threads = 0);

@@ -1,10 +1,14 @@
 #include "collections/picturefile.h"
 
 #include "collections/picturepath.h"
+#include "heif/heifreader.h"
 
-#include <QFileInfo>
+#include <QColorSpace>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
+
+#include <cmath>
 
 namespace weftara::collections {
 
@@ -28,32 +32,73 @@ PictureFile failure(PictureError error)
     return result;
 }
 
-PictureFile read(const QString &path, QSize scaledSize)
+// Turns pictures tagged with another colour space (phones write Display P3)
+// into sRGB, so that they look as in other viewers and the weave mixes sRGB
+// values. A bare gamma of 2.2 is how older programs said sRGB.
+void convertToSrgb(QImage &image)
 {
-    if (!pictureFileExists(path))
-        return failure(PictureError::Missing);
-    if (!QFileInfo(path).isReadable())
-        return failure(PictureError::Unreadable);
+    const QColorSpace space = image.colorSpace();
+    const bool srgb = !space.isValid() || space == QColorSpace::SRgb
+        || (space.primaries() == QColorSpace::Primaries::SRgb
+            && space.transferFunction() == QColorSpace::TransferFunction::Gamma
+            && std::abs(space.gamma() - 2.2f) < 0.01f);
+    if (!srgb)
+        image.convertToColorSpace(QColorSpace::SRgb);
+}
 
+// The picture upright, at `scaledSize` where the format can decode at reduced
+// scale.
+PictureFile decodeWithQt(const QString &path, QSize scaledSize)
+{
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
+    reader.setAutoTransform(true);
     if (!reader.canRead()) {
         return failure(reader.error() == QImageReader::DeviceError ? PictureError::Unreadable
                                                                    : PictureError::NotAPicture);
     }
+    // The reader scales before it turns the picture.
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     PictureFile result;
     if (scaledSize.isValid())
-        reader.setScaledSize(scaledSize);
-    QImage image;
-    if (!reader.read(&image) || image.isNull())
+        reader.setScaledSize(turned ? scaledSize.transposed() : scaledSize);
+    if (!reader.read(&result.image) || result.image.isNull())
         return failure(PictureError::Corrupt);
-    // Formats that cannot decode at reduced scale are decoded whole and
-    // stretched here.
+    return result;
+}
+
+PictureFile decodeHeif(const QString &path, QSize scaledSize)
+{
+    const heif::HeifReader reader(path);
+    PictureFile result;
+    result.image = reader.read(scaledSize);
+    if (result.image.isNull())
+        return failure(PictureError::Corrupt);
+    return result;
+}
+
+PictureFile read(const QString &path, QSize scaledSize)
+{
+    if (!pictureFileExists(path))
+        return failure(PictureError::Missing);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(PictureError::Unreadable);
+    const bool heif = heif::isHeif(file.read(64));
+    file.close();
+
+    PictureFile result = heif ? decodeHeif(path, scaledSize) : decodeWithQt(path, scaledSize);
+    if (!result.ok())
+        return result;
+    QImage &image = result.image;
+    // Qt's reader stretches to the size itself; a HEIF picture, whole or its
+    // stored thumbnail, is stretched here.
     if (scaledSize.isValid() && image.size() != scaledSize)
         image = image.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    result.image = toOpaqueRgb32(image);
-    if (result.image.isNull())
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    convertToSrgb(image);
+    image = toOpaqueRgb32(image);
+    if (image.isNull())
         return failure(PictureError::Corrupt);
     return result;
 }

@@ -14,7 +14,8 @@ enum class PictureError {
     Corrupt,     // recognised, but the picture data cannot be decoded
 };
 
-// A picture read from a file, always in Format_RGB32; null on failure.
+// A picture read from a file, always in Format_RGB32, upright as its
+// orientation data asks and in sRGB colours; null on failure.
 struct PictureFile
 {
     QImage image;
@@ -23,12 +24,16 @@ struct PictureFile
     bool ok() const { return error == PictureError::None; }
 };
 
-// Reads a picture file of any format Qt knows (BMP, JPEG, PNG, GIF ...),
-// recognised by its contents. Transparent parts are laid over white.
+// Reads a picture file of any format Qt's image plugins know (JPEG, PNG, BMP,
+// GIF, WebP, TIFF ...) or HEIC/HEIF, recognised by its contents whatever its
+// name. Transparent parts are laid over white. Every picture the program
+// shows or weaves is read here, so all of them are turned and converted
+// alike.
 PictureFile readPictureFile(const QString &path);
 
 // Reads the picture stretched whole to `size` (aspect ratio not kept). JPEG
-// decodes at reduced scale, which skips most of the work for large files.
+// decodes at reduced scale, which skips most of the work for large files;
+// HEIC uses the thumbnail stored in the file when it is at least `size`.
 // An empty size reads the picture at its own size.
 PictureFile readPictureScaled(const QString &path, QSize size);
 

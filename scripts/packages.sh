@@ -5,6 +5,8 @@
 WEFTARA_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets, PrintSupport, Test
+    qt6-image-formats-plugins                   # WebP and TIFF pictures
+    libheif-dev                                 # HEIC/HEIF pictures
     fonts-noto-cjk                              # Japanese captions and text
     libbenchmark-dev                            # the benchmark in bench/
 )

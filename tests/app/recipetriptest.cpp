@@ -4,6 +4,7 @@
 #include "platform/surface.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
+#include "support/exiforientation.h"
 #include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
 #include "textweave/textbox.h"
@@ -24,12 +25,15 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTransform>
 
 #include <cstring>
 
 using weftara::app::MainWindow;
 using weftara::platform::ProgramFolder;
+using weftara::testing::jpegWithOrientation;
 using weftara::testing::samePixels;
+using weftara::testing::storedForOrientation;
 using weftara::testing::ScriptedDialogs;
 using weftara::engine::WeavePart;
 namespace ws = weftara::workspace;
@@ -246,6 +250,33 @@ void RecipeTripTest::baseZoomAfterToneRoundTrip()
     b.replay(0);
     QCOMPARE(withoutSize(b.s.log().lines()), madeLog);
     QVERIFY(samePixels(b.s.picture(ws::Picture::Base).image(), madeBase));
+}
+
+void RecipeTripTest::orientedPhotoRoundTrip()
+{
+    // A phone's portrait photo: stored landscape, to be turned a quarter
+    // clockwise. The recipe names the file; its replay turns it the same way.
+    Program program;
+    const QImage upright = basePicture().transformed(QTransform().rotate(90));
+    QVERIFY(QFile::remove(program.dir.filePath(QStringLiteral("Motoe/base.bmp"))));
+    QFile photo(program.dir.filePath(QStringLiteral("Motoe/photo.jpg")));
+    QVERIFY(photo.open(QIODevice::WriteOnly));
+    photo.write(jpegWithOrientation(storedForOrientation(upright, 6), 6));
+    photo.close();
+    QImage made;
+    {
+        Window a(program);
+        a.loadBoth();
+        a.panel().effectButton(ws::EffectButton::Weave)->click();
+        QCOMPARE(a.s.picture(ws::Picture::Base).image().size(), upright.size());
+        made = a.woven();
+        a.save(QStringLiteral("縦"));
+    }
+    Window b(program);
+    b.replay(0);
+    QVERIFY(program.dialogs.messages().isEmpty());
+    QCOMPARE(b.s.picture(ws::Picture::Base).image().size(), upright.size());
+    QVERIFY(samePixels(b.woven(), made));
 }
 
 void RecipeTripTest::thresholdWeaveRoundTrip()

@@ -15,6 +15,7 @@ private slots:
     void tonesOnEachPictureRoundTrip();
     void wovenToneAfterEffectRoundTrip();
     void baseZoomAfterToneRoundTrip();
+    void orientedPhotoRoundTrip();
     void thresholdEqualToSliderDoesNotWeave();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();

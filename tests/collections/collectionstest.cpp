@@ -172,8 +172,8 @@ void CollectionsTest::failedFillCountsAsDrawn()
 {
     CollectionsFixture f;
     const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 4);
-    // "p03.txt" sorts between the 3rd and the 4th picture.
-    QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/p03.txt")), "a note"));
+    // A damaged picture that sorts between the 3rd and the 4th.
+    QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/p03a.bmp")), "BM broken"));
     QSignalSpy panel(&f.collections, &Collections::folderPanelRequested);
 
     f.form.clickTab(Tab::BaseCollection);

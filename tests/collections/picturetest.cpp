@@ -3,14 +3,25 @@
 #include "collections/picturefile.h"
 #include "collections/picturepath.h"
 #include "collections/testfiles.h"
+#include "heif/heifwriter.h"
 #include "platform/programfolder.h"
+#include "support/exiforientation.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace weftara::collections;
+using weftara::heif::writeHeif;
+using weftara::testing::jpegWithOrientation;
 using weftara::testing::nearColour;
+using weftara::testing::readBytes;
+using weftara::testing::storedForOrientation;
 using weftara::testing::writeBytes;
 using weftara::testing::writeSolidPicture;
 
@@ -24,6 +35,70 @@ constexpr char SolidGif[] =
     "\x00\x00\x00\x00\x00\x2c\x00\x00\x00\x00\x25\x00\x15\x00\x00\x02\x1a\x84\x8f\xa9\xcb\xed"
     "\x0f\xa3\x9c\xb4\xda\x8b\xb3\xde\xbc\xfb\x0f\x86\xe2\x48\x96\xe6\x89\xa6\x2a\x5a\x00\x00"
     "\x3b";
+
+// Four quarters of four colours: each must land in the matching quarter of
+// what is read, whatever the scale and however the file is turned.
+const QColor Quadrant[2][2] = {{QColor(220, 30, 30), QColor(30, 200, 40)},
+                               {QColor(40, 60, 220), QColor(240, 220, 40)}};
+
+QImage quadrantPicture(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const int hw = size.width() / 2;
+    const int hh = size.height() / 2;
+    painter.fillRect(0, 0, hw, hh, Quadrant[0][0]);
+    painter.fillRect(hw, 0, size.width() - hw, hh, Quadrant[0][1]);
+    painter.fillRect(0, hh, hw, size.height() - hh, Quadrant[1][0]);
+    painter.fillRect(hw, hh, size.width() - hw, size.height() - hh, Quadrant[1][1]);
+    return image;
+}
+
+// Looked at clear of the quarter lines, where stretching blends colours.
+bool showsQuadrants(const QImage &image, int tolerance)
+{
+    const int w = image.width();
+    const int h = image.height();
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            for (const int eighth : {1, 3}) {
+                const QPoint p(column * w / 2 + eighth * w / 8, row * h / 2 + eighth * h / 8);
+                if (!nearColour(image.pixel(p), Quadrant[row][column], tolerance)) {
+                    qWarning("quarter %d,%d differs at %d,%d", row, column, p.x(), p.y());
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// Display P3 and sRGB share the curve and the white point; the primaries
+// differ, so the linear values go through the P3-to-sRGB matrix.
+QColor displayP3ToSrgb(const QColor &p3)
+{
+    const auto linear = [](int byte) {
+        const double v = byte / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const auto encoded = [](double v) {
+        v = std::clamp(v, 0.0, 1.0);
+        v = v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+        return int(std::lround(v * 255));
+    };
+    const double r = linear(p3.red());
+    const double g = linear(p3.green());
+    const double b = linear(p3.blue());
+    return QColor(encoded(1.2249401 * r - 0.2249404 * g), encoded(-0.0420569 * r + 1.0420571 * g),
+                  encoded(-0.0196376 * r - 0.0786361 * g + 1.0982735 * b));
+}
+
+QByteArray heicBytes(QSize size)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.heic"));
+    return writeHeif(path, quadrantPicture(size)) ? readBytes(path) : QByteArray();
+}
 
 } // namespace
 
@@ -122,7 +197,11 @@ void PictureTest::readsPictureFormats_data()
     QTest::newRow("PNG") << "p.png" << 0;
     QTest::newRow("JPEG") << "p.jpg" << 6;
     QTest::newRow("GIF") << "p.gif" << 0;
+    QTest::newRow("WebP") << "p.webp" << 6;
+    QTest::newRow("TIFF") << "p.tif" << 0;
+    QTest::newRow("HEIC") << "p.heic" << 4;
     QTest::newRow("JPEG named .bmp") << "p.bmp.jpg:p.bmp" << 6;
+    QTest::newRow("HEIC named .jpg") << "p.jpg.heic:p.jpg" << 4;
 }
 
 void PictureTest::readsPictureFormats()
@@ -161,6 +240,10 @@ void PictureTest::tellsWhyReadingFailed_data()
     QTest::newRow("PNG header only") << "cut.png"
                                      << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x02\0\0\0", 29)
                                      << PictureError::Corrupt;
+    QTest::newRow("HEIF box only") << "box.heic" << QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24)
+                                   << PictureError::Corrupt;
+    const QByteArray heic = heicBytes({64, 48});
+    QTest::newRow("HEIC cut short") << "cut.heic" << heic.left(heic.size() * 2 / 3) << PictureError::Corrupt;
 }
 
 void PictureTest::tellsWhyReadingFailed()
@@ -206,20 +289,7 @@ void PictureTest::scaledReadStretchesWholePicture()
     QFETCH(QSize, size);
     QFETCH(int, tolerance);
 
-    // Four quadrants of four colours: each must land in the matching quarter
-    // of the thumbnail, whatever the picture's aspect ratio.
-    const QColor quadrant[2][2] = {{QColor(220, 30, 30), QColor(30, 200, 40)},
-                                   {QColor(40, 60, 220), QColor(240, 220, 40)}};
-    QImage image(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        const int hw = size.width() / 2;
-        const int hh = size.height() / 2;
-        painter.fillRect(0, 0, hw, hh, quadrant[0][0]);
-        painter.fillRect(hw, 0, size.width() - hw, hh, quadrant[0][1]);
-        painter.fillRect(0, hh, hw, size.height() - hh, quadrant[1][0]);
-        painter.fillRect(hw, hh, size.width() - hw, size.height() - hh, quadrant[1][1]);
-    }
+    const QImage image = quadrantPicture(size);
     const QString path = m_dir->filePath(name);
     QVERIFY(image.save(path, nullptr, 95));
 
@@ -227,14 +297,69 @@ void PictureTest::scaledReadStretchesWholePicture()
     QVERIFY(thumbnail.ok());
     QCOMPARE(thumbnail.image.size(), QSize(100, 100));
     QCOMPARE(thumbnail.image.format(), QImage::Format_RGB32);
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            // Clear of the quarter lines, where stretching blends colours.
-            for (const QPoint at : {QPoint(5, 5), QPoint(35, 35)}) {
-                const QPoint p = at + QPoint(column * 50, row * 50);
-                QVERIFY2(nearColour(thumbnail.image.pixel(p), quadrant[row][column], tolerance),
-                         qPrintable(QStringLiteral("at %1,%2").arg(p.x()).arg(p.y())));
-            }
-        }
-    }
+    QVERIFY(showsQuadrants(thumbnail.image, tolerance));
+}
+
+void PictureTest::turnsPicturesUpright_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("orientation");
+    for (const char *format : {"jpg", "heic"})
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            QTest::addRow("%s %d", format, orientation) << QString::fromLatin1(format) << orientation;
+}
+
+void PictureTest::turnsPicturesUpright()
+{
+    QFETCH(QString, format);
+    QFETCH(int, orientation);
+    const QSize upright(160, 96);
+    const QImage stored = storedForOrientation(quadrantPicture(upright), orientation);
+    const QString path = m_dir->filePath(QStringLiteral("turned.") + format);
+    if (format == u"jpg")
+        QVERIFY(writeBytes(path, jpegWithOrientation(stored, orientation)));
+    else
+        QVERIFY(writeHeif(path, stored, {.orientation = orientation, .thumbnailSize = 64}));
+
+    const PictureFile whole = readPictureFile(path);
+    QVERIFY(whole.ok());
+    QCOMPARE(whole.image.size(), upright);
+    QVERIFY(showsQuadrants(whole.image, 12));
+    // JPEG's reduced-scale decode and HEIC's stored thumbnail turn alike.
+    const PictureFile thumbnail = readPictureScaled(path, {40, 24});
+    QVERIFY(thumbnail.ok());
+    QVERIFY(showsQuadrants(thumbnail.image, 12));
+}
+
+void PictureTest::convertsColoursToSrgb_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("displayP3"); // else tagged sRGB
+    QTest::addColumn<int>("tolerance");
+    QTest::newRow("JPEG, Display P3 profile") << "jpg" << true << 4;
+    QTest::newRow("HEIC, Display P3 profile") << "heic" << true << 4;
+    QTest::newRow("HEIC, Display P3 colour codes") << "heic codes" << true << 4;
+    QTest::newRow("PNG, sRGB profile") << "png" << false << 0;
+}
+
+void PictureTest::convertsColoursToSrgb()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, displayP3);
+    QFETCH(int, tolerance);
+    const QColor stored(180, 120, 60);
+    QImage image(24, 16, QImage::Format_RGB32);
+    image.fill(stored);
+    image.setColorSpace(displayP3 ? QColorSpace::DisplayP3 : QColorSpace::SRgb);
+    const QString path = m_dir->filePath(QStringLiteral("tagged"));
+    if (format.startsWith(u"heic"))
+        QVERIFY(writeHeif(path, image, {.colorCodes = format.endsWith(u"codes")}));
+    else
+        QVERIFY(image.save(path, format.toLatin1().constData(), 95));
+
+    const PictureFile picture = readPictureFile(path);
+    QVERIFY(picture.ok());
+    const QColor expected = displayP3 ? displayP3ToSrgb(stored) : stored;
+    QVERIFY2(nearColour(picture.image.pixel(12, 8), expected, tolerance),
+             qPrintable(QColor(picture.image.pixel(12, 8)).name() + QStringLiteral(" for ") + expected.name()));
 }

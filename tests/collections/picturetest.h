@@ -21,6 +21,10 @@ private slots:
     void laysTransparencyOverWhite();
     void scaledReadStretchesWholePicture_data();
     void scaledReadStretchesWholePicture();
+    void turnsPicturesUpright_data();
+    void turnsPicturesUpright();
+    void convertsColoursToSrgb_data();
+    void convertsColoursToSrgb();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -127,22 +127,31 @@ void SheetTest::thumbnailIndexAtClick()
     QCOMPARE(index.value_or(-1), expected);
 }
 
-void SheetTest::fileThatIsNotAPictureStopsTheFill()
+void SheetTest::listsPicturesByContent()
 {
-    for (int i = 0; i < 5; ++i)
-        QVERIFY(writeSolidPicture(m_dir->filePath(pictureName(i)), {20, 20}, distinctColour(i)));
-    // A text file that sorts between p02 and p03.
-    const QString text = m_dir->filePath(QStringLiteral("p02a.txt"));
-    QVERIFY(writeBytes(text, "not a picture\r\n"));
+    // Any name on any picture; files that hold no picture are left out and
+    // the fill goes on past them.
+    struct File { const char *name; QByteArray format; };
+    const File files[] = {{"p1.png", "png"}, {"p2.txt", {}},     {"p3.dat", "heic"},
+                          {"p4.jpg", {}},    {"p5.webp", "webp"}, {"p6.TIF", "tiff"}};
+    QStringList pictures;
+    for (const File &file : files) {
+        const QString path = m_dir->filePath(QLatin1String(file.name));
+        if (file.format.isEmpty()) {
+            QVERIFY(writeBytes(path, "not a picture\r\n"));
+        } else {
+            QVERIFY(writeSolidPicture(path, {20, 20}, distinctColour(int(pictures.size())), file.format));
+            pictures << path;
+        }
+    }
 
-    const CollectionSheet result = fillCollectionSheet(m_dir->path(), {500, 300}, BaseGrid, Background);
-    QCOMPARE(result.status, FillStatus::StoppedAtFile);
-    QCOMPARE(result.paths, QStringList({m_dir->filePath(pictureName(0)), m_dir->filePath(pictureName(1))}));
-    QVERIFY(cellIs(result.sheet, {0, 0}, 100, distinctColour(0), 0));
-    QVERIFY(cellIs(result.sheet, {100, 0}, 100, distinctColour(1), 0));
-    // Nothing from the failed file on: not in its cell, not in the next.
-    QVERIFY(cellIs(result.sheet, {200, 0}, 100, Background, 0));
-    QVERIFY(cellIs(result.sheet, {300, 0}, 100, Background, 0));
+    const CollectionSheet result = fillCollectionSheet(m_dir->path(), {600, 300}, BaseGrid, Background);
+    QCOMPARE(result.status, FillStatus::Complete);
+    QCOMPARE(result.paths, pictures);
+    for (int k = 0; k < pictures.size(); ++k)
+        QVERIFY2(cellIs(result.sheet, thumbnailPosition(k, BaseGrid), 100, distinctColour(k), 6),
+                 qPrintable(pictures[k]));
+    QVERIFY(cellIs(result.sheet, thumbnailPosition(int(pictures.size()), BaseGrid), 100, Background, 0));
 }
 
 void SheetTest::hiddenFilesAndFoldersAreNotListed()

@@ -14,7 +14,7 @@ private slots:
     void placesThumbnails();
     void thumbnailIndexAtClick_data();
     void thumbnailIndexAtClick();
-    void fileThatIsNotAPictureStopsTheFill();
+    void listsPicturesByContent();
     void hiddenFilesAndFoldersAreNotListed();
     void sortsByNameIgnoringCase();
     void missingFolderFillsNothing();

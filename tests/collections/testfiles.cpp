@@ -1,5 +1,7 @@
 #include "collections/testfiles.h"
 
+#include "heif/heifwriter.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -7,11 +9,14 @@
 
 namespace weftara::testing {
 
-bool writeSolidPicture(const QString &path, QSize size, const QColor &colour)
+bool writeSolidPicture(const QString &path, QSize size, const QColor &colour, QByteArray format)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    const QByteArray format = QFileInfo(path).suffix().toLatin1();
+    if (format.isEmpty())
+        format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (format == "heic")
+        return heif::writeHeif(path, image);
     return image.save(path, format.constData(), 95);
 }
 

@@ -10,8 +10,9 @@
 
 namespace weftara::testing {
 
-// Writes a picture of one colour in the format the suffix names.
-bool writeSolidPicture(const QString &path, QSize size, const QColor &colour);
+// Writes a picture of one colour in `format` ("heic" too), by default the
+// one the suffix names.
+bool writeSolidPicture(const QString &path, QSize size, const QColor &colour, QByteArray format = {});
 
 // Distinct, easily told apart colours for picture number `index`.
 QColor distinctColour(int index);
