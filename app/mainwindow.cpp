@@ -65,7 +65,8 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     m_textWeaver = new textweave::TextWeaver(ws, m_dialogs, this);
     m_recipePanel = new recipes::RecipePanel(m_form);
     m_replayActions =
-        std::make_unique<WindowReplayActions>(ws, *m_loading, *m_textWeaver, *m_recipePanel->descriptionBox());
+        std::make_unique<WindowReplayActions>(ws, m_form->sliders(), *m_loading, *m_textWeaver,
+                                              *m_recipePanel->descriptionBox());
     m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayActions,
                                            m_programFolder.filePath(recipes::recipeFileName()), this);
 

@@ -139,11 +139,14 @@ void Collections::fill(Tab collectionTab)
     }
 
     if (collectionTab == Tab::PatternCollection) {
-        // The pattern surface lies over the base picture again.
+        // A pattern lies over the base picture again. An empty pattern keeps
+        // its size: a tab the log does not record must not change what the
+        // effects on it act on.
         platform::Surface &base = m_ws.picture(Picture::Base);
         platform::Surface &pattern = m_ws.picture(Picture::Pattern);
         base.setAutoSize(false);
-        pattern.setGeometry(base.geometry());
+        if (pattern.hasPicture())
+            pattern.setGeometry(base.geometry());
         pattern.refresh();
     }
 }
