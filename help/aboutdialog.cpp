@@ -77,7 +77,6 @@ AboutDialog::AboutDialog(platform::Desktop &desktop, platform::Dialogs &dialogs,
                                               "このプログラムは著作権法によって保護されています。"),
                                this);
     m_noticeLabel->setObjectName(QStringLiteral("noticeLabel"));
-    m_noticeLabel->setWordWrap(true);
 
     m_separators = {makeSeparator(this, QPalette::Dark), makeSeparator(this, QPalette::Light)};
 
