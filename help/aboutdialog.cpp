@@ -1,14 +1,12 @@
 #include "help/aboutdialog.h"
 
+#include "help/programicon.h"
 #include "help/version.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 
-#include <QApplication>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -57,7 +55,7 @@ AboutDialog::AboutDialog(platform::Desktop &desktop, platform::Dialogs &dialogs,
 
     m_iconLabel = new QLabel(this);
     m_iconLabel->setObjectName(QStringLiteral("iconLabel"));
-    m_iconLabel->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    m_iconLabel->setPixmap(programIcon().pixmap(48, 48));
     m_iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     m_iconLabel->setMinimumWidth(56);
 

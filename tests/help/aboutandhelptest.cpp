@@ -32,6 +32,7 @@ void AboutAndHelpTest::aboutBox()
     QCOMPARE(about.versionLabel()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + weftara::help::programVersion());
     QCOMPARE(about.descriptionLabel()->text(), QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
     QCOMPARE(about.systemInfoButton()->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+    QVERIFY(!about.iconLabel()->pixmap().isNull());
 
     // The Windows faces the labels name are not here: a Noto CJK face of
     // the same weight stands in.
