@@ -1,15 +1,10 @@
 #include "engine/weavemix.h"
 
-#include "engine/vectorclones.h"
+#include "engine/pixelvectors.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define WEFTARA_WEAVE_AVX2 1
-#endif
 
 namespace weftara::engine {
 
@@ -17,11 +12,11 @@ namespace {
 
 using std::uint16_t;
 using std::uint32_t;
+using std::uint64_t;
 using std::uint8_t;
 
 // floor(N / 100) with N = wp × P + wb × B, wp + wb = 100, so N <= 25500 fits
 // 16-bit lanes.
-WEFTARA_VECTOR_CLONES
 void mixBytes(const uint8_t *__restrict pattern, const uint8_t *__restrict base,
               uint8_t *__restrict out, std::size_t count, uint16_t wp, uint16_t wb)
 {
@@ -33,7 +28,6 @@ void mixBytes(const uint8_t *__restrict pattern, const uint8_t *__restrict base,
 
 // As mixBytes, and flags the bytes whose numerator is a multiple of 100, the
 // only ones the double evaluation can put one lower.
-WEFTARA_VECTOR_CLONES
 void mixBytesFlagExact(const uint8_t *__restrict pattern, const uint8_t *__restrict base,
                        uint8_t *__restrict out, uint8_t *__restrict exact, std::size_t count,
                        uint16_t wp, uint16_t wb)
@@ -46,22 +40,77 @@ void mixBytesFlagExact(const uint8_t *__restrict pattern, const uint8_t *__restr
     }
 }
 
-#ifdef WEFTARA_WEAVE_AVX2
+// Where N = 100 k, the double sum of the products x = (1 - r) × P and
+// y = B × r is k + e exactly. Each product is 0 or at least 0.01, so neither
+// has bits below 2^-59, and |e| < 2^-44. The sum rounds below k when e is
+// below minus half the gap beneath k, which is 2^-54 × (the least power of
+// two >= k). Bits 2^-59 to 2^-44 of x + y are those of e, so the same bits of
+// x and of y, added modulo 2^16, give e × 2^59 as a signed 16-bit number:
+// two table lookups a byte and no double arithmetic.
+uint16_t fineBits(double product)
+{
+    const double scaled = std::ldexp(product, 43);
+    return uint16_t((scaled - std::floor(scaled)) * 65536.0);
+}
+
+// log2 of the least power of two >= k, for the threshold -32 << shift.
+constexpr std::array<uint8_t, 256> kThresholdShift = [] {
+    std::array<uint8_t, 256> shifts{};
+    for (unsigned k = 2; k < 256; ++k) {
+        uint8_t shift = 0;
+        while ((1u << shift) < k)
+            ++shift;
+        shifts[k] = shift;
+    }
+    return shifts;
+}();
+
+#ifdef WEFTARA_X86_VECTORS
+WEFTARA_VECTOR_CODE_BEGIN
+
+// floor(n / 100) = (n × 41944) >> 22 for every n <= 25500.
+constexpr short kHundredth = short(41944);
+
+// Sixteen quotients floor(N / 100) from sixteen interleaved (P, B) byte pairs.
+WEFTARA_AVX2 inline __m256i mixPairsAvx2(__m256i pairs, __m256i weights)
+{
+    const __m256i n = _mm256_maddubs_epi16(pairs, weights);
+    return _mm256_srli_epi16(_mm256_mulhi_epu16(n, _mm256_set1_epi16(kHundredth)), 6);
+}
+
+// The integer mix alone, for ratios whose every pair agrees with it. Returns
+// how many bytes were done (a multiple of 32).
+WEFTARA_AVX2 std::size_t mixPlainAvx2(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
+                                      std::size_t count, uint16_t weightPair)
+{
+    const __m256i weights = _mm256_set1_epi16(short(weightPair));
+    std::size_t i = 0;
+    for (; i + 32 <= count; i += 32) {
+        fetchAhead(pattern + i);
+        fetchAhead(base + i);
+        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(pattern + i));
+        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(base + i));
+        // unpack and packus both work within 128-bit halves, so the bytes come
+        // back in their order.
+        const __m256i q0 = mixPairsAvx2(_mm256_unpacklo_epi8(p, b), weights);
+        const __m256i q1 = mixPairsAvx2(_mm256_unpackhi_epi8(p, b), weights);
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + i), _mm256_packus_epi16(q0, q1));
+    }
+    return i;
+}
 
 // floor(n / 100) of sixteen numerators n = wp × P + wb × B in 16-bit lanes,
 // and in *exact the lanes where n is a multiple of 100.
-__attribute__((target("avx2"))) inline __m256i mixLanesAvx2(__m256i p, __m256i b, __m256i wp, __m256i wb,
-                                                           __m256i *exact)
+WEFTARA_AVX2 inline __m256i mixLanesAvx2(__m256i p, __m256i b, __m256i wp, __m256i wb, __m256i *exact)
 {
     const __m256i n = _mm256_add_epi16(_mm256_mullo_epi16(p, wp), _mm256_mullo_epi16(b, wb));
-    // floor(n / 100) = (n × 41944) >> 22 for every n <= 25500.
-    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(n, _mm256_set1_epi16(short(41944))), 6);
+    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(n, _mm256_set1_epi16(kHundredth)), 6);
     *exact = _mm256_cmpeq_epi16(n, _mm256_mullo_epi16(q, _mm256_set1_epi16(100)));
     return q;
 }
 
 // The correction bits of sixteen (P, B) lanes, gathered from the table.
-__attribute__((target("avx2"))) inline __m256i loweredLanesAvx2(__m256i p, __m256i b, const uint32_t *lower)
+WEFTARA_AVX2 inline __m256i loweredLanesAvx2(__m256i p, __m256i b, const uint32_t *lower)
 {
     const __m256i index = _mm256_or_si256(_mm256_slli_epi16(p, 8), b);
     const __m256i index0 = _mm256_cvtepu16_epi32(_mm256_castsi256_si128(index));
@@ -77,7 +126,7 @@ __attribute__((target("avx2"))) inline __m256i loweredLanesAvx2(__m256i p, __m25
     return _mm256_permute4x64_epi64(_mm256_packus_epi32(bit0, bit1), 0xD8);
 }
 
-__attribute__((target("avx2"))) inline __m256i load16(const uint8_t *at)
+WEFTARA_AVX2 inline __m256i load16(const uint8_t *at)
 {
     return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(at)));
 }
@@ -86,15 +135,16 @@ __attribute__((target("avx2"))) inline __m256i load16(const uint8_t *at)
 // multiple of 100: when at least gatherFrom of the 32 bytes are such, all
 // are looked up at once with gathers, otherwise one by one. Returns how many
 // bytes were done (a multiple of 32).
-__attribute__((target("avx2"))) std::size_t mixCorrectedAvx2(const uint8_t *pattern, const uint8_t *base,
-                                                            uint8_t *out, std::size_t count, uint16_t wp,
-                                                            uint16_t wb, const uint32_t *lower,
-                                                            int gatherFrom)
+WEFTARA_AVX2 std::size_t mixCorrectedAvx2(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
+                                          std::size_t count, uint16_t wp, uint16_t wb,
+                                          const uint32_t *lower, int gatherFrom)
 {
     const __m256i vwp = _mm256_set1_epi16(short(wp));
     const __m256i vwb = _mm256_set1_epi16(short(wb));
     std::size_t i = 0;
     for (; i + 32 <= count; i += 32) {
+        fetchAhead(pattern + i);
+        fetchAhead(base + i);
         const __m256i p0 = load16(pattern + i);
         const __m256i p1 = load16(pattern + i + 16);
         const __m256i b0 = load16(base + i);
@@ -126,12 +176,115 @@ __attribute__((target("avx2"))) std::size_t mixCorrectedAvx2(const uint8_t *patt
     return i;
 }
 
+// The numerators N = wp × P + wb × B of 64 byte pairs and their quotients
+// floor(N / 100), in 16-bit lanes: bytes 0-7 of each 128-bit lane in [0],
+// bytes 8-15 in [1], the order unpack and packus keep.
+struct Mix512
+{
+    __m512i numerator[2];
+    __m512i quotient[2];
+};
+
+WEFTARA_AVX512 inline Mix512 mix512(__m512i p, __m512i b, __m512i weights)
+{
+    Mix512 m;
+    m.numerator[0] = _mm512_maddubs_epi16(_mm512_unpacklo_epi8(p, b), weights);
+    m.numerator[1] = _mm512_maddubs_epi16(_mm512_unpackhi_epi8(p, b), weights);
+    for (int h = 0; h < 2; ++h)
+        m.quotient[h] = _mm512_srli_epi16(_mm512_mulhi_epu16(m.numerator[h], _mm512_set1_epi16(kHundredth)), 6);
+    return m;
+}
+
+WEFTARA_AVX512 inline __mmask64 tailMask512(std::size_t bytes)
+{
+    return bytes >= 64 ? ~__mmask64(0) : (__mmask64(1) << bytes) - 1;
+}
+
+// Runs step(p, b) -> out over 64 bytes at a time; the last, shorter run reads
+// zeros past the end and writes only its own bytes.
+template <class Step>
+WEFTARA_AVX512 inline void eachPair512(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
+                                       std::size_t count, const Step &step)
+{
+    std::size_t i = 0;
+    for (; i + 64 <= count; i += 64) {
+        fetchAhead(pattern + i);
+        fetchAhead(base + i);
+        _mm512_storeu_si512(out + i, step(_mm512_loadu_si512(pattern + i), _mm512_loadu_si512(base + i)));
+    }
+    if (i < count) {
+        const __mmask64 mask = tailMask512(count - i);
+        const __m512i p = _mm512_maskz_loadu_epi8(mask, pattern + i);
+        const __m512i b = _mm512_maskz_loadu_epi8(mask, base + i);
+        _mm512_mask_storeu_epi8(out + i, mask, step(p, b));
+    }
+}
+
+WEFTARA_AVX512 void mixPlain512(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
+                                std::size_t count, uint16_t weightPair)
+{
+    const __m512i weights = _mm512_set1_epi16(short(weightPair));
+    eachPair512(pattern, base, out, count, [weights](__m512i p, __m512i b) WEFTARA_AVX512 {
+        const Mix512 m = mix512(p, b, weights);
+        return _mm512_packus_epi16(m.quotient[0], m.quotient[1]);
+    });
+}
+
+struct Corrections512
+{
+    const uint8_t *patternLow;
+    const uint8_t *patternHigh;
+    const uint8_t *baseLow;
+    const uint8_t *baseHigh;
+};
+
+WEFTARA_AVX512 void mixCorrected512(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
+                                    std::size_t count, uint16_t weightPair, const Corrections512 &tables)
+{
+    const __m512i weights = _mm512_set1_epi16(short(weightPair));
+    const ByteTable512 patternLow = loadTable512(tables.patternLow);
+    const ByteTable512 patternHigh = loadTable512(tables.patternHigh);
+    const ByteTable512 baseLow = loadTable512(tables.baseLow);
+    const ByteTable512 baseHigh = loadTable512(tables.baseHigh);
+    const ByteTable512 shifts = loadTable512(kThresholdShift.data());
+    // Opaque to the compiler, which would otherwise replace the one multiply
+    // by 100 with five shifts and adds.
+    __m512i hundred = _mm512_set1_epi16(100);
+    __asm__("" : "+v"(hundred));
+    eachPair512(pattern, base, out, count, [&](__m512i p, __m512i b) WEFTARA_AVX512 {
+        const Mix512 m = mix512(p, b, weights);
+        const __m512i k = _mm512_packus_epi16(m.quotient[0], m.quotient[1]);
+        const __m512i pLow = lookup512(patternLow, p);
+        const __m512i pHigh = lookup512(patternHigh, p);
+        const __m512i bLow = lookup512(baseLow, b);
+        const __m512i bHigh = lookup512(baseHigh, b);
+        const __m512i shift = lookup512(shifts, k);
+        const __m512i zero = _mm512_setzero_si512();
+        const __m512i error[2] = {
+            _mm512_add_epi16(_mm512_unpacklo_epi8(pLow, pHigh), _mm512_unpacklo_epi8(bLow, bHigh)),
+            _mm512_add_epi16(_mm512_unpackhi_epi8(pLow, pHigh), _mm512_unpackhi_epi8(bLow, bHigh)),
+        };
+        const __m512i shiftWords[2] = {_mm512_unpacklo_epi8(shift, zero), _mm512_unpackhi_epi8(shift, zero)};
+        __m512i q[2];
+        for (int h = 0; h < 2; ++h) {
+            const __mmask32 exact = _mm512_cmpeq_epi16_mask(
+                m.numerator[h], _mm512_mullo_epi16(m.quotient[h], hundred));
+            const __m512i threshold = _mm512_sllv_epi16(_mm512_set1_epi16(-32), shiftWords[h]);
+            const __mmask32 lowered = _mm512_mask_cmplt_epi16_mask(exact, error[h], threshold);
+            q[h] = _mm512_mask_sub_epi16(m.quotient[h], lowered, m.quotient[h], _mm512_set1_epi16(1));
+        }
+        return _mm512_packus_epi16(q[0], q[1]);
+    });
+}
+
+WEFTARA_VECTOR_CODE_END
 #endif
 
 } // namespace
 
-WeaveMix::WeaveMix(int ratio, bool wideVectors)
+WeaveMix::WeaveMix(int ratio, VectorPath path)
     : m_ratio(std::clamp(ratio, 0, 100))
+    , m_path(std::min(path, widestVectorPath()))
 {
     const double r = m_ratio / 100.0;
     std::size_t exactPairs = 0;
@@ -149,18 +302,53 @@ WeaveMix::WeaveMix(int ratio, bool wideVectors)
             }
         }
     }
-#ifdef WEFTARA_WEAVE_AVX2
-    m_useAvx2 = wideVectors && __builtin_cpu_supports("avx2");
+    for (unsigned v = 0; v < 256; ++v) {
+        const uint16_t patternBits = fineBits((1.0 - r) * double(v));
+        const uint16_t baseBits = fineBits(double(v) * r);
+        m_patternBits.low[v] = uint8_t(patternBits);
+        m_patternBits.high[v] = uint8_t(patternBits >> 8);
+        m_baseBits.low[v] = uint8_t(baseBits);
+        m_baseBits.high[v] = uint8_t(baseBits >> 8);
+    }
     // Where exact numerators are common (one pair in ten or more, e.g. ratio
     // 30), nearly every 32 bytes hold some and gathering always is cheaper
     // than the unpredictable byte-by-byte branch.
     m_gatherFrom = exactPairs * 10 >= 65536 ? 1 : 3;
-#else
-    Q_UNUSED(wideVectors);
-#endif
 }
 
 void WeaveMix::apply(const quint8 *pattern, const quint8 *base, quint8 *out, std::size_t count) const
+{
+#ifdef WEFTARA_X86_VECTORS
+    const auto wp = uint16_t(100 - m_ratio);
+    const auto wb = uint16_t(m_ratio);
+    // maddubs pairs each pattern byte with wp and each base byte with wb.
+    const auto weightPair = uint16_t(wp | (wb << 8));
+    std::size_t done = 0;
+    switch (m_path) {
+    case VectorPath::Avx512:
+        if (m_corrections == 0) {
+            mixPlain512(pattern, base, out, count, weightPair);
+        } else {
+            const Corrections512 tables{m_patternBits.low.data(), m_patternBits.high.data(),
+                                        m_baseBits.low.data(), m_baseBits.high.data()};
+            mixCorrected512(pattern, base, out, count, weightPair, tables);
+        }
+        return;
+    case VectorPath::Avx2:
+        done = m_corrections == 0
+            ? mixPlainAvx2(pattern, base, out, count, weightPair)
+            : mixCorrectedAvx2(pattern, base, out, count, wp, wb, m_lower.data(), m_gatherFrom);
+        break;
+    case VectorPath::Portable:
+        break;
+    }
+    applyPortable(pattern + done, base + done, out + done, count - done);
+#else
+    applyPortable(pattern, base, out, count);
+#endif
+}
+
+void WeaveMix::applyPortable(const quint8 *pattern, const quint8 *base, quint8 *out, std::size_t count) const
 {
     const auto wp = uint16_t(100 - m_ratio);
     const auto wb = uint16_t(m_ratio);
@@ -168,26 +356,18 @@ void WeaveMix::apply(const quint8 *pattern, const quint8 *base, quint8 *out, std
         mixBytes(pattern, base, out, count, wp, wb);
         return;
     }
-
-    std::size_t done = 0;
-#ifdef WEFTARA_WEAVE_AVX2
-    if (m_useAvx2)
-        done = mixCorrectedAvx2(pattern, base, out, count, wp, wb, m_lower.data(), m_gatherFrom);
-#endif
-
-    // Without AVX2, and for the last bytes: blocks small enough that the flags
-    // and the written bytes are still in the first-level cache when the
-    // flagged bytes are looked up.
+    // Blocks small enough that the flags and the written bytes are still in
+    // the first-level cache when the flagged bytes are looked up.
     constexpr std::size_t block = 4096;
     alignas(64) std::array<uint8_t, block> exact;
-    for (std::size_t start = done; start < count; start += block) {
+    for (std::size_t start = 0; start < count; start += block) {
         const std::size_t length = std::min(block, count - start);
         const uint8_t *p = pattern + start;
         const uint8_t *b = base + start;
         uint8_t *o = out + start;
         mixBytesFlagExact(p, b, o, exact.data(), length, wp, wb);
         for (std::size_t i = 0; i < length; i += 8) {
-            std::uint64_t word = 0;
+            uint64_t word = 0;
             const std::size_t n = std::min<std::size_t>(8, length - i);
             std::memcpy(&word, exact.data() + i, n);
             if (word == 0)

@@ -10,4 +10,5 @@ private slots:
     void packedByteArithmetic();
     void weaveMixPathsAgree_data();
     void weaveMixPathsAgree();
+    void vectorPathFollowsTheRequest();
 };
