@@ -99,76 +99,112 @@ WEFTARA_AVX2 std::size_t mixPlainAvx2(const uint8_t *pattern, const uint8_t *bas
     return i;
 }
 
-// floor(n / 100) of sixteen numerators n = wp × P + wb × B in 16-bit lanes,
-// and in *exact the lanes where n is a multiple of 100.
-WEFTARA_AVX2 inline __m256i mixLanesAvx2(__m256i p, __m256i b, __m256i wp, __m256i wb, __m256i *exact)
+// 0xFF in each of 32 bytes whose value is in the 256-bit set (bit v & 7 of
+// byte v >> 3), 0 elsewhere. The set's 32 bytes are looked up as two
+// 16-byte halves, chosen by the value's top bit.
+WEFTARA_AVX2 inline __m256i inByteSetAvx2(__m256i v, __m256i setLow, __m256i setHigh)
 {
-    const __m256i n = _mm256_add_epi16(_mm256_mullo_epi16(p, wp), _mm256_mullo_epi16(b, wb));
-    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(n, _mm256_set1_epi16(kHundredth)), 6);
-    *exact = _mm256_cmpeq_epi16(n, _mm256_mullo_epi16(q, _mm256_set1_epi16(100)));
-    return q;
+    const __m256i index = _mm256_and_si256(_mm256_srli_epi16(v, 3), _mm256_set1_epi8(0x0F));
+    const __m256i byte =
+        _mm256_blendv_epi8(_mm256_shuffle_epi8(setLow, index), _mm256_shuffle_epi8(setHigh, index), v);
+    const __m256i bits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0,
+                                          1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
+    const __m256i bit = _mm256_shuffle_epi8(bits, _mm256_and_si256(v, _mm256_set1_epi8(7)));
+    return _mm256_cmpeq_epi8(_mm256_and_si256(byte, bit), bit);
 }
 
-// The correction bits of sixteen (P, B) lanes, gathered from the table.
-WEFTARA_AVX2 inline __m256i loweredLanesAvx2(__m256i p, __m256i b, const uint32_t *lower)
+// What the AVX2 mix needs to find the bytes to correct: 256-bit sets of
+// byte values (see inByteSetAvx2) as two halves each.
+struct CorrectionSetsAvx2
 {
-    const __m256i index = _mm256_or_si256(_mm256_slli_epi16(p, 8), b);
-    const __m256i index0 = _mm256_cvtepu16_epi32(_mm256_castsi256_si128(index));
-    const __m256i index1 = _mm256_cvtepu16_epi32(_mm256_extracti128_si256(index, 1));
-    const auto *table = reinterpret_cast<const int *>(lower);
-    const __m256i bitMask = _mm256_set1_epi32(31);
-    const __m256i one = _mm256_set1_epi32(1);
-    const __m256i word0 = _mm256_i32gather_epi32(table, _mm256_srli_epi32(index0, 5), 4);
-    const __m256i word1 = _mm256_i32gather_epi32(table, _mm256_srli_epi32(index1, 5), 4);
-    const __m256i bit0 = _mm256_and_si256(_mm256_srlv_epi32(word0, _mm256_and_si256(index0, bitMask)), one);
-    const __m256i bit1 = _mm256_and_si256(_mm256_srlv_epi32(word1, _mm256_and_si256(index1, bitMask)), one);
-    // packus works within 128-bit halves; the permute restores lane order.
-    return _mm256_permute4x64_epi64(_mm256_packus_epi32(bit0, bit1), 0xD8);
+    // The pattern bytes, or the base bytes (onBase), that occur in some
+    // lowered pair.
+    __m256i filterLow, filterHigh;
+    bool onBase;
+    // The values v for which the pair (v, v) is lowered.
+    __m256i equalLow, equalHigh;
+};
+
+WEFTARA_AVX2 inline void loadSetAvx2(const uint8_t *set, __m256i *low, __m256i *high)
+{
+    *low = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i *>(set)));
+    *high = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i *>(set + 16)));
 }
 
-WEFTARA_AVX2 inline __m256i load16(const uint8_t *at)
+// The integer mix of 32 bytes, stored; returns the mask of the bytes that may
+// still need the correction: those with an exact numerator whose pattern or
+// base byte is in the filter. With SettleEqual, pairs of equal bytes, common
+// in real pictures (byte 3 is 255 in both), are corrected here instead.
+template <bool SettleEqual>
+WEFTARA_AVX2 inline uint32_t mix32Avx2(const uint8_t *pattern, const uint8_t *base, uint8_t *out, __m256i weights,
+                                       __m256i hundred, const CorrectionSetsAvx2 &sets)
 {
-    return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(at)));
+    const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(pattern));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(base));
+    const __m256i n0 = _mm256_maddubs_epi16(_mm256_unpacklo_epi8(p, b), weights);
+    const __m256i n1 = _mm256_maddubs_epi16(_mm256_unpackhi_epi8(p, b), weights);
+    const __m256i q0 = _mm256_srli_epi16(_mm256_mulhi_epu16(n0, _mm256_set1_epi16(kHundredth)), 6);
+    const __m256i q1 = _mm256_srli_epi16(_mm256_mulhi_epu16(n1, _mm256_set1_epi16(kHundredth)), 6);
+    __m256i bytes = _mm256_packus_epi16(q0, q1);
+    __m256i exact = _mm256_packs_epi16(_mm256_cmpeq_epi16(n0, _mm256_mullo_epi16(q0, hundred)),
+                                       _mm256_cmpeq_epi16(n1, _mm256_mullo_epi16(q1, hundred)));
+    if constexpr (SettleEqual) {
+        const __m256i equal = _mm256_cmpeq_epi8(p, b);
+        bytes = _mm256_add_epi8(bytes, _mm256_and_si256(equal, inByteSetAvx2(p, sets.equalLow, sets.equalHigh)));
+        exact = _mm256_andnot_si256(equal, exact);
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(out), bytes);
+    const __m256i named = inByteSetAvx2(sets.onBase ? b : p, sets.filterLow, sets.filterHigh);
+    return uint32_t(_mm256_movemask_epi8(_mm256_and_si256(exact, named)));
 }
 
-// The integer mix, 32 bytes at a time, corrected where a numerator is a
-// multiple of 100: when at least gatherFrom of the 32 bytes are such, all
-// are looked up at once with gathers, otherwise one by one. Returns how many
-// bytes were done (a multiple of 32).
+// The integer mix, 64 bytes at a time, with the candidates mix32Avx2 finds
+// looked up in the table afterwards: a few bytes in a hundred even where
+// exact numerators are common. Their positions are listed branch-free and
+// settled after each chunk, so that their varying number costs no
+// mispredicted branches. Returns how many bytes were done (a multiple of 64).
+template <bool SettleEqual>
 WEFTARA_AVX2 std::size_t mixCorrectedAvx2(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
-                                          std::size_t count, uint16_t wp, uint16_t wb,
-                                          const uint32_t *lower, int gatherFrom)
+                                          std::size_t count, uint16_t weightPair, const uint32_t *lower,
+                                          const uint8_t *filter, bool filterOnBase, const uint8_t *equalLowered)
 {
-    const __m256i vwp = _mm256_set1_epi16(short(wp));
-    const __m256i vwb = _mm256_set1_epi16(short(wb));
+    CorrectionSetsAvx2 sets;
+    loadSetAvx2(filter, &sets.filterLow, &sets.filterHigh);
+    loadSetAvx2(equalLowered, &sets.equalLow, &sets.equalHigh);
+    sets.onBase = filterOnBase;
+    const __m256i weights = _mm256_set1_epi16(short(weightPair));
+    // Opaque to the compiler, which would otherwise replace the one multiply
+    // by 100 with shifts and adds.
+    __m256i hundred = _mm256_set1_epi16(100);
+    __asm__("" : "+x"(hundred));
+    constexpr std::size_t chunk = 4096;
+    std::array<uint16_t, chunk + 8> listed;
     std::size_t i = 0;
-    for (; i + 32 <= count; i += 32) {
-        fetchAhead(pattern + i);
-        fetchAhead(base + i);
-        const __m256i p0 = load16(pattern + i);
-        const __m256i p1 = load16(pattern + i + 16);
-        const __m256i b0 = load16(base + i);
-        const __m256i b1 = load16(base + i + 16);
-        __m256i exact0;
-        __m256i exact1;
-        __m256i q0 = mixLanesAvx2(p0, b0, vwp, vwb, &exact0);
-        __m256i q1 = mixLanesAvx2(p1, b1, vwp, vwb, &exact1);
-        const __m256i flags = _mm256_permute4x64_epi64(_mm256_packs_epi16(exact0, exact1), 0xD8);
-        auto mask = uint32_t(_mm256_movemask_epi8(flags));
-        const bool many = __builtin_popcount(mask) >= gatherFrom;
-        if (many) {
-            // Only pairs with an exact numerator have a bit in the table.
-            q0 = _mm256_sub_epi16(q0, loweredLanesAvx2(p0, b0, lower));
-            q1 = _mm256_sub_epi16(q1, loweredLanesAvx2(p1, b1, lower));
+    while (i + 64 <= count) {
+        const std::size_t chunkStart = i;
+        const std::size_t chunkEnd = chunkStart + std::min(chunk, (count - i) & ~std::size_t(63));
+        std::size_t n = 0;
+        for (; i < chunkEnd; i += 64) {
+            fetchAhead(pattern + i);
+            fetchAhead(base + i);
+            uint64_t candidates = mix32Avx2<SettleEqual>(pattern + i, base + i, out + i, weights, hundred, sets);
+            candidates |= uint64_t(mix32Avx2<SettleEqual>(pattern + i + 32, base + i + 32, out + i + 32, weights,
+                                                           hundred, sets))
+                << 32;
+            if (candidates == 0)
+                continue;
+            // Eight positions whether there are that many or not; n counts only
+            // the real ones.
+            const auto offset = uint16_t(i - chunkStart);
+            const auto found = std::size_t(_mm_popcnt_u64(candidates));
+            for (std::size_t slot = 0; slot < std::max<std::size_t>(found, 8); ++slot) {
+                listed[n + slot] = uint16_t(offset + _tzcnt_u64(candidates));
+                candidates = _blsr_u64(candidates);
+            }
+            n += found;
         }
-        // packus works within 128-bit halves; the permute restores byte order.
-        const __m256i bytes = _mm256_permute4x64_epi64(_mm256_packus_epi16(q0, q1), 0xD8);
-        _mm256_storeu_si256(reinterpret_cast<__m256i *>(out + i), bytes);
-        if (many)
-            continue;
-        while (mask != 0) {
-            const std::size_t k = i + std::size_t(__builtin_ctz(mask));
-            mask &= mask - 1;
+        for (std::size_t j = 0; j < n; ++j) {
+            const std::size_t k = chunkStart + listed[j];
             const unsigned index = (unsigned(pattern[k]) << 8) | base[k];
             out[k] = uint8_t(out[k] - ((lower[index >> 5] >> (index & 31u)) & 1u));
         }
@@ -287,13 +323,11 @@ WeaveMix::WeaveMix(int ratio, VectorPath path)
     , m_path(std::min(path, widestVectorPath()))
 {
     const double r = m_ratio / 100.0;
-    std::size_t exactPairs = 0;
     for (unsigned p = 0; p < 256; ++p) {
         for (unsigned b = 0; b < 256; ++b) {
             const int numerator = (100 - m_ratio) * int(p) + m_ratio * int(b);
             if (numerator % 100 != 0)
                 continue;
-            ++exactPairs;
             const double v = ((1.0 - r) * double(p)) + (double(b) * r);
             if (std::floor(v) < double(numerator / 100)) {
                 const unsigned index = (p << 8) | b;
@@ -310,10 +344,28 @@ WeaveMix::WeaveMix(int ratio, VectorPath path)
         m_baseBits.low[v] = uint8_t(baseBits);
         m_baseBits.high[v] = uint8_t(baseBits >> 8);
     }
-    // Where exact numerators are common (one pair in ten or more, e.g. ratio
-    // 30), nearly every 32 bytes hold some and gathering always is cheaper
-    // than the unpredictable byte-by-byte branch.
-    m_gatherFrom = exactPairs * 10 >= 65536 ? 1 : 3;
+    // The side with fewer bytes in lowered pairs makes the sharper filter.
+    std::array<uint8_t, 32> patternBytes{};
+    std::array<uint8_t, 32> baseBytes{};
+    for (unsigned index = 0; index < 65536; ++index) {
+        if (lowered(index >> 8, index & 0xFFu)) {
+            patternBytes[index >> 11] |= uint8_t(1u << ((index >> 8) & 7u));
+            baseBytes[(index & 0xFFu) >> 3] |= uint8_t(1u << (index & 7u));
+        }
+    }
+    const auto members = [](const std::array<uint8_t, 32> &set) {
+        int n = 0;
+        for (uint8_t byte : set)
+            n += __builtin_popcount(byte);
+        return n;
+    };
+    m_filterOnBase = members(baseBytes) < members(patternBytes);
+    m_filter = m_filterOnBase ? baseBytes : patternBytes;
+    for (unsigned v = 0; v < 256; ++v) {
+        if (lowered(v, v))
+            m_equalLowered[v >> 3] |= uint8_t(1u << (v & 7u));
+    }
+    m_settleEqual = members(m_equalLowered) > 0;
 }
 
 void WeaveMix::apply(const quint8 *pattern, const quint8 *base, quint8 *out, std::size_t count) const
@@ -335,9 +387,13 @@ void WeaveMix::apply(const quint8 *pattern, const quint8 *base, quint8 *out, std
         }
         return;
     case VectorPath::Avx2:
-        done = m_corrections == 0
-            ? mixPlainAvx2(pattern, base, out, count, weightPair)
-            : mixCorrectedAvx2(pattern, base, out, count, wp, wb, m_lower.data(), m_gatherFrom);
+        if (m_corrections == 0) {
+            done = mixPlainAvx2(pattern, base, out, count, weightPair);
+        } else {
+            const auto corrected = m_settleEqual ? mixCorrectedAvx2<true> : mixCorrectedAvx2<false>;
+            done = corrected(pattern, base, out, count, weightPair, m_lower.data(), m_filter.data(), m_filterOnBase,
+                             m_equalLowered.data());
+        }
         break;
     case VectorPath::Portable:
         break;
@@ -372,10 +428,8 @@ void WeaveMix::applyPortable(const quint8 *pattern, const quint8 *base, quint8 *
             std::memcpy(&word, exact.data() + i, n);
             if (word == 0)
                 continue;
-            for (std::size_t k = i; k < i + n; ++k) {
-                if (exact[k] && lowered(p[k], b[k]))
-                    --o[k];
-            }
+            for (std::size_t k = i; k < i + n; ++k)
+                o[k] = uint8_t(o[k] - (exact[k] & unsigned(lowered(p[k], b[k]))));
         }
     }
 }

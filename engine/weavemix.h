@@ -54,11 +54,17 @@ private:
     int m_ratio;
     VectorPath m_path;
     std::size_t m_corrections = 0;
-    int m_gatherFrom = 3;
     // Bit (P << 8) | B is set where the integer form is one too high.
     std::array<std::uint32_t, 65536 / 32> m_lower{};
     FineBits m_patternBits;
     FineBits m_baseBits;
+    // The pattern bytes, or the base bytes where that set is smaller, that
+    // occur in some lowered pair, as a 256-bit set (bit v & 7 of byte v >> 3).
+    std::array<std::uint8_t, 32> m_filter{};
+    bool m_filterOnBase = false;
+    // The values v for which the pair (v, v) is lowered, in the same form.
+    std::array<std::uint8_t, 32> m_equalLowered{};
+    bool m_settleEqual = false;
 };
 
 } // namespace weftara::engine

@@ -74,6 +74,32 @@ void EngineKernelTest::weaveMixPathsAgree()
     QCOMPARE(corrections, std::size_t(10624));
 }
 
+void EngineKernelTest::weaveMixRepeatedPairs_data()
+{
+    weaveMixPathsAgree_data();
+}
+
+void EngineKernelTest::weaveMixRepeatedPairs()
+{
+    QFETCH(VectorPath, path);
+    // A long run of one pair, as in a plain area of both pictures, makes every
+    // byte one the kernels must correct; past 4096 bytes, so that the run
+    // spans more than one of the blocks the kernels work in.
+    std::vector<quint8> out(4096 + 77);
+    for (int ratio = 1; ratio < 100; ++ratio) {
+        const WeaveMix mix(ratio, path);
+        const double r = ratio / 100.0;
+        for (const auto &[p, b] : {std::pair{255, 255}, std::pair{119, 19}, std::pair{7, 7}, std::pair{208, 208}}) {
+            const std::vector<quint8> pattern(out.size(), quint8(p));
+            const std::vector<quint8> base(out.size(), quint8(b));
+            mix.apply(pattern.data(), base.data(), out.data(), out.size());
+            const auto want = quint8(std::floor(((1 - r) * p) + (b * r)));
+            if (std::count(out.begin(), out.end(), want) != qsizetype(out.size()))
+                QFAIL(qPrintable(QStringLiteral("ratio %1, pair (%2, %3)").arg(ratio).arg(p).arg(b)));
+        }
+    }
+}
+
 void EngineKernelTest::vectorPathFollowsTheRequest()
 {
     // CTest runs this executable once per path; a path the processor lacks
