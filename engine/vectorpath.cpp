@@ -28,10 +28,14 @@ VectorPath widestVectorPath() noexcept
 {
 #ifdef WEFTARA_X86_VECTORS
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
+    // Every processor with AVX2 so far also has BMI1 and POPCNT, which the
+    // AVX2 loops use too; asking costs nothing.
+    const bool avx2 =
+        __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
+    if (avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
         && __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi"))
         return VectorPath::Avx512;
-    if (__builtin_cpu_supports("avx2"))
+    if (avx2)
         return VectorPath::Avx2;
 #endif
     return VectorPath::Portable;

@@ -6,7 +6,7 @@ namespace weftara::engine {
 // the same bytes; a wider one only writes them sooner.
 enum class VectorPath {
     Portable = 0, // plain C++, whatever the compiler makes of it
-    Avx2 = 1,
+    Avx2 = 1, // with BMI1 and POPCNT
     Avx512 = 2, // F, BW, VL and VBMI
 };
 

@@ -6,8 +6,8 @@
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(WEFTARA_PORTABLE_ONLY)
 #include <immintrin.h>
 #define WEFTARA_X86_VECTORS 1
-#define WEFTARA_AVX2 __attribute__((target("avx2,bmi,bmi2,popcnt")))
-#define WEFTARA_AVX512 __attribute__((target("avx2,bmi,bmi2,popcnt,avx512f,avx512bw,avx512vl,avx512vbmi")))
+#define WEFTARA_AVX2 __attribute__((target("avx2,bmi,popcnt")))
+#define WEFTARA_AVX512 __attribute__((target("avx2,bmi,popcnt,avx512f,avx512bw,avx512vl,avx512vbmi")))
 
 // Around the vector code: GCC 12's own AVX-512 headers set off its
 // uninitialised-value warnings where their _mm512_undefined_* is inlined, and
