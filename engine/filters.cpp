@@ -239,14 +239,13 @@ void clearByte3(uint32_t *pixels, std::size_t count)
         pixels[i] &= kColorBytes;
 }
 
-void emphasizePixels(quint8 *row, std::size_t pixels)
+void emphasizePixels(uint32_t *px, std::size_t pixels)
 {
     constexpr std::size_t chunk = 1024;
     for (std::size_t start = 0; start < pixels; start += chunk) {
         const std::size_t count = std::min(chunk, pixels - start);
-        quint8 *part = row + 4 * start;
-        emphasizeBytes(part, 4 * count);
-        clearByte3(reinterpret_cast<uint32_t *>(part), count);
+        emphasizeBytes(reinterpret_cast<std::uint8_t *>(px + start), 4 * count);
+        clearByte3(px + start, count);
     }
 }
 
@@ -301,7 +300,7 @@ void emphasizeRow(quint8 *row, std::size_t pixels)
     done = vectorPart(pixels, [&] { emphasizePixels512(px, pixels); },
                       [&] { return emphasizePixelsAvx2(px, pixels); });
 #endif
-    emphasizePixels(row + 4 * done, pixels - done);
+    emphasizePixels(px + done, pixels - done);
 }
 
 ChannelShift shiftOf(ChannelStep channel, qint16 step) noexcept

@@ -2,7 +2,8 @@
 
 // The AVX2 and AVX-512 variants of the kernels are compiled beside the
 // portable code with these target attributes; vectorPath() picks one at run
-// time, so the program still starts on any x86-64 processor.
+// time, so the program still starts on any x86-64 processor. Defining
+// WEFTARA_PORTABLE_ONLY leaves them out, as other processors do.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(WEFTARA_PORTABLE_ONLY)
 #include <immintrin.h>
 #define WEFTARA_X86_VECTORS 1

@@ -36,6 +36,9 @@ void selectDark(const uint32_t *__restrict pattern, const uint32_t *__restrict b
     }
 }
 
+#ifdef WEFTARA_X86_VECTORS
+WEFTARA_VECTOR_CODE_BEGIN
+
 // The vector loops test each colour byte against the threshold with a
 // saturating subtraction, which is 0 exactly where the byte passes: t - byte
 // for light (byte >= t), byte - t for dark (byte <= t). Byte 3 of the
@@ -45,9 +48,6 @@ uint32_t spreadThreshold(uint32_t threshold, WeavePart part) noexcept
 {
     return threshold * 0x010101u | (part == WeavePart::Dark ? 0xFF000000u : 0u);
 }
-
-#ifdef WEFTARA_X86_VECTORS
-WEFTARA_VECTOR_CODE_BEGIN
 
 WEFTARA_AVX2 std::size_t selectAvx2(const uint32_t *pattern, const uint32_t *base, uint32_t *out,
                                     std::size_t count, uint32_t threshold, WeavePart part)
