@@ -43,10 +43,11 @@ void mixBytesFlagExact(const uint8_t *__restrict pattern, const uint8_t *__restr
 // Where N = 100 k, the double sum of the products x = (1 - r) × P and
 // y = B × r is k + e exactly. Each product is 0 or at least 0.01, so neither
 // has bits below 2^-59, and |e| < 2^-44. The sum rounds below k when e is
-// below minus half the gap beneath k, which is 2^-54 × (the least power of
-// two >= k). Bits 2^-59 to 2^-44 of x + y are those of e, so the same bits of
-// x and of y, added modulo 2^16, give e × 2^59 as a signed 16-bit number:
-// two table lookups a byte and no double arithmetic.
+// below minus half the gap beneath k, 2^-54 × (the least power of two >= k);
+// a sum just halfway rounds to k, the even neighbour. Bits 2^-59 to 2^-44 of
+// x + y are those of e, so the same bits of x and of y, added modulo 2^16,
+// give e × 2^59 as a signed 16-bit number: a table lookup for each byte of
+// either picture, and no double arithmetic.
 uint16_t fineBits(double product)
 {
     const double scaled = std::ldexp(product, 43);
@@ -344,6 +345,12 @@ WeaveMix::WeaveMix(int ratio, VectorPath path)
         m_baseBits.low[v] = uint8_t(baseBits);
         m_baseBits.high[v] = uint8_t(baseBits >> 8);
     }
+    if (m_path == VectorPath::Avx2)
+        findFilters();
+}
+
+void WeaveMix::findFilters()
+{
     // The side with fewer bytes in lowered pairs makes the sharper filter.
     std::array<uint8_t, 32> patternBytes{};
     std::array<uint8_t, 32> baseBytes{};

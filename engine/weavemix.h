@@ -49,6 +49,9 @@ private:
         return (m_lower[index >> 5] >> (index & 31u)) & 1u;
     }
 
+    // Fills m_filter, m_filterOnBase, m_equalLowered and m_settleEqual from
+    // m_lower, for the AVX2 loop.
+    void findFilters();
     void applyPortable(const quint8 *pattern, const quint8 *base, quint8 *out, std::size_t count) const;
 
     int m_ratio;
