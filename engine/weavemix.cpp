@@ -163,8 +163,10 @@ WEFTARA_AVX2 inline uint32_t mix32Avx2(const uint8_t *pattern, const uint8_t *ba
 // looked up in the table afterwards: a few bytes in a hundred even where
 // exact numerators are common. Their positions are listed branch-free and
 // settled after each chunk, so that their varying number costs no
-// mispredicted branches. Returns how many bytes were done (a multiple of 64).
-template <bool SettleEqual>
+// mispredicted branches. SkipEmpty passes over the listing where 64 bytes
+// hold no candidate, which pays only where most hold none. Returns how many
+// bytes were done (a multiple of 64).
+template <bool SettleEqual, bool SkipEmpty>
 WEFTARA_AVX2 std::size_t mixCorrectedAvx2(const uint8_t *pattern, const uint8_t *base, uint8_t *out,
                                           std::size_t count, uint16_t weightPair, const uint32_t *lower,
                                           const uint8_t *filter, bool filterOnBase, const uint8_t *equalLowered)
@@ -192,7 +194,7 @@ WEFTARA_AVX2 std::size_t mixCorrectedAvx2(const uint8_t *pattern, const uint8_t 
             candidates |= uint64_t(mix32Avx2<SettleEqual>(pattern + i + 32, base + i + 32, out + i + 32, weights,
                                                            hundred, sets))
                 << 32;
-            if (candidates == 0)
+            if (SkipEmpty && candidates == 0)
                 continue;
             // Eight positions whether there are that many or not; n counts only
             // the real ones.
@@ -368,6 +370,17 @@ void WeaveMix::findFilters()
     };
     m_filterOnBase = members(baseBytes) < members(patternBytes);
     m_filter = m_filterOnBase ? baseBytes : patternBytes;
+    // Candidates among random bytes: exact pairs whose filtered byte is in
+    // the filter. Below one in 128, most runs of 64 bytes hold none.
+    std::size_t candidates = 0;
+    for (unsigned p = 0; p < 256; ++p) {
+        for (unsigned b = 0; b < 256; ++b) {
+            const unsigned v = m_filterOnBase ? b : p;
+            const bool named = (m_filter[v >> 3] >> (v & 7u)) & 1u;
+            candidates += named && ((100 - m_ratio) * p + m_ratio * b) % 100 == 0 ? 1 : 0;
+        }
+    }
+    m_candidatesRare = candidates * 128 < 65536;
     for (unsigned v = 0; v < 256; ++v) {
         if (lowered(v, v))
             m_equalLowered[v >> 3] |= uint8_t(1u << (v & 7u));
@@ -397,7 +410,9 @@ void WeaveMix::apply(const quint8 *pattern, const quint8 *base, quint8 *out, std
         if (m_corrections == 0) {
             done = mixPlainAvx2(pattern, base, out, count, weightPair);
         } else {
-            const auto corrected = m_settleEqual ? mixCorrectedAvx2<true> : mixCorrectedAvx2<false>;
+            const auto corrected = m_settleEqual
+                ? (m_candidatesRare ? mixCorrectedAvx2<true, true> : mixCorrectedAvx2<true, false>)
+                : (m_candidatesRare ? mixCorrectedAvx2<false, true> : mixCorrectedAvx2<false, false>);
             done = corrected(pattern, base, out, count, weightPair, m_lower.data(), m_filter.data(), m_filterOnBase,
                              m_equalLowered.data());
         }

@@ -49,8 +49,7 @@ private:
         return (m_lower[index >> 5] >> (index & 31u)) & 1u;
     }
 
-    // Fills m_filter, m_filterOnBase, m_equalLowered and m_settleEqual from
-    // m_lower, for the AVX2 loop.
+    // Fills the members below m_lower from it, for the AVX2 loop.
     void findFilters();
     void applyPortable(const quint8 *pattern, const quint8 *base, quint8 *out, std::size_t count) const;
 
@@ -68,6 +67,8 @@ private:
     // The values v for which the pair (v, v) is lowered, in the same form.
     std::array<std::uint8_t, 32> m_equalLowered{};
     bool m_settleEqual = false;
+    // Whether pairs the filter lets through are rare in random bytes.
+    bool m_candidatesRare = true;
 };
 
 } // namespace weftara::engine
