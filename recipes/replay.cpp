@@ -189,9 +189,8 @@ void Replayer::colorStep(qsizetype line, int)
     m_actions.runChannelStep(engine::ChannelStep(group->channel));
 }
 
-// "織込" and "閉じる" log the same line; fixing without leaving text mode
-// keeps a later text on the picture it was drawn on (entering text mode
-// again would weave a stale picture first).
+// "織込" and "閉じる" log the same line. Replay fixes the text and stays in
+// text mode, as "織込" does; it leaves text mode when it ends.
 void Replayer::fixText(qsizetype, int)
 {
     m_actions.fixText();
