@@ -122,9 +122,9 @@ void Replayer::weave(qsizetype line, int)
     if (!group)
         return;
     // The options, the threshold and the ratio as they were, then the weave
-    // itself: a threshold slider that already stands at the logged value
-    // would not weave, and its reaction would ask for a pattern that a tab
-    // change weaves without.
+    // itself rather than the threshold slider's reaction: a slider already
+    // at the logged value does not react, and the reaction asks for a
+    // pattern where a weave on the woven tab does without one.
     for (const engine::WeavePart part : workspace::WeaveParts)
         if (group->part != part)
             m_actions.setWeaveOptionChecked(part, false);
