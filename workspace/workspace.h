@@ -83,6 +83,7 @@ struct Flags
     bool patternLoaded = false; // and it fits the base
     bool wovenUpToDate = false;
     bool replaying = false;     // a recipe is being replayed
+    bool pageComposed = false;  // the woven picture holds a print page composed for text
     PerPicture<CopyState> copyState{CopyState::Loaded};
 };
 
