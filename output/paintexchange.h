@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+namespace weftara::workspace {
+class Workspace;
+} // namespace weftara::workspace
+
+namespace weftara::output {
+
+// The paint programs looked for, in this order.
+const QStringList &paintPrograms();
+
+// Menu "「ペイント」の起動": puts the woven picture as shown on the clipboard
+// and starts the first paint program found on the search path (`searchPath`,
+// the system's PATH when empty), without waiting for it. When none can be
+// started a message names the programs looked for; the picture stays on the
+// clipboard.
+void sendToPaint(workspace::Workspace &ws, const QStringList &searchPath = {});
+
+// Menu "「ペイント」から読み込み": the clipboard's picture becomes the woven
+// picture, at the top left of the woven surface, which keeps its size; the
+// hidden copies and the log are left alone. Without a picture on the
+// clipboard nothing changes.
+void takeFromPaint(workspace::Workspace &ws);
+
+} // namespace weftara::output
