@@ -6,6 +6,9 @@
 #include "collections/collections.h"
 #include "collections/folderpanel.h"
 #include "collections/pictureloading.h"
+#include "output/output.h"
+#include "output/printing.h"
+#include "output/snapshotstore.h"
 #include "platform/qtdialogs.h"
 #include "recipes/loggroups.h"
 #include "recipes/recipebook.h"
@@ -68,11 +71,13 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
         std::make_unique<WindowReplayActions>(ws, *m_loading, *m_textWeaver, *m_recipePanel->descriptionBox());
     m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayActions,
                                            m_programFolder.filePath(recipes::recipeFileName()), this);
+    m_output = new output::Output(ws, *m_loading, *m_collections, *m_textWeaver, this, this);
 
     m_form->setTabStripPlacement([this] { return pixelsOf(tabStripTwips()); });
     connectWorkspaceMenus();
     connectCollections();
     connectTextAndRecipes();
+    connectOutput();
     startUp();
 }
 
@@ -210,6 +215,23 @@ void MainWindow::connectTextAndRecipes()
     book->setFixPendingText([textWeaver] { textWeaver->fixText(); },
                             [textWeaver] { return textWeaver->panelShown(); });
     book->setReplayFinished([textWeaver] { textWeaver->replayFinished(); });
+}
+
+void MainWindow::connectOutput()
+{
+    output::Output *out = m_output;
+    output::Printing *printing = &out->printing();
+    output::SnapshotStore *store = &out->snapshotStore();
+    const auto connectItem = [this](QAction *item, auto *receiver, auto handler) {
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, receiver, handler);
+    };
+    connectItem(m_menus.saveAsAction, out, &output::Output::savePicture);
+    connectItem(m_menus.printSetupAction, printing, &output::Printing::showPrinterDialog);
+    connectItem(m_menus.printAction, printing, &output::Printing::openPrintPanel);
+    connectItem(m_menus.snapshotsAction, store, &output::SnapshotStore::openSnapshotPanel);
+    connectItem(m_menus.sendToPaintAction, out, &output::Output::sendToPaint);
+    connectItem(m_menus.takeFromPaintAction, out, &output::Output::takeFromPaint);
 }
 
 } // namespace weftara::app

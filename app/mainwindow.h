@@ -37,6 +37,10 @@ namespace weftara::textweave {
 class TextWeaver;
 } // namespace weftara::textweave
 
+namespace weftara::output {
+class Output;
+} // namespace weftara::output
+
 namespace weftara::app {
 
 class TabButtonRow;
@@ -70,6 +74,7 @@ public:
     textweave::TextWeaver &textWeaver() { return *m_textWeaver; }
     recipes::RecipePanel &recipePanel() { return *m_recipePanel; }
     recipes::RecipeBook &recipeBook() { return *m_recipeBook; }
+    output::Output &output() { return *m_output; }
     // The guide over the tab strip's client area, until the first tab change.
     QPlainTextEdit *guideBox() const { return m_guideBox; }
 
@@ -93,6 +98,7 @@ private:
     void connectWorkspaceMenus();
     void connectCollections();
     void connectTextAndRecipes();
+    void connectOutput();
 
     MainMenus m_menus;
     platform::ProgramFolder m_programFolder;
@@ -110,6 +116,7 @@ private:
     recipes::RecipePanel *m_recipePanel = nullptr;
     std::unique_ptr<WindowReplayActions> m_replayActions;
     recipes::RecipeBook *m_recipeBook = nullptr;
+    output::Output *m_output = nullptr;
     bool m_layoutBusy = false; // guards against the layout's own resizes
 };
 
