@@ -9,6 +9,11 @@
 #include "collections/collections.h"
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
+#include "output/output.h"
+#include "output/printing.h"
+#include "output/printpanel.h"
+#include "output/snapshotpanel.h"
+#include "output/snapshotstore.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "support/scripteddialogs.h"
@@ -404,4 +409,34 @@ void MainWindowTest::tabButtonPictures()
         }
     }
     QCOMPARE(seen.size(), 2 * int(weftara::workspace::Tabs.size()));
+}
+
+void MainWindowTest::outputMenusOpenTheirPanels()
+{
+    Program p;
+    QVERIFY(p.writePictures(QStringLiteral("Motoe"), 2));
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    const auto &m = w.menus();
+    for (QAction *item : {m.saveAsAction, m.printSetupAction, m.printAction, m.snapshotsAction,
+                          m.sendToPaintAction, m.takeFromPaintAction})
+        QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+
+    w.form().clickTab(Tab::BaseCollection);
+    w.collections().onBaseSheetPressed(QPoint(1, 1));
+    m.printAction->trigger();
+    weftara::output::PrintPanel &printPanel = w.output().printing().printPanel();
+    QVERIFY(printPanel.isVisible());
+    QVERIFY(!w.form().controlPanel()->isVisible());
+    QCOMPARE(printPanel.geometry(), QRect(0, 0, px(7755), w.form().controlPanel()->height()));
+    // Choosing another base picture closes the print panel.
+    w.collections().onBaseSheetPressed(QPoint(101, 1));
+    QVERIFY(!printPanel.isVisible());
+    QVERIFY(w.form().controlPanel()->isVisible());
+
+    m.snapshotsAction->trigger();
+    weftara::output::SnapshotPanel &store = w.output().snapshotStore().snapshotPanel();
+    QVERIFY(store.isVisible());
+    QCOMPARE(store.geometry(), pxRect(7380, 360, 3570, 5370));
+    QCOMPARE(store.title()->text(), QStringLiteral("画像の保存"));
 }

@@ -21,4 +21,5 @@ private slots:
     void collectionWithoutFolderOpensPanel();
     void guideText();
     void tabButtonPictures();
+    void outputMenusOpenTheirPanels();
 };
