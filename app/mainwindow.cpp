@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -232,6 +233,8 @@ void MainWindow::connectOutput()
     connectItem(m_menus.snapshotsAction, store, &output::SnapshotStore::openSnapshotPanel);
     connectItem(m_menus.sendToPaintAction, out, &output::Output::sendToPaint);
     connectItem(m_menus.takeFromPaintAction, out, &output::Output::takeFromPaint);
+    m_menus.saveAsAction->setShortcut(QKeySequence::Save);
+    m_menus.printAction->setShortcut(QKeySequence::Print);
 }
 
 } // namespace weftara::app
