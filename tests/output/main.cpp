@@ -1,7 +1,4 @@
-#include "paintexchangetest.h"
-#include "printtest.h"
-#include "savetest.h"
-#include "snapshottest.h"
+#include "outputtests.h"
 #include "support/testmain.h"
 
 WEFTARA_TEST_MAIN(SaveTest, PrintTest, SnapshotTest, PaintExchangeTest)

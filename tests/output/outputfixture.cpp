@@ -26,11 +26,6 @@ void OutputFixture::showWoven(const QImage &picture)
     ws.selectTab(workspace::Tab::Woven);
 }
 
-QImage OutputFixture::woven() const
-{
-    return const_cast<workspace::Workspace &>(ws).picture(workspace::Picture::Woven).image();
-}
-
 QRect inkBounds(const QImage &image)
 {
     QRect bounds;

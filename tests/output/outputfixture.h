@@ -4,17 +4,14 @@
 #include "collections/pictureloading.h"
 #include "output/printing.h"
 #include "output/snapshotstore.h"
-#include "platform/printer.h"
 #include "platform/programfolder.h"
+#include "platform/surface.h"
 #include "settings/settings.h"
 #include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
 #include "textweave/textweaver.h"
-#include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
-#include <QImage>
-#include <QList>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -22,9 +19,8 @@
 namespace weftara::testing {
 
 // Keeps the pages it is asked to print; `onPrint` runs inside each job.
-class RecordingPrinter final : public platform::Printer
+struct RecordingPrinter final : platform::Printer
 {
-public:
     void chooseSettings() override {}
     bool print(const platform::PrintedPage &page) override;
 
@@ -32,11 +28,10 @@ public:
     std::function<void()> onPrint;
 };
 
-// A program folder in a temporary folder, a never-shown workspace form with
-// the loaders, the collections, text mode, printing and the snapshot store.
-class OutputFixture
+// A never-shown workspace form on a temporary program folder, with the
+// loaders, the collections, text mode, printing and the snapshot store.
+struct OutputFixture
 {
-public:
     OutputFixture();
 
     QTemporaryDir dir;
@@ -54,7 +49,7 @@ public:
 
     // Makes `picture` the woven picture, shown on the woven tab.
     void showWoven(const QImage &picture);
-    QImage woven() const;
+    QImage woven() { return ws.picture(workspace::Picture::Woven).image(); }
 };
 
 // The bounding box of the pixels that are not white (within a little).

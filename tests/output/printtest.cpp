@@ -1,11 +1,9 @@
-#include "printtest.h"
+#include "outputtests.h"
 
 #include "outputfixture.h"
 #include "output/printpanel.h"
 #include "platform/qtprinter.h"
 #include "platform/surface.h"
-#include "textweave/textpanel.h"
-#include "workspace/controlpanel.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,95 +15,62 @@
 #include <QTest>
 
 using weftara::testing::OutputFixture;
-using weftara::workspace::Picture;
 
 namespace {
 
 // Prints the page into a PDF file through Qt's printer and renders it back
-// with pdftoppm, `dotsPerMillimetre` pixels to the millimetre.
-QImage printedPage(const weftara::platform::PrintedPage &page, const QString &folder, double dotsPerMillimetre)
+// with pdftoppm at `dotsPerMillimetre`.
+QImage printedSheet(const weftara::platform::PrintedPage &page, const QString &folder, int dotsPerMillimetre)
 {
     weftara::platform::QtPrinter printer;
-    const QString pdf = folder + QStringLiteral("/page.pdf");
     printer.printer().setOutputFormat(QPrinter::PdfFormat);
-    printer.printer().setOutputFileName(pdf);
+    printer.printer().setOutputFileName(folder + QStringLiteral("/page.pdf"));
     if (!printer.print(page))
         return {};
-    const QString png = folder + QStringLiteral("/page");
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerMillimetre * 25.4),
-                                                   QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, png});
-    return QImage(png + QStringLiteral(".png"));
+    QProcess::execute(QStringLiteral("pdftoppm"), {"-r", QString::number(dotsPerMillimetre * 25.4), "-png",
+                                                   "-singlefile", folder + "/page.pdf", folder + "/page"});
+    return QImage(folder + QStringLiteral("/page.png"));
+}
+
+QRect scaled(const QRectF &rect, double factor)
+{
+    return QRectF(rect.topLeft() * factor, rect.size() * factor).toRect();
 }
 
 bool near(const QRect &a, const QRect &b, int tolerance)
 {
-    return std::abs(a.left() - b.left()) <= tolerance && std::abs(a.top() - b.top()) <= tolerance &&
-           std::abs(a.right() - b.right()) <= tolerance && std::abs(a.bottom() - b.bottom()) <= tolerance;
+    return std::abs(a.left() - b.left()) <= tolerance && std::abs(a.top() - b.top()) <= tolerance
+        && std::abs(a.right() - b.right()) <= tolerance && std::abs(a.bottom() - b.bottom()) <= tolerance;
 }
 
 } // namespace
 
-void PrintTest::paperEntriesSizeThePage_data()
+void PrintTest::printedPageIsThePreview_data()
 {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("height");
+    QTest::addColumn<int>("paper"); // row of the paper list
+    QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QSize>("preview");
-    QTest::newRow("postcard upright") << 0 << " 100 " << " 148" << QSize(333, 493);
-    QTest::newRow("postcard across") << 1 << " 148 " << " 100" << QSize(493, 333);
-    QTest::newRow("A4 upright") << 2 << " 210 " << " 296" << QSize(700, 987);
-    QTest::newRow("A4 across") << 3 << " 296 " << " 210" << QSize(987, 700);
+    QTest::addColumn<QList<int>>("sliders"); // size %, left mm, top mm
+    QTest::addColumn<QRect>("ink");          // millimetres
+
+    // The picture is 189 pixels square: 50 mm at 100 percent.
+    QTest::newRow("postcard") << 0 << QStringList{" 100 ", " 148"} << QSize(333, 493) << QList<int>{100, 0, 0}
+                              << QRect(0, 0, 50, 50);
+    QTest::newRow("postcard across, 200 %, cut below") << 1 << QStringList{" 148 ", " 100"} << QSize(493, 333)
+                                                       << QList<int>{200, 20, 30} << QRect(20, 30, 100, 70);
+    QTest::newRow("A4, 50 %, left of the sheet") << 2 << QStringList{" 210 ", " 296"} << QSize(700, 987)
+                                                 << QList<int>{50, -10, 100} << QRect(0, 100, 15, 25);
+    QTest::newRow("A4 across, cut at the right") << 3 << QStringList{" 296 ", " 210"} << QSize(987, 700)
+                                                 << QList<int>{200, 200, 0} << QRect(200, 0, 96, 100);
 }
 
-void PrintTest::paperEntriesSizeThePage()
+void PrintTest::printedPageIsThePreview()
 {
-    QFETCH(int, row);
-    QFETCH(QString, width);
-    QFETCH(QString, height);
+    QFETCH(int, paper);
+    QFETCH(QStringList, boxes);
     QFETCH(QSize, preview);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-        QSKIP("pdftoppm (poppler-utils) is not installed");
-
-    OutputFixture f;
-    f.showWoven(weftara::testing::variedPicture(40, 30));
-    f.printing.openPrintPanel();
-    weftara::output::PrintPanel &panel = f.printing.printPanel();
-    panel.paperButton()->click();
-    QListWidget *list = panel.paperList();
-    QVERIFY(!list->isHidden());
-    f.printing.onPaperClicked(list->item(row));
-    QVERIFY(list->isHidden());
-    QCOMPARE(panel.paperWidthBox()->text(), width);
-    QCOMPARE(panel.paperHeightBox()->text(), height);
-    QCOMPARE(f.printing.pagePreview().size(), preview);
-
-    // The printed sheet is that paper, within the millimetre by which the
-    // list's A4 differs from the standard sheet and one for rounding.
-    const QImage sheet = printedPage(f.printing.page(), f.dir.path(), 1.0);
-    QVERIFY(!sheet.isNull());
-    QVERIFY2(std::abs(sheet.width() - width.trimmed().toInt()) <= 2, qPrintable(QString::number(sheet.width())));
-    QVERIFY2(std::abs(sheet.height() - height.trimmed().toInt()) <= 2, qPrintable(QString::number(sheet.height())));
-}
-
-void PrintTest::pictureLiesWhereTheSlidersPutIt_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<QRect>("inkMillimetres"); // on a 100 × 148 mm postcard
-
-    // The picture is 189 pixels square, 50 mm at 100 percent.
-    QTest::newRow("100 %, at the corner") << 100 << 0 << 0 << QRect(0, 0, 50, 50);
-    QTest::newRow("200 %, moved, cut at the right") << 200 << 20 << 30 << QRect(20, 30, 80, 100);
-    QTest::newRow("50 %, left of the page") << 50 << -10 << 100 << QRect(0, 100, 15, 25);
-}
-
-void PrintTest::pictureLiesWhereTheSlidersPutIt()
-{
-    QFETCH(int, percent);
-    QFETCH(int, left);
-    QFETCH(int, top);
-    QFETCH(QRect, inkMillimetres);
+    QFETCH(QList<int>, sliders);
+    QFETCH(QRect, ink);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdftoppm (poppler-utils) is not installed");
 
@@ -115,22 +80,31 @@ void PrintTest::pictureLiesWhereTheSlidersPutIt()
     f.showWoven(picture);
     f.printing.openPrintPanel();
     weftara::output::PrintPanel &panel = f.printing.printPanel();
-    panel.pictureSizeSlider()->setValue(percent);
-    panel.pictureLeftSlider()->setValue(left);
-    panel.pictureTopSlider()->setValue(top);
+    panel.paperButton()->click();
+    QVERIFY(!panel.paperList()->isHidden());
+    f.printing.onPaperClicked(panel.paperList()->item(paper));
+    QVERIFY(panel.paperList()->isHidden());
+    QCOMPARE((QStringList{panel.paperWidthBox()->text(), panel.paperHeightBox()->text()}), boxes);
+    panel.pictureSizeSlider()->setValue(sliders[0]);
+    panel.pictureLeftSlider()->setValue(sliders[1]);
+    panel.pictureTopSlider()->setValue(sliders[2]);
 
-    constexpr int DotsPerMillimetre = 4;
-    const QImage sheet = printedPage(f.printing.page(), f.dir.path(), DotsPerMillimetre);
+    const QImage shownPage = f.printing.pagePreview().image();
+    QCOMPARE(shownPage.size(), preview);
+    QVERIFY(near(weftara::testing::inkBounds(shownPage), scaled(ink, 10.0 / 3), 2));
+
+    // The sheet is the paper (the list's A4 is a millimetre short of the
+    // standard sheet it is printed on), with the picture where the preview
+    // shows it.
+    constexpr int Dots = 4;
+    const QImage sheet = printedSheet(f.printing.page(), f.dir.path(), Dots);
     QVERIFY(!sheet.isNull());
-    const QRect expected(inkMillimetres.topLeft() * DotsPerMillimetre, inkMillimetres.size() * DotsPerMillimetre);
-    const QRect ink = weftara::testing::inkBounds(sheet);
-    QVERIFY2(near(ink, expected, 2), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(ink.x()).arg(ink.y())
-                                                    .arg(ink.width()).arg(ink.height())));
-    // The preview shows the same place, at 10 / 3 pixels to the millimetre.
-    const QRect previewInk = weftara::testing::inkBounds(f.printing.pagePreview().image());
-    const QRect previewExpected(QRectF(QPointF(inkMillimetres.topLeft()) * 10 / 3,
-                                       QSizeF(inkMillimetres.size()) * 10 / 3).toRect());
-    QVERIFY(near(previewInk, previewExpected, 2));
+    const QSize paperSize(boxes[0].trimmed().toInt(), boxes[1].trimmed().toInt());
+    QVERIFY(near(sheet.rect(), QRect(QPoint(0, 0), paperSize * Dots), 2 * Dots));
+    const QRect printedInk = weftara::testing::inkBounds(sheet);
+    QVERIFY2(near(printedInk, scaled(ink, Dots), 2),
+             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(printedInk.x()).arg(printedInk.y())
+                            .arg(printedInk.width()).arg(printedInk.height())));
 }
 
 void PrintTest::copiesAreJobsAndStopEndsTheRun()
@@ -149,15 +123,11 @@ void PrintTest::copiesAreJobsAndStopEndsTheRun()
     // the count the run leaves lets the next run print.
     f.printer.pages.clear();
     panel.copiesBox()->setText(QStringLiteral("3"));
-    f.printer.onPrint = [&panel] {
-        QCOMPARE(panel.printButton()->text(), QStringLiteral("中止"));
-        panel.printButton()->click();
-    };
+    f.printer.onPrint = [&panel] { panel.printButton()->click(); };
     panel.printButton()->click();
     QCOMPARE(f.printer.pages.size(), 1);
     QCOMPARE(panel.printButton()->text(), QStringLiteral("印刷"));
     QCOMPARE(panel.copiesBox()->text().trimmed(), QStringLiteral("0"));
-
     f.printer.onPrint = nullptr;
     panel.printButton()->click();
     QCOMPARE(f.printer.pages.size(), 2);
@@ -171,33 +141,24 @@ void PrintTest::composedPageAndWholePageView()
     weftara::output::PrintPanel &panel = f.printing.printPanel();
     panel.pictureLeftSlider()->setValue(10);
     const QImage page = f.printing.pagePreview().image().copy();
-
     panel.wholePageButton()->click();
-    QVERIFY(f.printing.wholePageShown());
     QCOMPARE(panel.wholePageButton()->text(), QStringLiteral("元に戻す"));
     QCOMPARE(f.printing.wholePageView().size(), page.size() / 3);
 
-    // "文字入力": the page becomes the woven picture, text mode starts on it
-    // and the whole-page view goes.
+    // "文字入力": the page becomes the woven picture and text mode starts on
+    // it; opened again, the panel shows that page, printed over the sheet.
     panel.composeButton()->click();
     QVERIFY(panel.isHidden());
-    QVERIFY(f.ws.flags().pageComposed);
     QVERIFY(f.textWeaver.textMode());
     QVERIFY(weftara::testing::sameColours(f.woven(), page));
-    QVERIFY(!f.printing.wholePageShown());
-
-    // Opened again, the page is the composed one, printed over the sheet.
     f.printing.openPrintPanel();
-    QVERIFY(!f.textWeaver.textMode());
     QVERIFY(weftara::testing::sameColours(f.printing.pagePreview().image(), page));
-    QCOMPARE(f.printing.page().place.topLeft(), QPointF(0, 0));
     QVERIFY(std::abs(f.printing.page().place.width() - 100) < 0.5);
 
-    // Closing only ever turns the view off, and brings the control panel
-    // and the woven picture back.
+    // Closing only ever turns the view off and shows the woven picture.
+    QVERIFY(!f.printing.wholePageShown());
     panel.closeButton()->click();
-    QVERIFY(!f.printing.wholePageView().isVisibleTo(&f.form));
-    QVERIFY(f.form.controlPanel()->isVisibleTo(&f.form));
-    QVERIFY(f.ws.picture(Picture::Woven).isVisibleTo(&f.form));
-    QVERIFY(!f.printing.pagePreview().isVisibleTo(&f.form));
+    QVERIFY(f.printing.wholePageView().isHidden());
+    QVERIFY(f.printing.pagePreview().isHidden());
+    QVERIFY(!f.ws.picture(weftara::workspace::Picture::Woven).isHidden());
 }
