@@ -233,6 +233,8 @@ void MainWindow::connectOutput()
     connectItem(m_menus.snapshotsAction, store, &output::SnapshotStore::openSnapshotPanel);
     connectItem(m_menus.sendToPaintAction, out, &output::Output::sendToPaint);
     connectItem(m_menus.takeFromPaintAction, out, &output::Output::takeFromPaint);
+    // Text mode takes the control panel's place, where the print panel is.
+    connect(m_menus.textModeAction, &QAction::triggered, out, &output::Output::closePrintPanel);
     m_menus.saveAsAction->setShortcut(QKeySequence::Save);
     m_menus.printAction->setShortcut(QKeySequence::Print);
 }

@@ -19,10 +19,13 @@ Output::Output(workspace::Workspace &ws, collections::PictureLoading &loading, c
     m_printing = new Printing(ws, textWeaver, *m_printer, this);
     m_snapshotStore = new SnapshotStore(ws, loading, collections, this);
     // A new base picture closes the print panel (and takes its page away).
-    connect(&collections, &collections::Collections::basePictureChosen, this, [this] {
-        if (!m_printing->printPanel().isHidden())
-            m_printing->closePrintPanel();
-    });
+    connect(&collections, &collections::Collections::basePictureChosen, this, &Output::closePrintPanel);
+}
+
+void Output::closePrintPanel()
+{
+    if (!m_printing->printPanel().isHidden())
+        m_printing->closePrintPanel();
 }
 
 Output::~Output() = default;

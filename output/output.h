@@ -46,6 +46,8 @@ public:
     Printing &printing() { return *m_printing; }
     SnapshotStore &snapshotStore() { return *m_snapshotStore; }
 
+    // Closes the print panel if it is open (another panel takes its place).
+    void closePrintPanel();
     void savePicture();
     void sendToPaint();
     void takeFromPaint();

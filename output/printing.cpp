@@ -264,7 +264,9 @@ void Printing::printOrStop()
 void Printing::closePrintPanel()
 {
     m_panel->hide();
-    if (QWidget *controlPanel = m_ws.controls().controlPanel)
+    // Text mode, when it has just started, keeps its panel in that place.
+    QWidget *controlPanel = m_ws.controls().controlPanel;
+    if (controlPanel && !m_textWeaver.panelShown())
         controlPanel->show();
     if (m_wholePageShown)
         hideWholePage();

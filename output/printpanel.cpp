@@ -15,28 +15,10 @@ namespace weftara::output {
 
 namespace {
 
-// The panel is as high as the control panel (46 pixels): the same small
-// font and the same two rows, then columns for the paper, the copies, the
-// three sliders, the whole-page view and the two last buttons.
-constexpr int PanelFontPixels = 10;
-constexpr int Row1Top = 3;
-constexpr int Row1Height = 20;
-constexpr int Row2Top = 24;
-constexpr int Row2Height = 19;
-
-QRect row1(int left, int width)
-{
-    return {left, Row1Top, width, Row1Height};
-}
-
-QRect row2(int left, int width)
-{
-    return {left, Row2Top, width, Row2Height};
-}
-
+// A slider of the lower row, a pixel inside it.
 QRect sliderRow(int left)
 {
-    return {left, Row2Top + 1, 68, Row2Height - 2};
+    return workspace::lowerRow(left, 68).adjusted(0, 1, 0, -1);
 }
 
 // The sliders move the picture on the preview while they are dragged.
@@ -56,39 +38,39 @@ QScrollBar *makePageSlider(QWidget *panel, int minimum, int maximum, int value, 
 PrintPanel::PrintPanel(QWidget *parent)
     : QFrame(parent)
 {
+    using workspace::lowerRow;
     using workspace::makeBox;
     using workspace::makeButton;
     using workspace::makeLabel;
+    using workspace::upperRow;
 
-    setObjectName(QStringLiteral("printPanel"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-    setFont(workspace::panelFont(font(), PanelFontPixels));
+    workspace::setUpPanel(*this, QStringLiteral("printPanel"), workspace::BarFontPixels);
+    // Columns: the paper, the copies, the three sliders, the whole-page
+    // view, and the last two buttons.
     resize(platform::twipsToPixels(WidthTwips), platform::twipsToPixels(workspace::ControlPanel::HeightTwips));
 
-    QLabel *paperWidthLabel = makeLabel(this, QStringLiteral("紙横"), row1(4, 22));
-    m_paperWidthBox = makeBox(this, QStringLiteral("100"), row1(27, 30));
-    QLabel *paperHeightLabel = makeLabel(this, QStringLiteral("紙縦"), row1(60, 22));
-    m_paperHeightBox = makeBox(this, QStringLiteral("148"), row1(83, 30));
-    m_paperButton = makeButton(this, QStringLiteral("用紙サイズ"), row2(4, 62));
+    QLabel *paperWidthLabel = makeLabel(this, QStringLiteral("紙横"), upperRow(4, 22));
+    m_paperWidthBox = makeBox(this, QStringLiteral("100"), upperRow(27, 30));
+    QLabel *paperHeightLabel = makeLabel(this, QStringLiteral("紙縦"), upperRow(60, 22));
+    m_paperHeightBox = makeBox(this, QStringLiteral("148"), upperRow(83, 30));
+    m_paperButton = makeButton(this, QStringLiteral("用紙サイズ"), lowerRow(4, 62));
 
-    QLabel *copiesLabel = makeLabel(this, QStringLiteral("印刷枚数"), row1(118, 42));
-    m_copiesBox = makeBox(this, QStringLiteral("1"), row1(161, 24));
-    m_printButton = makeButton(this, QStringLiteral("印刷"), row2(118, 67));
+    QLabel *copiesLabel = makeLabel(this, QStringLiteral("印刷枚数"), upperRow(118, 42));
+    m_copiesBox = makeBox(this, QStringLiteral("1"), upperRow(161, 24));
+    m_printButton = makeButton(this, QStringLiteral("印刷"), lowerRow(118, 67));
 
-    QLabel *pictureSizeLabel = makeLabel(this, QStringLiteral("画像の大きさ"), row1(190, 68));
+    QLabel *pictureSizeLabel = makeLabel(this, QStringLiteral("画像の大きさ"), upperRow(190, 68));
     m_pictureSizeSlider = makePageSlider(this, 10, 500, 100, sliderRow(190));
-    QLabel *pictureLeftLabel = makeLabel(this, QStringLiteral("横移動"), row1(263, 68));
+    QLabel *pictureLeftLabel = makeLabel(this, QStringLiteral("横移動"), upperRow(263, 68));
     m_pictureLeftSlider = makePageSlider(this, -200, 200, 0, sliderRow(263));
-    QLabel *pictureTopLabel = makeLabel(this, QStringLiteral("縦移動"), row1(336, 34));
-    m_pictureTopSlider = makePageSlider(this, -200, 200, 0, QRect(371, Row1Top, 15, Row2Top + Row2Height - Row1Top),
+    QLabel *pictureTopLabel = makeLabel(this, QStringLiteral("縦移動"), upperRow(336, 34));
+    m_pictureTopSlider = makePageSlider(this, -200, 200, 0, upperRow(371, 15).united(lowerRow(371, 15)),
                                         Qt::Vertical);
 
-    QLabel *wholePageLabel = makeLabel(this, QStringLiteral("用紙全体を見る"), row1(391, 72));
-    m_wholePageButton = makeButton(this, QStringLiteral("全体を見る"), row2(391, 66));
-    m_composeButton = makeButton(this, QStringLiteral("文字入力"), row1(464, 48));
-    m_closeButton = makeButton(this, QStringLiteral("閉じる"), row2(464, 48));
+    QLabel *wholePageLabel = makeLabel(this, QStringLiteral("用紙全体を見る"), upperRow(391, 72));
+    m_wholePageButton = makeButton(this, QStringLiteral("全体を見る"), lowerRow(391, 66));
+    m_composeButton = makeButton(this, QStringLiteral("文字入力"), upperRow(464, 48));
+    m_closeButton = makeButton(this, QStringLiteral("閉じる"), lowerRow(464, 48));
 
     m_paperList = new QListWidget(parent ? parent : this);
     m_paperList->setObjectName(QStringLiteral("paperList"));
@@ -122,16 +104,9 @@ void PrintPanel::placeAt(const QWidget &controlPanel)
 
 void PrintPanel::dropPaperList()
 {
-    m_paperList->clear();
-    QWidget *owner = parentWidget();
-    if (owner && m_paperList->parentWidget() != owner)
-        m_paperList->setParent(owner);
-    const QPoint at = owner ? QPoint(x() + m_paperButton->x(), y()) : QPoint(m_paperButton->x(), 0);
-    m_paperList->setGeometry(at.x(), at.y(), platform::twipsToPixels(PaperListWidthTwips),
-                             platform::twipsToPixels(PaperListHeightTwips));
-    m_paperList->addItems(paperEntries());
-    m_paperList->show();
-    m_paperList->raise();
+    workspace::dropList(*m_paperList, *this, QPoint(m_paperButton->x(), 0),
+                        QSize(platform::twipsToPixels(PaperListWidthTwips), platform::twipsToPixels(PaperListHeightTwips)),
+                        paperEntries());
 }
 
 void PrintPanel::setVisible(bool visible)

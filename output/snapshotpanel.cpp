@@ -26,11 +26,7 @@ SnapshotPanel::SnapshotPanel(QWidget *parent)
 {
     using workspace::makeButton;
 
-    setObjectName(QStringLiteral("snapshotPanel"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-    setFont(workspace::panelFont(font(), workspace::PanelFontPixels));
+    workspace::setUpPanel(*this, QStringLiteral("snapshotPanel"), workspace::PanelFontPixels);
     setFixedSize(platform::twipsToPixels(WidthTwips), platform::twipsToPixels(HeightTwips));
 
     m_title = workspace::makeTitle(this, QStringLiteral("画像の保存"), QRect(3, 3, 210, 20));

@@ -17,6 +17,7 @@
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "support/scripteddialogs.h"
+#include "textweave/textweaver.h"
 #include "workspace/controlpanel.h"
 #include "workspace/picturetabs.h"
 #include "workspace/workspace.h"
@@ -431,6 +432,11 @@ void MainWindowTest::outputMenusOpenTheirPanels()
     QVERIFY(printPanel.isVisible() && !w.form().controlPanel()->isVisible());
     w.collections().onBaseSheetPressed(QPoint(101, 1));
     QVERIFY(!printPanel.isVisible() && w.form().controlPanel()->isVisible());
+    // So does text mode, which takes that place itself.
+    m.printAction->trigger();
+    m.textModeAction->trigger();
+    QVERIFY(!printPanel.isVisible() && !w.form().controlPanel()->isVisible());
+    QVERIFY(w.textWeaver().panelShown());
 
     m.snapshotsAction->trigger();
     weftara::output::SnapshotPanel &store = w.output().snapshotStore().snapshotPanel();
