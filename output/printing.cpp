@@ -80,11 +80,16 @@ void Printing::connectPanel()
     PrintPanel &p = *m_panel;
     connect(p.paperButton(), &QPushButton::clicked, this, &Printing::showPaperList);
     connect(p.paperList(), &QListWidget::itemClicked, this, &Printing::onPaperClicked);
-    // A size typed by hand is laid out once it has been entered.
-    connect(p.paperWidthBox(), &QLineEdit::editingFinished, this, &Printing::layOutPage);
-    connect(p.paperHeightBox(), &QLineEdit::editingFinished, this, &Printing::layOutPage);
+    // A size typed by hand is laid out once it has been entered. A box also
+    // reports that when the panel closes under it: the page stays closed.
+    const auto layOutOpenPage = [this] {
+        if (!m_panel->isHidden())
+            layOutPage();
+    };
+    connect(p.paperWidthBox(), &QLineEdit::editingFinished, this, layOutOpenPage);
+    connect(p.paperHeightBox(), &QLineEdit::editingFinished, this, layOutOpenPage);
     for (QScrollBar *slider : {p.pictureSizeSlider(), p.pictureLeftSlider(), p.pictureTopSlider()})
-        connect(slider, &QScrollBar::valueChanged, this, &Printing::layOutPage);
+        connect(slider, &QScrollBar::valueChanged, this, layOutOpenPage);
     connect(p.wholePageButton(), &QPushButton::clicked, this, &Printing::toggleWholePage);
     connect(p.composeButton(), &QPushButton::clicked, this, &Printing::composePage);
     connect(p.printButton(), &QPushButton::clicked, this, &Printing::printOrStop);
