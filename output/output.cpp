@@ -11,9 +11,11 @@
 namespace weftara::output {
 
 Output::Output(workspace::Workspace &ws, collections::PictureLoading &loading, collections::Collections &collections,
-               textweave::TextWeaver &textWeaver, QWidget *window, QObject *parent)
+               textweave::TextWeaver &textWeaver, platform::Desktop &desktop, QWidget *window,
+               QObject *parent)
     : QObject(parent)
     , m_ws(ws)
+    , m_desktop(desktop)
     , m_printer(std::make_unique<platform::QtPrinter>(window))
 {
     m_printing = new Printing(ws, textWeaver, *m_printer, this);
@@ -37,7 +39,7 @@ void Output::savePicture()
 
 void Output::sendToPaint()
 {
-    output::sendToPaint(m_ws);
+    output::sendToPaint(m_ws, m_desktop);
 }
 
 void Output::takeFromPaint()

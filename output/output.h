@@ -12,6 +12,7 @@ class PictureLoading;
 } // namespace weftara::collections
 
 namespace weftara::platform {
+class Desktop;
 class QtPrinter;
 } // namespace weftara::platform
 
@@ -37,10 +38,11 @@ class Output : public QObject
 
 public:
     // The print and snapshot panels go beside the control panel; the
-    // printer dialog opens over `window`. Everything passed in must outlive
-    // this object.
+    // printer dialog opens over `window`; `desktop` starts the paint
+    // program. Everything passed in must outlive this object.
     Output(workspace::Workspace &ws, collections::PictureLoading &loading, collections::Collections &collections,
-           textweave::TextWeaver &textWeaver, QWidget *window, QObject *parent = nullptr);
+           textweave::TextWeaver &textWeaver, platform::Desktop &desktop, QWidget *window,
+           QObject *parent = nullptr);
     ~Output() override;
 
     Printing &printing() { return *m_printing; }
@@ -54,6 +56,7 @@ public:
 
 private:
     workspace::Workspace &m_ws;
+    platform::Desktop &m_desktop;
     std::unique_ptr<platform::QtPrinter> m_printer;
     Printing *m_printing = nullptr;
     SnapshotStore *m_snapshotStore = nullptr;

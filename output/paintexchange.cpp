@@ -3,7 +3,7 @@
 #include "output/rgbimage.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
-#include "platform/programs.h"
+#include "platform/desktop.h"
 #include "platform/surface.h"
 #include "workspace/workspace.h"
 
@@ -13,24 +13,20 @@ namespace {
 
 QString noPaintProgramMessage()
 {
+    QStringList names;
+    for (const QStringView program : PaintPrograms)
+        names << program.toString();
     return QStringLiteral("ペイントプログラムが見つかりません（探したもの: %1）。"
                           "どれかを入れてください。絵はクリップボードにあるので、ほかのプログラムに貼り付けることもできます。")
-        .arg(paintPrograms().join(QStringLiteral("、")));
+        .arg(names.join(QStringLiteral("、")));
 }
 
 } // namespace
 
-const QStringList &paintPrograms()
-{
-    static const QStringList programs{QStringLiteral("kolourpaint"), QStringLiteral("pinta"),
-                                      QStringLiteral("mtpaint"), QStringLiteral("gimp"), QStringLiteral("krita")};
-    return programs;
-}
-
-void sendToPaint(workspace::Workspace &ws, const QStringList &searchPath)
+void sendToPaint(workspace::Workspace &ws, platform::Desktop &desktop)
 {
     platform::putImageOnClipboard(rgbImage(ws.picture(workspace::Picture::Woven).image()));
-    if (!platform::startFirstProgram(paintPrograms(), searchPath))
+    if (!platform::startFirstInstalled(desktop, PaintPrograms))
         ws.dialogs().message(noPaintProgramMessage());
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 
-#include <QStringList>
+#include <QStringView>
+
+#include <array>
+
+namespace weftara::platform {
+class Desktop;
+} // namespace weftara::platform
 
 namespace weftara::workspace {
 class Workspace;
@@ -9,14 +15,13 @@ class Workspace;
 namespace weftara::output {
 
 // The paint programs looked for, in this order.
-const QStringList &paintPrograms();
+inline constexpr std::array<QStringView, 5> PaintPrograms{u"kolourpaint", u"pinta", u"mtpaint", u"gimp", u"krita"};
 
 // Menu "「ペイント」の起動": puts the woven picture as shown on the clipboard
-// and starts the first paint program found on the search path (`searchPath`,
-// the system's PATH when empty), without waiting for it. When none can be
-// started a message names the programs looked for; the picture stays on the
-// clipboard.
-void sendToPaint(workspace::Workspace &ws, const QStringList &searchPath = {});
+// and starts the first paint program installed, without waiting for it.
+// When none starts, a message names the programs looked for; the picture
+// stays on the clipboard.
+void sendToPaint(workspace::Workspace &ws, platform::Desktop &desktop);
 
 // Menu "「ペイント」から読み込み": the clipboard's picture becomes the woven
 // picture, at the top left of the woven surface, which keeps its size; the

@@ -188,6 +188,15 @@ TextFileContents readTextFile(const QString &path)
     return contents;
 }
 
+TextEncoding encodingKeeping(const QStringList &lines, TextEncoding preferred)
+{
+    if (preferred != TextEncoding::ShiftJis)
+        return preferred;
+    const QString text = lines.join(QStringLiteral("\r\n"));
+    const bool survives = decodeText(encodeText(text, TextEncoding::ShiftJis)).text == text;
+    return survives ? preferred : TextEncoding::Utf8;
+}
+
 bool writeTextFile(const QString &path, const QStringList &lines, TextEncoding encoding,
                    QString *error)
 {

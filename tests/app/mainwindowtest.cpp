@@ -9,6 +9,9 @@
 #include "collections/collections.h"
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
+#include "help/aboutdialog.h"
+#include "help/paneldragger.h"
+#include "help/tutorialpanel.h"
 #include "output/output.h"
 #include "output/printing.h"
 #include "output/printpanel.h"
@@ -16,10 +19,14 @@
 #include "output/snapshotstore.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
+#include "recipes/recipepanel.h"
+#include "support/filebytes.h"
+#include "support/recordingdesktop.h"
 #include "support/scripteddialogs.h"
 #include "textweave/textweaver.h"
 #include "workspace/controlpanel.h"
 #include "workspace/picturetabs.h"
+#include "workspace/weaveoptionspanel.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
@@ -30,12 +37,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QSet>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
+using weftara::app::MainMenus;
 using weftara::app::MainWindow;
 using weftara::app::WindowGeometry;
 using weftara::platform::ProgramFolder;
@@ -410,6 +419,44 @@ void MainWindowTest::tabButtonPictures()
         }
     }
     QCOMPARE(seen.size(), 2 * int(weftara::workspace::Tabs.size()));
+}
+
+void MainWindowTest::helpMenuAndPanels()
+{
+    Program p;
+    QVERIFY(weftara::testing::writeBytes(p.dir.filePath(QStringLiteral("setumeiindex.html")), "<p>help</p>"));
+    weftara::testing::RecordingDesktop desktop;
+    MainWindow w(p.folder(), &p.dialogs, &desktop);
+    QVERIFY(showAndWait(w));
+
+    // The first start shows the tutorial beside the guide, over the tab strip.
+    weftara::help::TutorialPanel &tutorial = w.tutorialPanel();
+    QVERIFY(tutorial.isVisible());
+    QCOMPARE(tutorial.geometry(), pxRect(8100, 690, 5235, 9200));
+    QVERIFY(tutorial.geometry().intersects(w.form().pictureTabs()->geometry()));
+
+    // Every floating panel has its title as a drag handle.
+    const QList<QLabel *> titles{w.form().controlPanel()->title(), w.recipePanel().title(),
+                                 w.form().weaveOptionsPanel()->title(), tutorial.title(),
+                                 w.output().snapshotStore().snapshotPanel().title()};
+    for (QLabel *title : titles)
+        QVERIFY2(title->findChild<weftara::help::PanelDragger *>(), qPrintable(title->text()));
+
+    const MainMenus &menus = w.menus();
+    for (QAction *item : {menus.tutorialAction, menus.helpAction, menus.htmlHelpAction, menus.aboutAction})
+        QVERIFY(item->isEnabled());
+    menus.htmlHelpAction->trigger();
+    QCOMPARE(desktop.opened(), QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("setumeiindex.html")))});
+
+    // The About box is modal over the window and closes with it.
+    menus.aboutAction->trigger();
+    QPointer<weftara::help::AboutDialog> about = w.findChild<weftara::help::AboutDialog *>();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowModality(), Qt::WindowModal);
+    menus.exitAction->trigger();
+    QTRY_VERIFY(!about);
+    QVERIFY(p.dialogs.messages().isEmpty());
 }
 
 void MainWindowTest::outputMenusOpenTheirPanels()

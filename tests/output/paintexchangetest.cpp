@@ -4,13 +4,13 @@
 #include "output/paintexchange.h"
 #include "platform/clipboard.h"
 #include "platform/surface.h"
+#include "support/recordingdesktop.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTest>
 
-using weftara::output::paintPrograms;
+using weftara::output::PaintPrograms;
 using weftara::testing::OutputFixture;
 
 void PaintExchangeTest::sendStartsTheFirstProgramFound()
@@ -19,24 +19,20 @@ void PaintExchangeTest::sendStartsTheFirstProgramFound()
     f.showWoven(weftara::testing::variedPicture(50, 40));
     const QImage shown = f.woven().copy();
 
-    // None on the search path: the message names those looked for, and the
-    // picture is on the clipboard all the same.
-    weftara::output::sendToPaint(f.ws, {f.dir.path()});
+    // None installed: the message names those looked for, and the picture
+    // is on the clipboard all the same.
+    weftara::testing::RecordingDesktop desktop;
+    weftara::output::sendToPaint(f.ws, desktop);
     QCOMPARE(f.dialogs.messages().size(), 1);
-    for (const QString &program : paintPrograms())
+    for (const QStringView program : PaintPrograms)
         QVERIFY(f.dialogs.messages().first().contains(program));
     QVERIFY(weftara::testing::sameColours(weftara::platform::imageOnClipboard(), shown));
 
-    // A stand-in for the third program, which leaves a mark when started.
-    const QString mark = f.dir.filePath(QStringLiteral("started"));
-    QFile script(f.dir.filePath(paintPrograms().at(2)));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ntouch '" + mark.toUtf8() + "'\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    weftara::output::sendToPaint(f.ws, {f.dir.path()});
+    desktop.install(PaintPrograms[4].toString());
+    desktop.install(PaintPrograms[2].toString());
+    weftara::output::sendToPaint(f.ws, desktop);
+    QCOMPARE(desktop.started(), QStringList{"/usr/bin/" + PaintPrograms[2].toString()});
     QCOMPARE(f.dialogs.messages().size(), 1);
-    QTRY_VERIFY(QFile::exists(mark));
 }
 
 void PaintExchangeTest::takeBackKeepsTheSurfaceSize()
