@@ -11,16 +11,22 @@
 namespace weftara::platform {
 
 QtPrinter::QtPrinter(QWidget *parent)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
-    , m_parent(parent)
+    : m_parent(parent)
 {
 }
 
 QtPrinter::~QtPrinter() = default;
 
+QPrinter &QtPrinter::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void QtPrinter::chooseSettings()
 {
-    QPrintDialog dialog(m_printer.get(), m_parent.data());
+    QPrintDialog dialog(&printer(), m_parent.data());
     dialog.exec();
 }
 
@@ -29,6 +35,7 @@ bool QtPrinter::print(const PrintedPage &page)
     const QSizeF paper = page.paper;
     if (!(paper.width() > 0 && paper.height() > 0))
         return false;
+    QPrinter &device = printer();
     // A size within a millimetre of a standard paper (postcard, A4) is sent
     // as that paper, so that the printer takes it from the right tray; the
     // picture is placed from the top left corner either way.
@@ -37,15 +44,15 @@ bool QtPrinter::print(const PrintedPage &page)
     QPageLayout layout(size, paper.width() > paper.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(), QPageLayout::Millimeter);
     layout.setMode(QPageLayout::FullPageMode);
-    m_printer->setFullPage(true);
-    m_printer->setPageLayout(layout);
+    device.setFullPage(true);
+    device.setPageLayout(layout);
     // The program prints each copy as a job of its own.
-    m_printer->setCopyCount(1);
+    device.setCopyCount(1);
 
     QPainter painter;
-    if (!painter.begin(m_printer.get()))
+    if (!painter.begin(&device))
         return false;
-    const double dotsPerMillimetre = m_printer->resolution() / 25.4;
+    const double dotsPerMillimetre = device.resolution() / 25.4;
     painter.scale(dotsPerMillimetre, dotsPerMillimetre);
     painter.setClipRect(QRectF(QPointF(0, 0), paper));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

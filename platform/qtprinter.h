@@ -12,7 +12,8 @@ class QPrinter;
 namespace weftara::platform {
 
 // Qt's printer, kept for the whole run so that the choice made in its
-// dialog holds for every later job.
+// dialog holds for every later job. It is made when first needed: making it
+// asks the print system for its printers.
 class QtPrinter final : public Printer
 {
 public:
@@ -24,7 +25,7 @@ public:
     bool print(const PrintedPage &page) override;
 
     // Qt's printer itself, for sending the jobs somewhere else (a PDF file).
-    QPrinter &printer() { return *m_printer; }
+    QPrinter &printer();
 
 private:
     std::unique_ptr<QPrinter> m_printer;
