@@ -166,11 +166,13 @@ void Collections::onBaseSheetPressed(QPoint position)
 {
     const QStringList &paths = m_sheets[0].paths;
     const std::optional<int> index = thumbnailIndexAt(position, Kinds[0].grid, int(paths.size()));
-    if (!index)
+    // A snapshot loads also from an empty collection; the log then names
+    // the fallback folder.
+    if (!index && !m_loading.snapshotPending())
         return;
     emit baseThumbnailChosen();
 
-    QString path = paths.at(*index);
+    QString path = index ? paths.at(*index) : QString();
     const bool loaded = m_loading.loadBase(path);
 
     m_ws.picture(Picture::Pattern).hide();

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <utility>
+
 namespace weftara::collections {
 
 namespace {
@@ -48,7 +50,10 @@ bool PictureLoading::loadBase(QString &path)
     // read leaves the old base picture together with its pattern, woven
     // picture and hidden copies, which the tone and zoom still rely on.
     path = resolvePicturePath(path, m_programFolder, BaseFallbackFolder);
-    const PictureFile file = readPictureFile(path);
+    // A snapshot serves one load only, and it gives the copy too: the copy
+    // is what zoom and tone start from again, so it must be the whole
+    // picture and not the store's stretched preview.
+    const PictureFile file = m_snapshot.isNull() ? readPictureFile(path) : PictureFile{std::exchange(m_snapshot, {})};
     if (!file.ok()) {
         m_ws.dialogs().message(baseFailureMessage());
         return false;

@@ -57,6 +57,8 @@ void weave(Workspace &ws)
     const Controls &c = ws.controls();
     Flags &flags = ws.flags();
     resetWovenSliders(ws);
+    // The next print layout starts again from the woven picture.
+    flags.pageComposed = false;
 
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &pattern = ws.picture(Picture::Pattern);

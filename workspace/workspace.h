@@ -85,6 +85,7 @@ struct Flags
     bool patternLoaded = false; // and it fits the base
     bool wovenUpToDate = false;
     bool replaying = false;     // a recipe is being replayed
+    bool pageComposed = false;  // the woven picture holds a print page composed for text
     PerPicture<CopyState> copyState{CopyState::Loaded};
 
     // The picture changed without going through its hidden copy (an effect,
