@@ -9,6 +9,7 @@
 // The pictures are generated once into a cache folder under the build folder,
 // one folder per grain (default 8; 2 gives smoother pictures of about 1 MB).
 
+#include "benchsupport.h"
 #include "collections/collectionsheet.h"
 #include "heif/heifwriter.h"
 #include "support/exiforientation.h"
@@ -24,9 +25,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -37,7 +36,8 @@
 namespace {
 
 using namespace weftara::collections;
-using Clock = std::chrono::steady_clock;
+using weftara::bench::measure;
+using weftara::bench::Timing;
 
 constexpr int PictureCount = 100;
 constexpr QSize PictureSize(4000, 3000);
@@ -70,50 +70,9 @@ QString mixedName(int i)
     return QStringLiteral("mixed_%1.%2").arg(i, 3, 10, QChar(u'0')).arg(QLatin1String(MixedKinds[i % KindCount].suffix));
 }
 
-// A photo-like picture: a sky gradient, soft shapes and a fine grain of
-// +-`grain` levels. Grain 8 makes JPEG files of about 2.9 MB, as large as a
-// phone camera's 12-megapixel pictures. The time a scaled decode saves
-// depends on this: the compressed data must be decoded whole at any scale.
 QImage makePicture(int index, int grain, QSize size = PictureSize)
 {
-    QImage image(size, QImage::Format_RGB32);
-    const int hue = (index * 37) % 360;
-    {
-        QPainter p(&image);
-        QLinearGradient sky(0, 0, 0, size.height());
-        sky.setColorAt(0, QColor::fromHsv(hue, 120, 240));
-        sky.setColorAt(1, QColor::fromHsv((hue + 90) % 360, 200, 90));
-        p.fillRect(image.rect(), sky);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        std::uint32_t state = 12345u + static_cast<std::uint32_t>(index);
-        auto next = [&state] {
-            state = state * 1664525u + 1013904223u;
-            return state >> 8;
-        };
-        for (int s = 0; s < 60; ++s) {
-            QColor c = QColor::fromHsv(static_cast<int>(next() % 360), 150, 200);
-            c.setAlpha(140);
-            p.setBrush(c);
-            const int r = 50 + static_cast<int>(next() % 600);
-            p.drawEllipse(QPoint(static_cast<int>(next() % unsigned(size.width())),
-                                 static_cast<int>(next() % unsigned(size.height()))),
-                          r, r);
-        }
-    }
-    std::uint32_t state = 777u + static_cast<std::uint32_t>(index);
-    const auto levels = static_cast<std::uint32_t>(2 * grain + 1);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            state = state * 1103515245u + 12345u;
-            const int n = static_cast<int>((state >> 16) % levels) - grain;
-            const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + n, 0, 255), std::clamp(qGreen(p) + n, 0, 255),
-                           std::clamp(qBlue(p) + n, 0, 255));
-        }
-    }
-    return image;
+    return weftara::bench::makePicture(index, grain, size);
 }
 
 // Runs body(i) for i in [0, count) on `threads` threads.
@@ -193,38 +152,6 @@ QImage fullDecodeSheet(const QStringList &paths, unsigned threads)
     for (std::size_t i = 0; i < cells.size(); ++i)
         painter.drawImage(thumbnailPosition(static_cast<int>(i), BaseGrid), cells[i]);
     return sheet;
-}
-
-// Processor time of all the process's threads, which other programs on the
-// machine do not inflate the way they do wall-clock time.
-double processorSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-struct Timing
-{
-    double best = 0;
-    double median = 0;
-    double processor = 0; // median processor time
-};
-
-Timing measure(int repetitions, const std::function<void()> &run)
-{
-    std::vector<double> seconds;
-    std::vector<double> processor;
-    for (int r = 0; r < repetitions; ++r) {
-        const auto start = Clock::now();
-        const double startProcessor = processorSeconds();
-        run();
-        seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-        processor.push_back(processorSeconds() - startProcessor);
-    }
-    std::sort(seconds.begin(), seconds.end());
-    std::sort(processor.begin(), processor.end());
-    return {seconds.front(), seconds[seconds.size() / 2], processor[processor.size() / 2]};
 }
 
 void report(const char *what, const Timing &t, const Timing &reference)
@@ -310,6 +237,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot write the pictures into %s\n", WEFTARA_BENCH_CACHE);
         return 1;
     }
+    std::printf("%s\n", weftara::bench::machineDescription().c_str());
     if (!compare(jpegs, QStringLiteral("JPEG pictures of %1x%2 (grain %3)")
                             .arg(PictureSize.width()).arg(PictureSize.height()).arg(grain),
                  repetitions)
