@@ -17,6 +17,16 @@ namespace {
 // every screen.
 constexpr int DotsPerMeter = 3780;
 
+// Setting the resolution of an image that shares its pixels copies them:
+// it is set only where it differs.
+void setResolution(QImage &image)
+{
+    if (image.dotsPerMeterX() != DotsPerMeter)
+        image.setDotsPerMeterX(DotsPerMeter);
+    if (image.dotsPerMeterY() != DotsPerMeter)
+        image.setDotsPerMeterY(DotsPerMeter);
+}
+
 QImage blankImage(QSize size, const QColor &back)
 {
     if (size.isEmpty())
@@ -24,8 +34,7 @@ QImage blankImage(QSize size, const QColor &back)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    image.setDotsPerMeterX(DotsPerMeter);
-    image.setDotsPerMeterY(DotsPerMeter);
+    setResolution(image);
     image.fill(back);
     return image;
 }
@@ -88,10 +97,7 @@ void Surface::syncImage() const
 {
     const QSize wanted = size();
     if (m_image.size() == wanted && m_image.format() == QImage::Format_RGB32) {
-        if (m_image.dotsPerMeterX() != DotsPerMeter || m_image.dotsPerMeterY() != DotsPerMeter) {
-            m_image.setDotsPerMeterX(DotsPerMeter);
-            m_image.setDotsPerMeterY(DotsPerMeter);
-        }
+        setResolution(m_image);
         return;
     }
     QImage fresh = blankImage(wanted, m_backColor);
@@ -102,20 +108,42 @@ void Surface::syncImage() const
 
 void Surface::compose()
 {
-    QImage fresh = blankImage(size(), m_backColor);
-    if (!fresh.isNull() && hasPicture())
-        copyTopLeft(m_picture, fresh);
-    m_image = fresh;
+    const QSize wanted = size();
+    if (hasPicture() && m_picture.size() == wanted) {
+        // The picture covers the surface: the image shares its pixels, and
+        // the first write to the image copies them.
+        m_image = m_picture;
+    } else if (m_image.size() == wanted && m_image.format() == QImage::Format_RGB32 && m_image.isDetached()) {
+        // An image of the right size that nothing else holds is reused
+        // rather than allocated again.
+        m_image.fill(m_backColor);
+        if (hasPicture())
+            copyTopLeft(m_picture, m_image);
+    } else if (!hasPicture()) {
+        // Plain back colour: made when the image is next needed, at the
+        // size the surface has then (syncImage), so that a surface emptied
+        // and then resized or given a picture never fills pixels in vain.
+        m_image = QImage();
+    } else {
+        QImage fresh = blankImage(wanted, m_backColor);
+        if (!fresh.isNull() && hasPicture())
+            copyTopLeft(m_picture, fresh);
+        m_image = fresh;
+    }
     update();
 }
 
-void Surface::setPicture(const QImage &picture)
+void Surface::setPicture(QImage picture)
 {
     if (picture.isNull()) {
         clearPicture();
         return;
     }
-    m_picture = asRgb32(picture);
+    m_picture = picture.format() == QImage::Format_RGB32 ? std::move(picture)
+                                                          : picture.convertToFormat(QImage::Format_RGB32);
+    // At the image's resolution, so that the image can share the picture's
+    // pixels.
+    setResolution(m_picture);
     if (m_autoSize)
         resize(m_picture.size());
     compose();
@@ -180,33 +208,47 @@ void Surface::printLine(const QString &text)
 
 void Surface::refresh()
 {
-    repaint();
+    // Painted when the event loop next runs: the steps of one handler or of
+    // a replay are painted once, and a surface that is hidden by then not
+    // at all.
+    update();
 }
 
 void Surface::paintEvent(QPaintEvent *event)
 {
     const QImage &shown = image();
     QPainter painter(this);
-    const QRect exposed = event->rect() & shown.rect();
-    if (!exposed.isEmpty()) {
+    // Only what is exposed is painted: a large picture in the scrolled view
+    // costs no more than the view.
+    for (const QRect &rect : event->region()) {
+        const QRect exposed = rect & shown.rect();
+        if (exposed.isEmpty())
+            continue;
         // Byte 3 is no colour: paint from a copy of the exposed area with
         // byte 3 set, so that no paint path can read it as alpha.
-        QImage part = shown.copy(exposed);
+        QImage part(exposed.size(), QImage::Format_RGB32);
+        if (part.isNull())
+            continue;
+        const int columns = exposed.width();
         for (int y = 0; y < part.height(); ++y) {
-            auto *pixel = reinterpret_cast<QRgb *>(part.scanLine(y));
-            for (int x = 0; x < part.width(); ++x)
-                pixel[x] |= 0xFF000000u;
+            const auto *from = reinterpret_cast<const QRgb *>(shown.constScanLine(exposed.top() + y)) + exposed.left();
+            auto *to = reinterpret_cast<QRgb *>(part.scanLine(y));
+            for (int x = 0; x < columns; ++x)
+                to[x] = from[x] | 0xFF000000u;
         }
         painter.drawImage(exposed.topLeft(), part);
     }
-    const QRegion uncovered = QRegion(event->rect()) - QRegion(exposed);
+    const QRegion uncovered = event->region() - QRegion(shown.rect());
     for (const QRect &rect : uncovered)
         painter.fillRect(rect, m_backColor);
 }
 
 void Surface::resizeEvent(QResizeEvent *event)
 {
-    syncImage();
+    // An image still to be made is made at the size the surface has when
+    // it is needed.
+    if (!m_image.isNull())
+        syncImage();
     QWidget::resizeEvent(event);
 }
 

@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QWidget>
 
+#include <utility>
+
 namespace weftara::platform {
 
 // A picture surface: a widget that shows its persistent image, in pixels.
@@ -43,8 +45,9 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
     // Takes `picture` (as RGB32); with auto size on, the surface first takes
     // its size; then image := back colour + picture at (0, 0), clipped or
-    // padded. A null image is the same as clearPicture().
-    void setPicture(const QImage &picture);
+    // padded. A null image is the same as clearPicture(). A picture handed
+    // over with std::move is taken without copying its pixels.
+    void setPicture(QImage picture);
     // Drops the picture; the image becomes the plain back colour.
     void clearPicture();
 
@@ -52,6 +55,23 @@ public:
     void cls();
     // Keeps the drawing: picture := the current image.
     void fixDrawing();
+
+    // Runs `rewrite` on the image in place; when it reports success, the
+    // result becomes the picture (fixDrawing). An image that is still the
+    // picture itself is rewritten without copying it first, since the
+    // picture is replaced anyway; a rewrite that fails must leave the image
+    // as it was, and the picture then stays.
+    template <class Rewrite>
+    bool rewritePicture(Rewrite &&rewrite)
+    {
+        const bool plain = hasPicture() && m_picture.cacheKey() == image().cacheKey();
+        if (plain)
+            m_picture = QImage();
+        const bool done = std::forward<Rewrite>(rewrite)(image());
+        if (done || plain)
+            fixDrawing();
+        return done;
+    }
 
     // With auto size on, the surface takes the size of every picture it gets.
     bool autoSize() const { return m_autoSize; }
@@ -86,7 +106,8 @@ public:
     // (the text font's line spacing) and back to x = 0.
     void printLine(const QString &text);
 
-    // Repaints the surface from the image now (after direct pixel writes).
+    // Repaints the surface from the image (after direct pixel writes) when
+    // the event loop next runs.
     void refresh();
 
 signals:

@@ -15,9 +15,7 @@ class Workspace;
 template <class Operation>
 bool runOnPicture(platform::Surface &surface, Operation &&operation)
 {
-    const bool done = std::forward<Operation>(operation)(surface.image());
-    if (done)
-        surface.fixDrawing();
+    const bool done = surface.rewritePicture(std::forward<Operation>(operation));
     surface.refresh();
     return done;
 }

@@ -165,6 +165,45 @@ void SurfaceTest::clearPictureLeavesBackColor()
     surface.setPicture(QImage());
     QVERIFY(!surface.hasPicture());
     QVERIFY(sameBytes(surface.image(), composed({4, 3}, {})));
+    // Emptied, then resized before the image is looked at.
+    surface.setPicture(numberedPicture(4, 3));
+    surface.clearPicture();
+    surface.setPixelSize(6, 2);
+    QVERIFY(sameBytes(surface.image(), composed({6, 2}, {})));
+}
+
+void SurfaceTest::sharedPicturesStayApart()
+{
+    // Pictures handed from surface to surface share their pixels until one
+    // of them is written; no write may show through to another.
+    const QImage original = numberedPicture(5, 4);
+    Surface first;
+    Surface second;
+    first.setAutoSize(true);
+    second.setAutoSize(true);
+    first.setPicture(original);
+    second.setPicture(first.image());
+    const auto invert = [](QImage &image) {
+        image.invertPixels();
+        return true;
+    };
+    QVERIFY(first.rewritePicture(invert));
+    QVERIFY(sameBytes(second.picture(), original));
+    QVERIFY(sameBytes(second.image(), original));
+    QVERIFY(sameBytes(first.picture(), first.image()));
+    QVERIFY(!sameBytes(first.picture(), original));
+    reinterpret_cast<quint32 *>(second.image().scanLine(0))[0] = 0x00123456;
+    QVERIFY(sameBytes(second.picture(), original));
+
+    // A rewrite that fails keeps the picture, whether the image showed it
+    // plainly or had a drawing on it.
+    const QImage rewritten = first.picture().copy();
+    QVERIFY(!first.rewritePicture([](QImage &) { return false; }));
+    QVERIFY(sameBytes(first.picture(), rewritten));
+    first.printLine(QStringLiteral("W"));
+    QVERIFY(!first.rewritePicture([](QImage &) { return false; }));
+    QVERIFY(sameBytes(first.picture(), rewritten));
+    QVERIFY(sameBytes(original, numberedPicture(5, 4)));
 }
 
 void SurfaceTest::resizeKeepsContent_data()
@@ -262,6 +301,9 @@ void SurfaceTest::paintingIgnoresByte3()
     // And what is shown is the picture's colour, not something else alike.
     for (QPoint p : {QPoint(0, 0), QPoint(11, 8), QPoint(5, 3)})
         QCOMPARE(shownZero.pixel(p), qRgb(0x5A, p.y(), p.x()));
+    // A part painted alone shows the same pixels as in the whole.
+    const QImage part = zero.grab(QRect(3, 2, 6, 5)).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(part, shownZero.copy(3, 2, 6, 5));
 }
 
 void SurfaceTest::printAdvancesLines()

@@ -14,6 +14,7 @@ private slots:
     void clsRestoresPicture();
     void fixDrawingSurvivesCls();
     void clearPictureLeavesBackColor();
+    void sharedPicturesStayApart();
     void resizeKeepsContent_data();
     void resizeKeepsContent();
     void plainStretchPicksNearestPixels();
