@@ -27,6 +27,7 @@
 #include "workspace/workspaceform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -238,7 +239,12 @@ int main(int argc, char **argv)
         workspace::ControlPanel &panel = *window.main.form().controlPanel();
         replay(window, QStringLiteral("写真"));
         settle();
+        // The second weave, into the light parts, is a step of its own in
+        // the log (a plain weave right after a plain one replaces it).
         ws.controls().weaveRatioSlider->setValue(35);
+        ws.controls().thresholdBoxes[engine::WeavePart::Light]->setText(QStringLiteral("200"));
+        ws.controls().weaveOptionCheckBoxes[engine::WeavePart::Light]->setChecked(true);
+        panel.effectButton(EffectButton::Weave)->click();
         ws.controls().toneBox->setText(QStringLiteral("20"));
         panel.effectButton(EffectButton::Tone)->click();
         ws.controls().zoomBox->setText(QStringLiteral("80"));

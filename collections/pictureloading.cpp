@@ -53,7 +53,7 @@ bool PictureLoading::loadBase(QString &path)
     // A snapshot serves one load only, and it gives the copy too: the copy
     // is what zoom and tone start from again, so it must be the whole
     // picture and not the store's stretched preview.
-    const PictureFile file = m_snapshot.isNull() ? readPictureFile(path) : PictureFile{std::exchange(m_snapshot, {})};
+    PictureFile file = m_snapshot.isNull() ? readPictureFile(path) : PictureFile{std::exchange(m_snapshot, {})};
     if (!file.ok()) {
         m_ws.dialogs().message(baseFailureMessage());
         return false;
@@ -73,8 +73,8 @@ bool PictureLoading::loadBase(QString &path)
     platform::Surface &copy = m_ws.copy(Picture::Base);
     base.setAutoSize(true);
     copy.setAutoSize(true);
-    base.setPicture(file.image);
-    copy.setPicture(file.image);
+    base.setPicture(std::move(file.image));
+    copy.setPicture(base.picture());
     m_ws.flags().patternLoaded = false;
 
     base.refresh();

@@ -63,7 +63,11 @@ void weave(Workspace &ws)
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &pattern = ws.picture(Picture::Pattern);
     platform::Surface &woven = ws.picture(Picture::Woven);
+    platform::Surface &unzoomed = ws.unzoomedWoven();
 
+    // The unzoomed copy takes the new woven picture below; letting go of
+    // the old one first lets the woven picture be made in its memory.
+    unzoomed.clearPicture();
     woven.cls();
     woven.clearPicture();
     woven.setAutoSize(false);
@@ -96,7 +100,6 @@ void weave(Workspace &ws)
     }
     pattern.hide();
 
-    platform::Surface &unzoomed = ws.unzoomedWoven();
     unzoomed.setGeometry(base.geometry());
     unzoomed.hide();
     unzoomed.setPicture(woven.image());
@@ -107,6 +110,8 @@ void weave(Workspace &ws)
     // operations say what it holds.
     flags.copyState[Picture::Pattern] = CopyState::Unzoomed;
     flags.copyState[Picture::Woven] = CopyState::Unzoomed;
+    // Selecting the woven tab next need not weave again.
+    flags.wovenUpToDate = true;
 
     recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
 }
