@@ -1,7 +1,8 @@
 // Times filling the base collection's thumbnail sheet (100-pixel cells, five
 // columns) against decoding each picture at full size and scaling it down, for
-// two folders: 100 JPEG pictures of 4000 x 3000 pixels, and 50 pictures of
-// mixed formats as people have them (portrait phone JPEGs that EXIF turns
+// three folders: 100 JPEG pictures of 4000 x 3000 pixels, the same as cameras
+// write them with a thumbnail in their EXIF block, and 50 pictures of mixed
+// formats as people have them (portrait phone JPEGs that EXIF turns
 // upright, Display P3 HEICs with a stored thumbnail, WebP, PNG and TIFF).
 //
 //   weftara_collections_bench [repetitions] [grain]
@@ -229,10 +230,19 @@ int main(int argc, char **argv)
     const int grain = argc > 2 ? std::clamp(std::atoi(argv[2]), 0, 64) : 8;
     const QString jpegs = QStringLiteral(WEFTARA_BENCH_CACHE "/collections-4000x3000-grain%1").arg(grain);
     const QString mixed = QStringLiteral(WEFTARA_BENCH_CACHE "/collections-mixed-grain%1").arg(grain);
+    const QString camera = QStringLiteral(WEFTARA_BENCH_CACHE "/collections-camera-4000x3000-grain%1").arg(grain);
     if (!ensurePictures(jpegs, PictureCount, pictureName,
                         [grain](const QString &path, int i) { return makePicture(i, grain).save(path, "jpg", 90); })
         || !ensurePictures(mixed, MixedCount, mixedName, [grain](const QString &path, int i) {
                return writeMixedPicture(path, i, grain);
+           })
+        || !ensurePictures(camera, PictureCount, pictureName, [grain](const QString &path, int i) {
+               // As cameras write them: a 160 x 120 thumbnail in the EXIF block.
+               const QImage picture = makePicture(i, grain);
+               const QByteArray jpeg = weftara::testing::jpegWithOrientation(
+                   picture, 1, picture.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+               QFile file(path);
+               return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
            })) {
         std::fprintf(stderr, "cannot write the pictures into %s\n", WEFTARA_BENCH_CACHE);
         return 1;
@@ -241,6 +251,9 @@ int main(int argc, char **argv)
     if (!compare(jpegs, QStringLiteral("JPEG pictures of %1x%2 (grain %3)")
                             .arg(PictureSize.width()).arg(PictureSize.height()).arg(grain),
                  repetitions)
+        || !compare(camera, QStringLiteral("camera JPEGs of %1x%2 with a 160x120 EXIF thumbnail (grain %3)")
+                                .arg(PictureSize.width()).arg(PictureSize.height()).arg(grain),
+                    repetitions)
         || !compare(mixed, QStringLiteral("pictures of mixed formats (grain %1)").arg(grain), repetitions))
         return 1;
     compareKinds(mixed, repetitions);

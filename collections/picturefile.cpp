@@ -1,5 +1,6 @@
 #include "collections/picturefile.h"
 
+#include "collections/exifthumbnail.h"
 #include "collections/picturepath.h"
 #include "heif/heifreader.h"
 
@@ -60,6 +61,13 @@ PictureFile decodeWithQt(const QString &path, QSize scaledSize)
     // The reader scales before it turns the picture.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     PictureFile result;
+    if (scaledSize.isValid() && reader.format() == "jpeg") {
+        // A camera's own thumbnail, when it is as large as asked for,
+        // spares decoding the whole picture.
+        result.image = readExifThumbnail(path, reader.size());
+        if (result.image.width() >= scaledSize.width() && result.image.height() >= scaledSize.height())
+            return result;
+    }
     if (scaledSize.isValid())
         reader.setScaledSize(turned ? scaledSize.transposed() : scaledSize);
     if (!reader.read(&result.image) || result.image.isNull())

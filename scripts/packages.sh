@@ -7,6 +7,7 @@ WEFTARA_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets, PrintSupport, Test
     qt6-image-formats-plugins                   # WebP and TIFF pictures
     libheif-dev                                 # HEIC/HEIF pictures
+    libexif-dev                                 # the thumbnails in camera JPEGs
     fonts-noto-cjk                              # Japanese captions and text
     libbenchmark-dev                            # the benchmark in bench/
     poppler-utils                               # pdftoppm: the print tests render their PDF pages

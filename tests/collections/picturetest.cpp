@@ -304,7 +304,7 @@ void PictureTest::turnsPicturesUpright_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("orientation");
-    for (const char *format : {"jpg", "heic"})
+    for (const char *format : {"jpg", "heic", "jpg with thumbnail"})
         for (int orientation = 1; orientation <= 8; ++orientation)
             QTest::addRow("%s %d", format, orientation) << QString::fromLatin1(format) << orientation;
 }
@@ -315,9 +315,12 @@ void PictureTest::turnsPicturesUpright()
     QFETCH(int, orientation);
     const QSize upright(160, 96);
     const QImage stored = storedForOrientation(quadrantPicture(upright), orientation);
-    const QString path = m_dir->filePath(QStringLiteral("turned.") + format);
+    const QString path = m_dir->filePath(QStringLiteral("turned.") + format.first(3));
     if (format == u"jpg")
         QVERIFY(writeBytes(path, jpegWithOrientation(stored, orientation)));
+    else if (format.startsWith(u"jpg"))
+        QVERIFY(writeBytes(path, jpegWithOrientation(stored, orientation,
+                                                     storedForOrientation(quadrantPicture({80, 48}), orientation))));
     else
         QVERIFY(writeHeif(path, stored, {.orientation = orientation, .thumbnailSize = 64}));
 
@@ -329,6 +332,36 @@ void PictureTest::turnsPicturesUpright()
     const PictureFile thumbnail = readPictureScaled(path, {40, 24});
     QVERIFY(thumbnail.ok());
     QVERIFY(showsQuadrants(thumbnail.image, 12));
+}
+
+void PictureTest::usesCameraThumbnail_data()
+{
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<QSize>("thumbnailSize");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("as large as the cell") << QSize(400, 300) << QSize(160, 120) << true;
+    QTest::newRow("smaller than the cell") << QSize(400, 300) << QSize(80, 60) << false;
+    QTest::newRow("padded to another shape") << QSize(400, 225) << QSize(160, 120) << false;
+}
+
+void PictureTest::usesCameraThumbnail()
+{
+    QFETCH(QSize, pictureSize);
+    QFETCH(QSize, thumbnailSize);
+    QFETCH(bool, used);
+    QImage picture(pictureSize, QImage::Format_RGB32);
+    picture.fill(QColor(30, 30, 220));
+    QImage thumbnail(thumbnailSize, QImage::Format_RGB32);
+    thumbnail.fill(QColor(220, 30, 30));
+    const QString path = m_dir->filePath(QStringLiteral("camera.jpg"));
+    QVERIFY(writeBytes(path, jpegWithOrientation(picture, 1, thumbnail)));
+
+    const PictureFile read = readPictureScaled(path, {100, 100});
+    QVERIFY(read.ok());
+    QCOMPARE(read.image.size(), QSize(100, 100));
+    QVERIFY(nearColour(read.image.pixel(50, 50), used ? thumbnail.pixelColor(0, 0) : picture.pixelColor(0, 0), 8));
+    // The whole picture never comes from the thumbnail.
+    QCOMPARE(readPictureFile(path).image.size(), pictureSize);
 }
 
 void PictureTest::convertsColoursToSrgb_data()

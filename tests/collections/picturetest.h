@@ -23,6 +23,8 @@ private slots:
     void scaledReadStretchesWholePicture();
     void turnsPicturesUpright_data();
     void turnsPicturesUpright();
+    void usesCameraThumbnail_data();
+    void usesCameraThumbnail();
     void convertsColoursToSrgb_data();
     void convertsColoursToSrgb();
 
