@@ -248,7 +248,9 @@ bool compare(const QString &folder, const QString &title, int repetitions)
 
     const Timing fullOne = measure(repetitions, [&] { fullDecodeSheet(paths, 1); });
     const Timing fullAll = measure(repetitions, [&] { fullDecodeSheet(paths, cores); });
-    const Timing fillOne = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, 1); });
+    FillOptions oneThread;
+    oneThread.threads = 1;
+    const Timing fillOne = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, oneThread); });
     const Timing fillAll = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid); });
 
     qint64 bytes = 0;
