@@ -8,7 +8,8 @@
 namespace weftara::platform {
 
 // The real dialogs, modal over `parent`: a message box titled "Weftara"
-// with only an OK button, Qt's font dialog and Qt's colour dialog.
+// with only an OK button, Qt's font dialog, Qt's colour dialog and a
+// progress box.
 class QtDialogs final : public Dialogs
 {
 public:
@@ -17,6 +18,9 @@ public:
     void message(const QString &text) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    // A progress box with a "中止" button, window-modal over the parent,
+    // that appears when the work looks like taking more than half a second.
+    std::unique_ptr<Progress> startProgress(const QString &text) override;
 
 private:
     QPointer<QWidget> m_parent;

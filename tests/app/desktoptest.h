@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void choosesFolders_data();
+    void choosesFolders();
+    void firstStartCopiesMissingSamplesOnly();
+    void droppedPictureLoadsLikeClick();
+    void returnReplaysRecipe();
+    void everyControlHasAName();
+};
