@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "workspace/panelcontrols.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -77,6 +78,7 @@ FolderPanel::FolderPanel(settings::Settings &settings, const platform::ProgramFo
     m_closeButton->setGeometry(twipsRect(3780, 3915, 1140, 330));
 
     m_driveList->setAccessibleName(QStringLiteral("ドライブ"));
+    m_driveList->view()->setAccessibleName(QStringLiteral("ドライブ"));
     m_folderList->setAccessibleName(QStringLiteral("フォルダー"));
     m_fileList->setAccessibleName(QStringLiteral("ファイル"));
     m_pathBox->setAccessibleName(QStringLiteral("パス"));

@@ -1,0 +1,55 @@
+"""Finding Weftara and its controls on the AT-SPI bus, for the scripts that
+drive it as a screen reader would."""
+
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+
+def find_application(name, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name and app.name.lower() == name:
+                return app
+        time.sleep(0.5)
+    return None
+
+
+def walk(node, path=()):
+    try:
+        children = list(node)
+    except Exception:
+        return
+    for child in children:
+        if child is None:
+            continue
+        yield child, path
+        yield from walk(child, path + (child.getRoleName(),))
+
+
+def trigger(app, caption):
+    """Runs the menu item with this caption (without the access key's "&")."""
+    for node, _ in walk(app):
+        if node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name == caption:
+            press(node)
+            return True
+    return False
+
+
+def press(node):
+    """The control's first action (a click). Qt answers only once the
+    action's handler has returned; a late answer is no failure."""
+    try:
+        node.queryAction().doAction(0)
+    except GLib.GError:
+        pass
+
+
+def find(app, role, name):
+    for node, _ in walk(app):
+        if node.getRole() == role and node.name == name:
+            return node
+    return None
