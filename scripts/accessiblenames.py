@@ -9,13 +9,12 @@ Opens each panel from the menus, then walks the program's accessible tree.
 Exit code 0 when every control is named, 1 when one is not, 2 when the
 program never appeared on the bus."""
 
-import subprocess
 import sys
 import time
 
 import pyatspi
 
-from atspiwindow import find_application, trigger, walk
+from atspiwindow import running, trigger, walk
 
 # The roles a person operates. Labels, panels and frames only hold them.
 CONTROL_ROLES = {
@@ -37,14 +36,9 @@ def inside_scroll_area(path):
 
 
 def main():
-    program = sys.argv[1]
-    process = subprocess.Popen([program])
-    try:
-        app = find_application("weftara", 30)
+    with running([sys.argv[1]]) as (_, app):
         if app is None:
-            print("Weftara did not appear on the accessibility bus", file=sys.stderr)
             return 2
-        time.sleep(1)
         for caption in PANEL_ITEMS:
             if not trigger(app, caption):
                 print(f"menu item not found: {caption}", file=sys.stderr)
@@ -64,9 +58,6 @@ def main():
         for entry in nameless:
             print("  nameless:", entry)
         return 1 if nameless else 0
-    finally:
-        process.terminate()
-        process.wait(timeout=10)
 
 
 if __name__ == "__main__":

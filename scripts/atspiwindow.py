@@ -1,6 +1,9 @@
 """Finding Weftara and its controls on the AT-SPI bus, for the scripts that
 drive it as a screen reader would."""
 
+import contextlib
+import subprocess
+import sys
 import time
 
 import pyatspi
@@ -16,6 +19,25 @@ def find_application(name, seconds):
                 return app
         time.sleep(0.5)
     return None
+
+
+@contextlib.contextmanager
+def running(command):
+    """Starts the program and gives (process, application); the application
+    is None when it never appeared on the bus. The program is ended
+    afterwards unless it has ended by itself."""
+    process = subprocess.Popen(command)
+    try:
+        app = find_application("weftara", 30)
+        if app is None:
+            print("Weftara did not appear on the accessibility bus", file=sys.stderr)
+        else:
+            time.sleep(1)  # the window's start-up runs after it registers
+        yield process, app
+    finally:
+        if process.poll() is None:
+            process.terminate()
+            process.wait(timeout=10)
 
 
 def walk(node, path=()):

@@ -7,24 +7,19 @@ program from its menu, as a person with a screen reader would.
 
 Exit code 0 when the program ended normally after the save."""
 
-import subprocess
 import sys
 import time
 
 import pyatspi
 
-from atspiwindow import find, find_application, press, trigger
+from atspiwindow import find, press, running, trigger
 
 
 def main():
     name, command = sys.argv[1], sys.argv[2:]
-    process = subprocess.Popen(command)
-    try:
-        app = find_application("weftara", 30)
+    with running(command) as (process, app):
         if app is None:
-            print("Weftara did not appear on the accessibility bus", file=sys.stderr)
             return 2
-        time.sleep(2)
         trigger(app, "織り詞(Log)(L)")
         time.sleep(1)
         box = find(app, pyatspi.ROLE_TEXT, "名前")
@@ -37,10 +32,6 @@ def main():
         time.sleep(1)
         trigger(app, "終了(X)")
         return process.wait(timeout=20)
-    finally:
-        if process.poll() is None:
-            process.terminate()
-            process.wait(timeout=10)
 
 
 if __name__ == "__main__":

@@ -34,16 +34,11 @@ using weftara::app::MainWindow;
 using weftara::app::ProgramPlace;
 using weftara::platform::ProgramFolder;
 using weftara::testing::ScriptedDialogs;
+using weftara::testing::readBytes;
 using weftara::testing::writeBytes;
 using weftara::workspace::Tab;
 
 namespace {
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool writePicture(const QString &path, const QColor &colour)
 {
@@ -123,10 +118,10 @@ void DesktopTest::firstStartCopiesMissingSamplesOnly()
     QVERIFY(writeBytes(user.filePath(u"KOTOBA.TXT"), "mine"));
 
     QVERIFY(weftara::app::copyMissingSamples(shipped, user, weftara::app::sampleNames()).isEmpty());
-    QCOMPARE(contentsOf(user.filePath(u"KOTOBA.TXT")), QByteArray("mine"));
+    QCOMPARE(readBytes(user.filePath(u"KOTOBA.TXT")), QByteArray("mine"));
     QCOMPARE(QDir(user.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
              (QStringList{"KOTOBA.TXT", "tutor.txt"}));
-    QCOMPARE(contentsOf(user.filePath(u"tutor.txt")), QByteArray("tutorial"));
+    QCOMPARE(readBytes(user.filePath(u"tutor.txt")), QByteArray("tutorial"));
     QVERIFY(QFileInfo(user.filePath(u"tutor.txt")).permissions() & QFile::WriteOwner);
     QVERIFY(QFileInfo::exists(user.filePath(u"Motoe/a.bmp")));
     QVERIFY(QFileInfo::exists(user.filePath(u"Garae/b.bmp")));
@@ -136,7 +131,7 @@ void DesktopTest::firstStartCopiesMissingSamplesOnly()
     QVERIFY(writeBytes(user.filePath(u"tutor.txt"), "edited"));
     QVERIFY(weftara::app::copyMissingSamples(shipped, user, weftara::app::sampleNames()).isEmpty());
     QVERIFY(!QFileInfo::exists(user.filePath(u"Motoe/a.bmp")));
-    QCOMPARE(contentsOf(user.filePath(u"tutor.txt")), QByteArray("edited"));
+    QCOMPARE(readBytes(user.filePath(u"tutor.txt")), QByteArray("edited"));
     QCOMPARE(QDir(user.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 4);
 }
 
