@@ -13,6 +13,10 @@
 #include "help/tutorial.h"
 #include "help/tutorialpanel.h"
 #include "platform/qtdesktop.h"
+#include "output/output.h"
+#include "output/printing.h"
+#include "output/snapshotpanel.h"
+#include "output/snapshotstore.h"
 #include "platform/qtdialogs.h"
 #include "recipes/loggroups.h"
 #include "recipes/recipebook.h"
@@ -81,9 +85,11 @@ MainWindow::MainWindow(ProgramFolders folders, platform::Dialogs *dialogs, platf
     m_textWeaver = new textweave::TextWeaver(ws, m_dialogs, this);
     m_recipePanel = new recipes::RecipePanel(m_form);
     m_replayActions =
-        std::make_unique<WindowReplayActions>(ws, *m_loading, *m_textWeaver, *m_recipePanel->descriptionBox());
+        std::make_unique<WindowReplayActions>(ws, m_form->sliders(), *m_loading, *m_textWeaver,
+                                              *m_recipePanel->descriptionBox());
     m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayActions,
                                            m_programFolder.filePath(recipes::recipeFileName()), this);
+    m_output = new output::Output(ws, *m_loading, *m_collections, *m_textWeaver, m_desktop, this, this);
 
     m_tutorialPanel = new help::TutorialPanel(m_form);
     m_tutorial = new help::Tutorial(*m_tutorialPanel, m_settings, m_programFolder, m_dialogs, this);
@@ -92,6 +98,7 @@ MainWindow::MainWindow(ProgramFolders folders, platform::Dialogs *dialogs, platf
     connectWorkspaceMenus();
     connectCollections();
     connectTextAndRecipes();
+    connectOutput();
     connectHelp();
     makePanelsDraggable();
     setAcceptDrops(true);
@@ -269,6 +276,25 @@ void MainWindow::connectTextAndRecipes()
     book->setReplayFinished([textWeaver] { textWeaver->replayFinished(); });
 }
 
+void MainWindow::connectOutput()
+{
+    output::Output *out = m_output;
+    output::Printing *printing = &out->printing();
+    output::SnapshotStore *store = &out->snapshotStore();
+    const auto connectItem = [this](QAction *item, auto *receiver, auto handler) {
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, receiver, handler);
+    };
+    connectItem(m_menus.saveAsAction, out, &output::Output::savePicture);
+    connectItem(m_menus.printSetupAction, printing, &output::Printing::showPrinterDialog);
+    connectItem(m_menus.printAction, printing, &output::Printing::openPrintPanel);
+    connectItem(m_menus.snapshotsAction, store, &output::SnapshotStore::openSnapshotPanel);
+    connectItem(m_menus.sendToPaintAction, out, &output::Output::sendToPaint);
+    connectItem(m_menus.takeFromPaintAction, out, &output::Output::takeFromPaint);
+    // Text mode takes the control panel's place, where the print panel is.
+    connect(m_menus.textModeAction, &QAction::triggered, out, &output::Output::closePrintPanel);
+}
+
 void MainWindow::connectHelp()
 {
     for (QAction *item : {m_menus.tutorialAction, m_menus.helpAction, m_menus.htmlHelpAction, m_menus.aboutAction})
@@ -289,6 +315,8 @@ void MainWindow::makePanelsDraggable()
     new PanelDragger(m_recipePanel->title(), m_recipePanel);
     new PanelDragger(m_form->weaveOptionsPanel()->title(), m_form->weaveOptionsPanel());
     new PanelDragger(m_tutorialPanel->title(), m_tutorialPanel);
+    output::SnapshotPanel &snapshotPanel = m_output->snapshotStore().snapshotPanel();
+    new PanelDragger(snapshotPanel.title(), &snapshotPanel);
 }
 
 void MainWindow::showAbout()

@@ -45,6 +45,9 @@ namespace weftara::help {
 class Tutorial;
 class TutorialPanel;
 } // namespace weftara::help
+namespace weftara::output {
+class Output;
+} // namespace weftara::output
 
 namespace weftara::app {
 
@@ -84,6 +87,7 @@ public:
     recipes::RecipeBook &recipeBook() { return *m_recipeBook; }
     help::TutorialPanel &tutorialPanel() { return *m_tutorialPanel; }
     help::Tutorial &tutorial() { return *m_tutorial; }
+    output::Output &output() { return *m_output; }
     // The guide over the tab strip's client area, until the first tab change.
     QPlainTextEdit *guideBox() const { return m_guideBox; }
 
@@ -120,6 +124,7 @@ private:
     void makePanelsDraggable();
     // The About box, modal over this window; it closes with it.
     void showAbout();
+    void connectOutput();
 
     MainMenus m_menus;
     platform::ProgramFolder m_programFolder;
@@ -143,6 +148,7 @@ private:
     recipes::RecipeBook *m_recipeBook = nullptr;
     help::TutorialPanel *m_tutorialPanel = nullptr;
     help::Tutorial *m_tutorial = nullptr;
+    output::Output *m_output = nullptr;
     bool m_layoutBusy = false; // guards against the layout's own resizes
 };
 

@@ -119,16 +119,8 @@ AboutDialog::AboutDialog(platform::Desktop &desktop, platform::Dialogs &dialogs,
 
 void AboutDialog::startSystemInfo()
 {
-    for (const QStringView name : SystemInfoPrograms) {
-        const QString path = m_desktop.findProgram(name.toString());
-        if (path.isEmpty())
-            continue;
-        // The first one installed is the one; if it fails, say so.
-        if (m_desktop.startProgram(path))
-            return;
-        break;
-    }
-    m_dialogs.message(QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+    if (!platform::startFirstInstalled(m_desktop, SystemInfoPrograms))
+        m_dialogs.message(QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
 }
 
 } // namespace weftara::help

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QUrl>
+
+#include <span>
 
 namespace weftara::platform {
 
@@ -25,5 +28,9 @@ public:
     // Starts the program without waiting for it; false when it did not start.
     virtual bool startProgram(const QString &path) = 0;
 };
+
+// Starts the first of `programs` that is installed, without waiting for it.
+// False when none is installed, or when the first one found did not start.
+bool startFirstInstalled(Desktop &desktop, std::span<const QStringView> programs);
 
 } // namespace weftara::platform

@@ -3,11 +3,20 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
 
 namespace weftara::platform {
+
+// A file name chosen in the save dialog and the filter it was chosen under
+// (an index into the filters offered).
+struct SaveChoice
+{
+    QString fileName;
+    int filter = 0;
+};
 
 // How far a long piece of work has come, shown once the work takes long
 // enough to be noticed; the person may stop it.
@@ -42,6 +51,10 @@ public:
         Q_UNUSED(text);
         return nullptr;
     }
+
+    // The save dialog titled `title`, offering `filters` ("BMPファイル
+    // (*.bmp)") with the first one chosen; nullopt when cancelled.
+    virtual std::optional<SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) = 0;
 };
 
 } // namespace weftara::platform

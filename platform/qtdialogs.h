@@ -8,8 +8,8 @@
 namespace weftara::platform {
 
 // The real dialogs, modal over `parent`: a message box titled "Weftara"
-// with only an OK button, Qt's font dialog, Qt's colour dialog and a
-// progress box.
+// with only an OK button, Qt's font dialog, Qt's colour dialog, Qt's file
+// dialog for saving and a progress box.
 class QtDialogs final : public Dialogs
 {
 public:
@@ -21,6 +21,7 @@ public:
     // A progress box with a "中止" button, window-modal over the parent,
     // that appears when the work looks like taking more than half a second.
     std::unique_ptr<Progress> startProgress(const QString &text) override;
+    std::optional<SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) override;
 
 private:
     QPointer<QWidget> m_parent;

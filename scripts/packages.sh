@@ -10,6 +10,7 @@ WEFTARA_PACKAGES=(
     fonts-noto-cjk                              # Japanese captions and text
     libbenchmark-dev                            # the benchmark in bench/
     desktop-file-utils appstream                # validating the desktop entry and the metainfo
+    poppler-utils                               # pdftoppm: the print tests render their PDF pages
 )
 
 weftara_missing_packages() {

@@ -41,7 +41,6 @@ void Sliders::onWeaveRatioChanged()
         return;
     weave(m_ws);
     m_ws.selectTab(Tab::Woven);
-    flags.copyState.fill(CopyState::Unzoomed);
     c.zoomSlider->setValue(100);
     c.toneSlider->setValue(0);
 }
@@ -57,10 +56,9 @@ void Sliders::onToneChanged()
     c.toneBox->setText(platform::formatNumber(c.toneSlider->value()));
     const std::optional<Picture> selected = m_ws.selectedPicture();
     const Picture target = selected.value_or(Picture::Base);
-    if (selected == Picture::Pattern)
-        flags.wovenUpToDate = false;
-    else if (selected == Picture::Woven)
-        flags.wovenUpToDate = true;
+    // A toned base or pattern (the base also from a collection tab) leaves
+    // the woven picture out of date; toning the woven picture keeps it so.
+    flags.wovenUpToDate = target == Picture::Woven;
 
     const std::int16_t amount = platform::readInt16(c.toneBox->text());
     platform::Surface &picture = m_ws.picture(target);
@@ -71,14 +69,19 @@ void Sliders::onToneChanged()
         QImage scratch = picture.image().copy();
         engine::shiftBrightness(scratch, amount);
         picture.setPicture(scratch);
-        flags.wovenUpToDate = false;
     }
 
     platform::Surface &untoned = m_ws.copy(target);
     CopyState &state = flags.copyState[target];
-    if (state != CopyState::Untoned) {
+    const bool freshCopy = state != CopyState::Untoned;
+    if (freshCopy) {
         state = CopyState::Untoned;
         untoned.setPicture(picture.image());
+        // The pattern's untoned copy takes the surface of the woven
+        // picture's unzoomed copy.
+        CopyState &woven = flags.copyState[Picture::Woven];
+        if (target == Picture::Pattern && (woven == CopyState::Unzoomed || woven == CopyState::Zoomed))
+            woven = CopyState::Loaded;
     }
     picture.setPicture(untoned.image());
     {
@@ -88,7 +91,10 @@ void Sliders::onToneChanged()
     untoned.hide();
     showTabSurface(m_ws);
 
-    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text());
+    // The base's first shift depends on the amount its fresh copy was taken
+    // with: that group is kept, and later moves get a group of their own.
+    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text(),
+                        selected == Picture::Base && freshCopy);
 }
 
 void Sliders::onZoomChanged()

@@ -64,6 +64,7 @@ void zoom(Workspace &ws)
     Flags &flags = ws.flags();
     flags.patternLoaded = false;
     ws.picture(Picture::Pattern).clearPicture();
+    flags.copyOutdated(Picture::Pattern);
 
     const QString percentText = ws.controls().zoomBox->text();
     const double percent = zoomPercent(percentText);
@@ -99,8 +100,11 @@ void zoomWoven(Workspace &ws)
     }
     platform::Surface &woven = ws.picture(Picture::Woven);
     platform::Surface &unzoomed = ws.unzoomedWoven();
-    // A toned woven picture is zoomed as toned.
-    if (flags.copyState[Picture::Woven] == CopyState::Untoned)
+    // Unless the unzoomed copy is the one this picture was zoomed from, the
+    // picture as it stands becomes the copy: a toned woven picture is zoomed
+    // as toned, one changed by an effect or text keeps the change.
+    const CopyState state = flags.copyState[Picture::Woven];
+    if (state != CopyState::Unzoomed && state != CopyState::Zoomed)
         unzoomed.setPicture(woven.image());
 
     platform::Surface &scratch = ws.wovenZoomScratch();

@@ -22,4 +22,5 @@ private slots:
     void guideText();
     void tabButtonPictures();
     void helpMenuAndPanels();
+    void outputMenusOpenTheirPanels();
 };
