@@ -26,8 +26,10 @@ CONTROL_ROLES = {
     pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM,
 }
 # The panels are opened through these menu items (their captions without
-# the access key's "&").
-PANEL_ITEMS = ["織り詞(Log)(L)", "織り込み処理", "文字の織り込み", "元絵のパスの設定"]
+# the access key's "&"). Some take another's place (text mode closes the
+# print panel), so the tree is walked after each.
+PANEL_ITEMS = ["織り詞(Log)(L)", "織り込み処理", "文字の織り込み", "元絵のパスの設定", "画像の一時保存",
+               "印刷(P)..."]
 
 
 def inside_scroll_area(path):
@@ -39,25 +41,30 @@ def main():
     with running([sys.argv[1]]) as (_, app):
         if app is None:
             return 2
+        missing = 0
+        controls = {}
         for caption in PANEL_ITEMS:
             if not trigger(app, caption):
                 print(f"menu item not found: {caption}", file=sys.stderr)
+                missing += 1
             time.sleep(0.5)
-        controls = 0
-        nameless = []
-        for node, path in walk(app):
-            role = node.getRole()
-            if role not in CONTROL_ROLES:
-                continue
-            if role == pyatspi.ROLE_SCROLL_BAR and inside_scroll_area(path):
-                continue
-            controls += 1
-            if not (node.name or "").strip():
-                nameless.append(f"{'/'.join(path)}/{node.getRoleName()}")
-        print(f"{controls} controls, {len(nameless)} without a name")
+            # Within one walk, the n-th control of a path is one control.
+            seen = {}
+            for node, path in walk(app):
+                role = node.getRole()
+                if role not in CONTROL_ROLES:
+                    continue
+                if role == pyatspi.ROLE_SCROLL_BAR and inside_scroll_area(path):
+                    continue
+                where = f"{'/'.join(path)}/{node.getRoleName()}"
+                seen[where] = seen.get(where, 0) + 1
+                key = (where, seen[where], (node.name or "").strip())
+                controls.setdefault(key, where)
+        nameless = sorted({where for (where, _, name) in controls if not name})
+        print(f"{len(controls)} controls, {len(nameless)} without a name, {missing} panels not found")
         for entry in nameless:
             print("  nameless:", entry)
-        return 1 if nameless else 0
+        return 1 if nameless or missing else 0
 
 
 if __name__ == "__main__":

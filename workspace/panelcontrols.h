@@ -40,12 +40,12 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry);
 QPushButton *makeButton(QWidget *parent, const QString &caption, const QRect &geometry);
 QLineEdit *makeBox(QWidget *parent, const QString &text, const QRect &geometry);
 
-// A horizontal slider that reports a value once per completed change (the
-// release of a drag, an arrow or trough click, a value set from code), not
-// for every value passed while the thumb is dragged.
 // Gives the keyboard's Tab key this order through the controls.
 void setTabOrder(std::initializer_list<QWidget *> controls);
 
+// A horizontal slider that reports a value once per completed change (the
+// release of a drag, an arrow or trough click, a value set from code), not
+// for every value passed while the thumb is dragged.
 QScrollBar *makeSlider(QWidget *parent, int minimum, int maximum, int value, int pageStep,
                        const QRect &geometry);
 
