@@ -10,9 +10,9 @@ import pyatspi
 from gi.repository import GLib
 
 
-def find_application(name, seconds):
+def find_application(name, seconds, process):
     deadline = time.time() + seconds
-    while time.time() < deadline:
+    while time.time() < deadline and process.poll() is None:
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
             if app is not None and app.name and app.name.lower() == name:
@@ -26,9 +26,14 @@ def running(command):
     """Starts the program and gives (process, application); the application
     is None when it never appeared on the bus. The program is ended
     afterwards unless it has ended by itself."""
-    process = subprocess.Popen(command)
+    # On a busy machine the virtual screen now and then refuses the first
+    # connection; a program that ended before it appeared is started again.
+    for _ in range(3):
+        process = subprocess.Popen(command)
+        app = find_application("weftara", 30, process)
+        if app is not None or process.poll() is None:
+            break
     try:
-        app = find_application("weftara", 30)
         if app is None:
             print("Weftara did not appear on the accessibility bus", file=sys.stderr)
         else:

@@ -23,7 +23,8 @@ def main():
         trigger(app, "織り詞(Log)(L)")
         time.sleep(1)
         box = find(app, pyatspi.ROLE_TEXT, "名前")
-        save = find(app, pyatspi.ROLE_PUSH_BUTTON, "保存")
+        # The snapshot store has a "保存" too: the one beside the name box.
+        save = find(box.parent, pyatspi.ROLE_PUSH_BUTTON, "保存") if box else None
         if box is None or save is None:
             print("the recipe panel has no name box or save button", file=sys.stderr)
             return 1
