@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -203,6 +204,39 @@ void DesktopTest::returnReplaysRecipe()
     QTest::keyClick(names, Qt::Key_Return);
     QCOMPARE(ws.log().lines().value(0), QStringLiteral("Motoe=") + picture);
     QVERIFY(dialogs.messages().isEmpty());
+}
+
+void DesktopTest::standardKeysTriggerMenuItems_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QKeySequence::StandardKey>("key");
+    QTest::newRow("save") << "saveAsAction" << QKeySequence::Save;
+    QTest::newRow("print") << "printAction" << QKeySequence::Print;
+    QTest::newRow("quit") << "exitAction" << QKeySequence::Quit;
+    QTest::newRow("help") << "helpAction" << QKeySequence::HelpContents;
+}
+
+void DesktopTest::standardKeysTriggerMenuItems()
+{
+    QFETCH(QString, item);
+    QFETCH(QKeySequence::StandardKey, key);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow w(ProgramFolder(dir.path()), &dialogs);
+    auto *action = w.findChild<QAction *>(item);
+    QVERIFY(action);
+    QVERIFY(action->isEnabled());
+    QCOMPARE(action->shortcuts(), QKeySequence::keyBindings(key));
+    // Some platforms bind no key (Quit is the window manager's on some).
+    if (action->shortcut().isEmpty())
+        QSKIP("no key for this on this platform");
+    // Only counted: the items' own work is tested with the menus.
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    const QSignalSpy triggered(action, &QAction::triggered);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keySequence(&w, QKeySequence(key));
+    QCOMPARE(triggered.count(), 1);
 }
 
 void DesktopTest::everyControlHasAName()

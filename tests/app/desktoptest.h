@@ -12,5 +12,7 @@ private slots:
     void firstStartCopiesMissingSamplesOnly();
     void droppedPictureLoadsLikeClick();
     void returnReplaysRecipe();
+    void standardKeysTriggerMenuItems_data();
+    void standardKeysTriggerMenuItems();
     void everyControlHasAName();
 };
