@@ -79,10 +79,16 @@ bool ThumbnailCache::store(const QFileInfo &picture, const QImage &thumbnail) co
 {
     if (m_folder.isEmpty() || thumbnail.isNull())
         return false;
-    // The cache is private to the user.
-    if (!QDir().mkpath(m_folder))
-        return false;
-    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // The cache is private to the user: the folders made for it (also the
+    // "thumbnails" folder above the size folders) are his alone.
+    const QString top = QFileInfo(m_folder).absolutePath();
+    for (const QString &folder : {top, m_folder}) {
+        if (QFileInfo::exists(folder))
+            continue;
+        if (!QDir().mkpath(folder))
+            return false;
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
 
     QImage entry = thumbnail;
     entry.setText(QString::fromLatin1(UriKey), QString::fromLatin1(uriOf(picture.filePath())));
