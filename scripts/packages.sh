@@ -10,6 +10,7 @@ WEFTARA_PACKAGES=(
     libexif-dev                                 # the thumbnails in camera JPEGs
     fonts-noto-cjk                              # Japanese captions and text
     libbenchmark-dev                            # the benchmark in bench/
+    desktop-file-utils appstream                # validating the desktop entry and the metainfo
     poppler-utils                               # pdftoppm: the print tests render their PDF pages
 )
 
