@@ -95,12 +95,12 @@ QString quotedIfNeeded(const QString &field)
     return u'"' + quoted + u'"';
 }
 
-// True when the lines written in Shift-JIS read back as the same text.
+// True when the lines written in Shift-JIS read back as the same lines.
 bool survivesShiftJis(const QStringList &lines)
 {
     const QString text = lines.join(QStringLiteral("\r\n"));
     const QByteArray bytes = platform::encodeText(text, platform::TextEncoding::ShiftJis);
-    return platform::decodeText(bytes).text == text;
+    return platform::decodeLines(bytes).lines == lines;
 }
 
 } // namespace

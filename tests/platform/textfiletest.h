@@ -7,8 +7,8 @@ class TextFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void splitsLines_data();
-    void splitsLines();
+    void decodesLines_data();
+    void decodesLines();
     void tellsMissingFromEmpty();
     void writesCrLfUtf8();
     void readsShiftJis();
@@ -17,5 +17,6 @@ private slots:
     void appendKeepsEncoding_data();
     void appendKeepsEncoding();
     void replacesAtomically();
+    void appendWritesOnlyTheNewLines();
     void reportsUnwritablePlaces();
 };
