@@ -23,8 +23,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 
 namespace weftara::app {
@@ -92,7 +94,10 @@ QRect MainWindow::tabStripTwips() const
 void MainWindow::startUp()
 {
     m_settings.read();
-    setGeometry(m_placement.set(readWindowGeometry(m_settings)));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    setGeometry(m_placement.set(fitToScreens(readWindowGeometry(m_settings), screens)));
     layOutWindow();
     fitGuideBox();
     layOutWindow();
