@@ -2,6 +2,7 @@
 
 #include "collections/picturepath.h"
 #include "heif/heifreader.h"
+#include "platform/picturememory.h"
 
 #include <QColorSpace>
 #include <QFile>
@@ -25,11 +26,24 @@ QImage toOpaqueRgb32(const QImage &image)
     return opaque;
 }
 
-PictureFile failure(PictureError error)
+PictureFile failure(PictureError error, QSize fullSize = {})
 {
     PictureFile result;
     result.error = error;
+    result.fullSize = fullSize;
     return result;
+}
+
+// Qt refuses pictures over 256 MB of its own accord (a 50-megapixel photo);
+// the limit here is the program's own, so Qt's is raised to the largest
+// picture allowed at eight bytes a pixel (16 bits a channel).
+void raiseQtAllocationLimit()
+{
+    static const bool raised = [] {
+        QImageReader::setAllocationLimit(int(platform::MaxPicturePixels * 8 / (1024 * 1024)));
+        return true;
+    }();
+    (void)raised;
 }
 
 // Turns pictures tagged with another colour space (phones write Display P3)
@@ -59,7 +73,11 @@ PictureFile decodeWithQt(const QString &path, QSize scaledSize)
     }
     // The reader scales before it turns the picture.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize fullSize = turned ? reader.size().transposed() : reader.size();
+    if (!platform::pictureFits(fullSize))
+        return failure(PictureError::TooLarge, fullSize);
     PictureFile result;
+    result.fullSize = fullSize;
     if (scaledSize.isValid())
         reader.setScaledSize(turned ? scaledSize.transposed() : scaledSize);
     if (!reader.read(&result.image) || result.image.isNull())
@@ -70,7 +88,10 @@ PictureFile decodeWithQt(const QString &path, QSize scaledSize)
 PictureFile decodeHeif(const QString &path, QSize scaledSize)
 {
     const heif::HeifReader reader(path);
+    if (!platform::pictureFits(reader.size()))
+        return failure(PictureError::TooLarge, reader.size());
     PictureFile result;
+    result.fullSize = reader.size();
     result.image = reader.read(scaledSize);
     if (result.image.isNull())
         return failure(PictureError::Corrupt);
@@ -79,6 +100,7 @@ PictureFile decodeHeif(const QString &path, QSize scaledSize)
 
 PictureFile read(const QString &path, QSize scaledSize)
 {
+    raiseQtAllocationLimit();
     if (!pictureFileExists(path))
         return failure(PictureError::Missing);
     QFile file(path);
@@ -91,6 +113,11 @@ PictureFile read(const QString &path, QSize scaledSize)
     if (!result.ok())
         return result;
     QImage &image = result.image;
+    // Formats that do not tell their size before decoding are measured now.
+    if (!result.fullSize.isValid() && !scaledSize.isValid())
+        result.fullSize = image.size();
+    if (!platform::pictureFits(result.fullSize) || !platform::pictureFits(image.size()))
+        return failure(PictureError::TooLarge, result.fullSize.isValid() ? result.fullSize : image.size());
     // Qt's reader stretches to the size itself; a HEIF picture, whole or its
     // stored thumbnail, is stretched here.
     if (scaledSize.isValid() && image.size() != scaledSize)

@@ -3,6 +3,7 @@
 #include "collections/picturefile.h"
 #include "collections/picturepath.h"
 #include "platform/dialogs.h"
+#include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "recipes/loggroups.h"
 #include "workspace/surfaceops.h"
@@ -23,6 +24,13 @@ QString baseFailureMessage()
 QString patternFailureMessage()
 {
     return QStringLiteral("柄絵が読めません");
+}
+
+// A picture too large for the machine says so; any other failure keeps the
+// loader's own message.
+QString failureMessage(const PictureFile &file, const QString &otherwise)
+{
+    return file.error == PictureError::TooLarge ? platform::pictureTooLargeMessage(file.fullSize) : otherwise;
 }
 
 } // namespace
@@ -50,21 +58,27 @@ bool PictureLoading::loadBase(QString &path)
     path = resolvePicturePath(path, m_programFolder, BaseFallbackFolder);
     const PictureFile file = readPictureFile(path);
     if (!file.ok()) {
-        m_ws.dialogs().message(baseFailureMessage());
+        m_ws.dialogs().message(failureMessage(file, baseFailureMessage()));
         return false;
     }
 
+    platform::Surface &base = m_ws.picture(Picture::Base);
+    platform::Surface &copy = m_ws.copy(Picture::Base);
+    workspace::SurfaceRollback rollback{&base, &m_ws.picture(Picture::Pattern), &m_ws.picture(Picture::Woven), &copy,
+                                        &m_ws.copy(Picture::Pattern), &m_ws.copy(Picture::Woven)};
     for (const Picture picture : {Picture::Pattern, Picture::Woven})
         m_ws.picture(picture).clearPicture();
     for (const Picture picture : workspace::Pictures)
         m_ws.copy(picture).clearPicture();
 
-    platform::Surface &base = m_ws.picture(Picture::Base);
-    platform::Surface &copy = m_ws.copy(Picture::Base);
     base.setAutoSize(true);
     copy.setAutoSize(true);
     base.setPicture(file.image);
     copy.setPicture(file.image);
+    if (!rollback.keepIfMade(m_ws, file.image.size())) {
+        base.setAutoSize(false);
+        return false;
+    }
     m_ws.flags().patternLoaded = false;
 
     m_ws.picture(Picture::Pattern).clearPicture();
@@ -84,7 +98,7 @@ bool PictureLoading::loadPattern(QString &path)
     path = resolvePicturePath(path, m_programFolder, PatternFallbackFolder);
     const PictureFile file = readPictureFile(path);
     if (!file.ok()) {
-        m_ws.dialogs().message(patternFailureMessage());
+        m_ws.dialogs().message(failureMessage(file, patternFailureMessage()));
         return false;
     }
 
@@ -100,12 +114,18 @@ bool PictureLoading::loadPattern(QString &path)
     base.hide();
     pattern.hide();
 
+    workspace::SurfaceRollback rollback{&pattern, &tile, &m_ws.copy(Picture::Woven)};
     tile.setAutoSize(true);
     tile.setPicture(file.image);
     tile.show();
     tile.raise();
 
     tilePattern();
+    if (!rollback.keepIfMade(m_ws, base.size())) {
+        tile.hide();
+        workspace::showTabSurface(m_ws);
+        return false;
+    }
 
     tile.hide();
     if (!m_ws.flags().replaying)

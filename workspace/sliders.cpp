@@ -37,9 +37,8 @@ void Sliders::onWeaveRatioChanged()
         m_ws.dialogs().message(selectBaseMessage());
         return;
     }
-    if (!flags.patternLoaded)
+    if (!flags.patternLoaded || !weave(m_ws))
         return;
-    weave(m_ws);
     m_ws.selectTab(Tab::Woven);
     flags.copyState.fill(CopyState::Unzoomed);
     c.zoomSlider->setValue(100);
@@ -64,18 +63,24 @@ void Sliders::onToneChanged()
 
     const std::int16_t amount = platform::readInt16(c.toneBox->text());
     platform::Surface &picture = m_ws.picture(target);
+    platform::Surface &untoned = m_ws.copy(target);
+    if (!pictureAllowed(m_ws, picture.size()))
+        return;
+    SurfaceRollback rollback{&picture, &untoned};
+    bool made = true;
     if (selected == Picture::Base) {
         // The base picture is shifted once before its untoned copy is taken.
         // The shift is done on a scratch copy, so that the woven picture's
         // untoned copy stays intact.
         QImage scratch = picture.image().copy();
+        made = !scratch.isNull() || picture.size().isEmpty();
         engine::shiftBrightness(scratch, amount);
         picture.setPicture(scratch);
         flags.wovenUpToDate = false;
     }
 
-    platform::Surface &untoned = m_ws.copy(target);
     CopyState &state = flags.copyState[target];
+    const CopyState oldState = state;
     if (state != CopyState::Untoned) {
         state = CopyState::Untoned;
         untoned.setPicture(picture.image());
@@ -87,6 +92,10 @@ void Sliders::onToneChanged()
     }
     untoned.hide();
     showTabSurface(m_ws);
+    if (!rollback.keepIfMade(m_ws, picture.size(), made)) {
+        state = oldState;
+        return;
+    }
 
     recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text());
 }

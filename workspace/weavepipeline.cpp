@@ -52,15 +52,18 @@ void resetWovenSliders(Workspace &ws)
 
 } // namespace
 
-void weave(Workspace &ws)
+bool weave(Workspace &ws)
 {
     const Controls &c = ws.controls();
     Flags &flags = ws.flags();
-    resetWovenSliders(ws);
-
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &pattern = ws.picture(Picture::Pattern);
     platform::Surface &woven = ws.picture(Picture::Woven);
+    platform::Surface &unzoomed = ws.unzoomedWoven();
+    if (!pictureAllowed(ws, base.size()))
+        return false;
+    SurfaceRollback rollback{&woven, &unzoomed};
+    resetWovenSliders(ws);
 
     woven.cls();
     woven.clearPicture();
@@ -94,10 +97,11 @@ void weave(Workspace &ws)
     }
     pattern.hide();
 
-    platform::Surface &unzoomed = ws.unzoomedWoven();
     unzoomed.setGeometry(base.geometry());
     unzoomed.hide();
     unzoomed.setPicture(woven.image());
+    if (!rollback.keepIfMade(ws, base.size()))
+        return false;
 
     // The pattern's copy surface no longer holds its untoned copy, and the
     // woven picture's untoned copy shows an earlier weave: both are taken
@@ -107,6 +111,7 @@ void weave(Workspace &ws)
             flags.copyState[picture] = CopyState::Unzoomed;
 
     recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
+    return true;
 }
 
 } // namespace weftara::workspace

@@ -1,6 +1,7 @@
 #include "app/recipetriptest.h"
 
 #include "app/mainwindow.h"
+#include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
@@ -376,6 +377,28 @@ void RecipeTripTest::brokenRecipeReplaysWhatItCan()
     QVERIFY(b.s.flags().baseLoaded);
     QCOMPARE(b.s.log().lines().value(0), "Motoe=" + base);
     QVERIFY(!b.w.textWeaver().panelShown());
+}
+
+void RecipeTripTest::replaySkipsPicturesTooLarge()
+{
+    Program program;
+    const QString base = program.dir.filePath(QStringLiteral("Motoe/base.bmp"));
+    QFile file(program.recipes());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("詞初め大\r\nMotoe=%1\r\nText4= 500\r\nFlgState(0)= 0\r\nsZoom\r\n"
+                              "SelectedItem=0\r\n単色 0\r\n詞終わり\r\n")
+                   .arg(base)
+                   .toUtf8());
+    file.close();
+    Window b(program);
+    weftara::platform::setPicturePixelCap(10'000);
+    b.replay(0);
+    weftara::platform::setPicturePixelCap(0);
+    // The zoom to 300 × 200 is refused with its message; the replay goes on.
+    QCOMPARE(program.dialogs.messages().size(), 1);
+    QVERIFY(program.dialogs.messages().first().contains(QStringLiteral("300 × 200")));
+    QCOMPARE(b.s.picture(ws::Picture::Base).size(), QSize(60, 40));
+    QCOMPARE(withoutSize(b.s.log().lines()), (QStringList{"Motoe=" + base, "SelectedItem=0", "単色 0"}));
 }
 
 void RecipeTripTest::sampleRecipesReplay()

@@ -19,5 +19,6 @@ private slots:
     void thresholdEqualToSliderDoesNotWeave();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();
+    void replaySkipsPicturesTooLarge();
     void sampleRecipesReplay();
 };

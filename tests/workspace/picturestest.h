@@ -25,6 +25,7 @@ private slots:
     void zoomBaseTwice();
     void zoomWovenWithoutPattern();
     void zoomWovenAfterTone();
+    void refusesPicturesTooLarge();
     void zoomedSize_data();
     void zoomedSize();
     void applyButtons_data();
