@@ -2,6 +2,7 @@
 
 #include "collections/picturepath.h"
 #include "heif/heifreader.h"
+#include "platform/filenames.h"
 #include "platform/picturememory.h"
 
 #include <QColorSpace>
@@ -62,9 +63,9 @@ void convertToSrgb(QImage &image)
 
 // The picture upright, at `scaledSize` where the format can decode at reduced
 // scale.
-PictureFile decodeWithQt(const QString &path, QSize scaledSize)
+PictureFile decodeWithQt(QFile &file, QSize scaledSize)
 {
-    QImageReader reader(path);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
@@ -103,13 +104,14 @@ PictureFile read(const QString &path, QSize scaledSize)
     raiseQtAllocationLimit();
     if (!pictureFileExists(path))
         return failure(PictureError::Missing);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!platform::openForReading(file, path))
         return failure(PictureError::Unreadable);
     const bool heif = heif::isHeif(file.read(64));
-    file.close();
+    if (!file.seek(0))
+        return failure(PictureError::Unreadable);
 
-    PictureFile result = heif ? decodeHeif(path, scaledSize) : decodeWithQt(path, scaledSize);
+    PictureFile result = heif ? decodeHeif(path, scaledSize) : decodeWithQt(file, scaledSize);
     if (!result.ok())
         return result;
     QImage &image = result.image;

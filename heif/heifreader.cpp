@@ -1,5 +1,7 @@
 #include "heif/heifreader.h"
 
+#include "platform/filenames.h"
+
 #include <QColorSpace>
 #include <QFile>
 #include <QPointF>
@@ -111,7 +113,7 @@ HeifReader::HeifReader(const QString &path)
     m_context.reset(heif_context_alloc());
     heif_image_handle *primary = nullptr;
     if (!m_context || path.contains(QChar(u'\0'))
-        || !ok(heif_context_read_from_file(m_context.get(), QFile::encodeName(path).constData(), nullptr))
+        || !ok(heif_context_read_from_file(m_context.get(), platform::encodeFileName(path).constData(), nullptr))
         || !ok(heif_context_get_primary_image_handle(m_context.get(), &primary)))
         return;
     m_primary.reset(primary);
