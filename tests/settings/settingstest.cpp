@@ -165,6 +165,7 @@ void SettingsTest::valuesSurviveWriteAndRead_data()
     QTest::newRow("trailing blank") << "trailing ";
     QTest::newRow("empty") << "";
     QTest::newRow("line break") << "two\nlines";
+    QTest::newRow("CR LF and lone CR") << "a\r\nb\rc\r";
     QTest::newRow("Japanese with comma") << QString::fromUtf8("元絵,柄絵");
     QTest::newRow("backslashes") << "C:\\Weftara\\Motoe\\";
 }
