@@ -43,9 +43,12 @@ QColorSpace iccColorSpace(const heif_image_handle *handle)
 QColorSpace nclxColorSpace(const heif_image_handle *handle)
 {
     heif_color_profile_nclx *nclx = nullptr;
-    if (!ok(heif_image_handle_get_nclx_color_profile(handle, &nclx)) || nclx == nullptr)
-        return {};
+    const heif_error error = heif_image_handle_get_nclx_color_profile(handle, &nclx);
+    // libheif hands out the profile also when it reports a code it does not
+    // know; it is ours to free either way.
     const Owned<heif_color_profile_nclx, heif_nclx_color_profile_free> owner(nclx);
+    if (!ok(error) || nclx == nullptr)
+        return {};
 
     using Transfer = QColorSpace::TransferFunction;
     Transfer transfer = Transfer::SRgb;
