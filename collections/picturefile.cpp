@@ -35,7 +35,7 @@ PictureFile failure(PictureError error, QSize fullSize = {})
     return result;
 }
 
-// Qt refuses pictures over 256 MB of its own accord (a 50-megapixel photo);
+// Qt refuses pictures over 128 MB of its own accord (a 50-megapixel photo);
 // the limit here is the program's own, so Qt's is raised to the largest
 // picture allowed at eight bytes a pixel (16 bits a channel).
 void raiseQtAllocationLimit()

@@ -62,18 +62,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeFuzzFile(folder + QStringLiteral("/kotoba.txt"),
                   "詞初めfuzz\r\n" + bytesOf(data, size) + "\r\n詞終わり\r\n");
 
-    weftara::app::MainWindow window(weftara::platform::ProgramFolder(folder), &dialogs);
-    window.recipeBook().openPanel();
-    QListWidget *names = window.recipePanel().nameList();
-    if (names->count() == 0)
-        return 0;
-    names->setCurrentRow(0);
-    window.recipeBook().selectRecipe();
-
-    for (const weftara::platform::Surface *surface : window.findChildren<weftara::platform::Surface *>()) {
-        FUZZ_CHECK(qint64(surface->width()) * surface->height() <= PixelCap);
-        FUZZ_CHECK(qint64(surface->image().width()) * surface->image().height() <= PixelCap);
-        FUZZ_CHECK(qint64(surface->picture().width()) * surface->picture().height() <= PixelCap);
+    {
+        weftara::app::MainWindow window(weftara::platform::ProgramFolder(folder), &dialogs);
+        window.recipeBook().openPanel();
+        QListWidget *names = window.recipePanel().nameList();
+        if (names->count() > 0) {
+            names->setCurrentRow(0);
+            window.recipeBook().selectRecipe();
+        }
+        for (const weftara::platform::Surface *surface : window.findChildren<weftara::platform::Surface *>()) {
+            FUZZ_CHECK(qint64(surface->width()) * surface->height() <= PixelCap);
+            FUZZ_CHECK(qint64(surface->image().width()) * surface->image().height() <= PixelCap);
+            FUZZ_CHECK(qint64(surface->picture().width()) * surface->picture().height() <= PixelCap);
+        }
     }
+    // No event loop runs between inputs: what the window left to be done
+    // later is done now, so that nothing piles up from one input to the next.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

@@ -248,6 +248,12 @@ void PictureTest::tellsWhyReadingFailed_data()
                                    << PictureError::Corrupt;
     const QByteArray heic = heicBytes({64, 48});
     QTest::newRow("HEIC cut short") << "cut.heic" << heic.left(heic.size() * 2 / 3) << PictureError::Corrupt;
+    // The grid that makes up the picture says 26482 × 26980 pixels, the
+    // picture itself 64 × 48: libheif would take gigabytes for it.
+    QByteArray grid = heic;
+    const qsizetype descriptor = grid.indexOf("idat") + 4;
+    grid.replace(descriptor + 4, 4, "grid");
+    QTest::newRow("HEIC grid larger than its picture") << "grid.heic" << grid << PictureError::Corrupt;
 }
 
 void PictureTest::tellsWhyReadingFailed()
