@@ -6,6 +6,16 @@
 #include "collections/collections.h"
 #include "collections/folderpanel.h"
 #include "collections/pictureloading.h"
+#include "help/aboutdialog.h"
+#include "help/helpcommands.h"
+#include "help/paneldragger.h"
+#include "help/tutorial.h"
+#include "help/tutorialpanel.h"
+#include "platform/qtdesktop.h"
+#include "output/output.h"
+#include "output/printing.h"
+#include "output/snapshotpanel.h"
+#include "output/snapshotstore.h"
 #include "platform/qtdialogs.h"
 #include "recipes/loggroups.h"
 #include "recipes/recipebook.h"
@@ -18,12 +28,14 @@
 #include "workspace/formlayout.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
+#include "workspace/weaveoptionspanel.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -41,11 +53,13 @@ QRect pixelsOf(const QRect &twips)
 } // namespace
 
 MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs *dialogs,
-                       QWidget *parent)
+                       platform::Desktop *desktop, QWidget *parent)
     : QMainWindow(parent)
     , m_programFolder(std::move(programFolder))
     , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtDialogs>(this))
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_ownDesktop(desktop ? nullptr : std::make_unique<platform::QtDesktop>())
+    , m_desktop(desktop ? *desktop : *m_ownDesktop)
     , m_settings(settings::Settings::pathIn(m_programFolder), m_dialogs)
 {
     setWindowTitle(QStringLiteral("Weftara"));
@@ -67,14 +81,22 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     m_textWeaver = new textweave::TextWeaver(ws, m_dialogs, this);
     m_recipePanel = new recipes::RecipePanel(m_form);
     m_replayActions =
-        std::make_unique<WindowReplayActions>(ws, *m_loading, *m_textWeaver, *m_recipePanel->descriptionBox());
+        std::make_unique<WindowReplayActions>(ws, m_form->sliders(), *m_loading, *m_textWeaver,
+                                              *m_recipePanel->descriptionBox());
     m_recipeBook = new recipes::RecipeBook(*m_recipePanel, ws, *m_replayActions,
                                            m_programFolder.filePath(recipes::recipeFileName()), this);
+    m_output = new output::Output(ws, *m_loading, *m_collections, *m_textWeaver, m_desktop, this, this);
+
+    m_tutorialPanel = new help::TutorialPanel(m_form);
+    m_tutorial = new help::Tutorial(*m_tutorialPanel, m_settings, m_programFolder, m_dialogs, this);
 
     m_form->setTabStripPlacement([this] { return pixelsOf(tabStripTwips()); });
     connectWorkspaceMenus();
     connectCollections();
     connectTextAndRecipes();
+    connectOutput();
+    connectHelp();
+    makePanelsDraggable();
     startUp();
 }
 
@@ -108,6 +130,7 @@ void MainWindow::startUp()
     m_guideBox->setPlainText(guide);
     m_guideBox->raise();
     m_tabButtons->place(tabStripTwips().topLeft());
+    m_tutorial->prepare(tabStripTwips());
 }
 
 void MainWindow::layOutWindow()
@@ -215,6 +238,56 @@ void MainWindow::connectTextAndRecipes()
     book->setFixPendingText([textWeaver] { textWeaver->fixText(); },
                             [textWeaver] { return textWeaver->panelShown(); });
     book->setReplayFinished([textWeaver] { textWeaver->replayFinished(); });
+}
+
+void MainWindow::connectOutput()
+{
+    output::Output *out = m_output;
+    output::Printing *printing = &out->printing();
+    output::SnapshotStore *store = &out->snapshotStore();
+    const auto connectItem = [this](QAction *item, auto *receiver, auto handler) {
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, receiver, handler);
+    };
+    connectItem(m_menus.saveAsAction, out, &output::Output::savePicture);
+    connectItem(m_menus.printSetupAction, printing, &output::Printing::showPrinterDialog);
+    connectItem(m_menus.printAction, printing, &output::Printing::openPrintPanel);
+    connectItem(m_menus.snapshotsAction, store, &output::SnapshotStore::openSnapshotPanel);
+    connectItem(m_menus.sendToPaintAction, out, &output::Output::sendToPaint);
+    connectItem(m_menus.takeFromPaintAction, out, &output::Output::takeFromPaint);
+    // Text mode takes the control panel's place, where the print panel is.
+    connect(m_menus.textModeAction, &QAction::triggered, out, &output::Output::closePrintPanel);
+}
+
+void MainWindow::connectHelp()
+{
+    for (QAction *item : {m_menus.tutorialAction, m_menus.helpAction, m_menus.htmlHelpAction, m_menus.aboutAction})
+        item->setEnabled(true);
+    connect(m_menus.tutorialAction, &QAction::triggered, m_tutorial, &help::Tutorial::showTutorial);
+    connect(m_menus.helpAction, &QAction::triggered, this,
+            [this] { help::openHelp(m_programFolder, m_desktop, m_dialogs); });
+    connect(m_menus.htmlHelpAction, &QAction::triggered, this,
+            [this] { help::openHtmlHelp(m_programFolder, m_desktop, m_dialogs); });
+    connect(m_menus.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::makePanelsDraggable()
+{
+    using help::PanelDragger;
+    workspace::ControlPanel *control = m_form->controlPanel();
+    new PanelDragger(control->title(), control, PanelDragger::Raise::Never);
+    new PanelDragger(m_recipePanel->title(), m_recipePanel);
+    new PanelDragger(m_form->weaveOptionsPanel()->title(), m_form->weaveOptionsPanel());
+    new PanelDragger(m_tutorialPanel->title(), m_tutorialPanel);
+    output::SnapshotPanel &snapshotPanel = m_output->snapshotStore().snapshotPanel();
+    new PanelDragger(snapshotPanel.title(), &snapshotPanel);
+}
+
+void MainWindow::showAbout()
+{
+    auto *about = new help::AboutDialog(m_desktop, m_dialogs, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
 } // namespace weftara::app

@@ -14,7 +14,9 @@
 class QPlainTextEdit;
 
 namespace weftara::platform {
+class Desktop;
 class Dialogs;
+class QtDesktop;
 class QtDialogs;
 } // namespace weftara::platform
 
@@ -37,6 +39,14 @@ namespace weftara::textweave {
 class TextWeaver;
 } // namespace weftara::textweave
 
+namespace weftara::help {
+class Tutorial;
+class TutorialPanel;
+} // namespace weftara::help
+namespace weftara::output {
+class Output;
+} // namespace weftara::output
+
 namespace weftara::app {
 
 class TabButtonRow;
@@ -54,11 +64,13 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // `programFolder` holds the settings file, the collections and the
-    // fallback picture folders. `dialogs` asks the person at the screen;
-    // nullptr gives the real message boxes. It must outlive the window.
+    // `programFolder` holds the settings file, the collections, the
+    // fallback picture folders and the help. `dialogs` asks the person at
+    // the screen; nullptr gives the real message boxes. `desktop` opens the
+    // help and starts other programs; nullptr gives the real desktop. Both
+    // must outlive the window.
     explicit MainWindow(platform::ProgramFolder programFolder, platform::Dialogs *dialogs = nullptr,
-                        QWidget *parent = nullptr);
+                        platform::Desktop *desktop = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const MainMenus &menus() const { return m_menus; }
@@ -70,6 +82,9 @@ public:
     textweave::TextWeaver &textWeaver() { return *m_textWeaver; }
     recipes::RecipePanel &recipePanel() { return *m_recipePanel; }
     recipes::RecipeBook &recipeBook() { return *m_recipeBook; }
+    help::TutorialPanel &tutorialPanel() { return *m_tutorialPanel; }
+    help::Tutorial &tutorial() { return *m_tutorial; }
+    output::Output &output() { return *m_output; }
     // The guide over the tab strip's client area, until the first tab change.
     QPlainTextEdit *guideBox() const { return m_guideBox; }
 
@@ -93,11 +108,18 @@ private:
     void connectWorkspaceMenus();
     void connectCollections();
     void connectTextAndRecipes();
+    void connectHelp();
+    void makePanelsDraggable();
+    // The About box, modal over this window; it closes with it.
+    void showAbout();
+    void connectOutput();
 
     MainMenus m_menus;
     platform::ProgramFolder m_programFolder;
     std::unique_ptr<platform::QtDialogs> m_ownDialogs;
     platform::Dialogs &m_dialogs;
+    std::unique_ptr<platform::QtDesktop> m_ownDesktop;
+    platform::Desktop &m_desktop;
     settings::Settings m_settings;
     WindowPlacement m_placement;
     workspace::WorkspaceForm *m_form = nullptr;
@@ -110,6 +132,9 @@ private:
     recipes::RecipePanel *m_recipePanel = nullptr;
     std::unique_ptr<WindowReplayActions> m_replayActions;
     recipes::RecipeBook *m_recipeBook = nullptr;
+    help::TutorialPanel *m_tutorialPanel = nullptr;
+    help::Tutorial *m_tutorial = nullptr;
+    output::Output *m_output = nullptr;
     bool m_layoutBusy = false; // guards against the layout's own resizes
 };
 

@@ -1,24 +1,44 @@
 #include "app/windowreplayactions.h"
 
 #include "collections/pictureloading.h"
+#include "platform/numbertext.h"
 #include "platform/surface.h"
 #include "textweave/textbox.h"
 #include "textweave/textweaver.h"
 #include "workspace/effects.h"
+#include "workspace/sliders.h"
 #include "workspace/weavepipeline.h"
 #include "workspace/workspace.h"
-#include "workspace/zoom.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <functional>
+
 namespace weftara::app {
 
-WindowReplayActions::WindowReplayActions(workspace::Workspace &ws, collections::PictureLoading &loading,
-                                       textweave::TextWeaver &textWeaver, QPlainTextEdit &descriptionBox)
+namespace {
+
+// Presses the apply button beside a slider's box. A slider that already
+// stands at the box's number does not move, so its reaction is run here.
+void applyBox(workspace::Workspace &ws, const QScrollBar *slider, workspace::EffectButton button,
+              const std::function<void()> &reaction)
+{
+    const int before = slider->value();
+    workspace::runEffect(ws, button);
+    if (slider->value() == before)
+        reaction();
+}
+
+} // namespace
+
+WindowReplayActions::WindowReplayActions(workspace::Workspace &ws, workspace::Sliders &sliders,
+                                         collections::PictureLoading &loading, textweave::TextWeaver &textWeaver,
+                                         QPlainTextEdit &descriptionBox)
     : m_ws(ws)
+    , m_sliders(sliders)
     , m_loading(loading)
     , m_textWeaver(textWeaver)
     , m_descriptionBox(descriptionBox)
@@ -30,6 +50,7 @@ void WindowReplayActions::setDescriptionBox(const QString &description) { m_desc
 
 void WindowReplayActions::loadBase(const QString &path)
 {
+    m_textWeaver.endTextPlacement();
     QString loaded = path;
     m_loading.loadBase(loaded);
 }
@@ -51,32 +72,52 @@ void WindowReplayActions::setWeaveOptionChecked(engine::WeavePart part, bool tic
     m_ws.controls().weaveOptionCheckBoxes[part]->setChecked(ticked);
 }
 
-// The sliders keep a value within their own range (QScrollBar clamps), and
-// react only when the value changes.
-void WindowReplayActions::setThresholdSlider(engine::WeavePart part, qint16 value)
+void WindowReplayActions::setThresholdBox(engine::WeavePart part, const QString &text)
 {
-    m_ws.controls().thresholdSliders[part]->setValue(value);
+    m_ws.controls().thresholdBoxes[part]->setText(text);
 }
 
 void WindowReplayActions::setWeaveRatioBox(const QString &text) { m_ws.controls().weaveRatioBox->setText(text); }
 void WindowReplayActions::weave() { workspace::weave(m_ws); }
 
-void WindowReplayActions::setCopyState(workspace::Picture picture, workspace::CopyState state)
-{
-    m_ws.flags().copyState[picture] = state;
-}
-
+// The sliders keep a value within their own range (QScrollBar clamps), and
+// react only when the value changes.
 void WindowReplayActions::setZoomSlider(qint16 value) { m_ws.controls().zoomSlider->setValue(value); }
 void WindowReplayActions::setToneSlider(qint16 value) { m_ws.controls().toneSlider->setValue(value); }
+
+void WindowReplayActions::resetWeaveOptions()
+{
+    const workspace::Controls &c = m_ws.controls();
+    for (const engine::WeavePart part : workspace::WeaveParts) {
+        c.weaveOptionCheckBoxes[part]->setChecked(false);
+        QScrollBar *slider = c.thresholdSliders[part];
+        slider->setValue(part == engine::WeavePart::Light ? slider->maximum() : slider->minimum());
+        // A box the replay set beside a slider that did not move shows the
+        // slider again.
+        c.thresholdBoxes[part]->setText(platform::formatNumber(slider->value()));
+    }
+}
+
 void WindowReplayActions::setZoomBox(const QString &text) { m_ws.controls().zoomBox->setText(text); }
-void WindowReplayActions::zoom() { workspace::zoom(m_ws); }
+
+void WindowReplayActions::applyZoom()
+{
+    applyBox(m_ws, m_ws.controls().zoomSlider, workspace::EffectButton::Zoom, [this] { m_sliders.onZoomChanged(); });
+}
+
 void WindowReplayActions::setToneBox(const QString &text) { m_ws.controls().toneBox->setText(text); }
+
+void WindowReplayActions::applyTone()
+{
+    applyBox(m_ws, m_ws.controls().toneSlider, workspace::EffectButton::Tone, [this] { m_sliders.onToneChanged(); });
+}
+
 void WindowReplayActions::runEffect(workspace::EffectButton button) { workspace::runEffect(m_ws, button); }
 void WindowReplayActions::setColorStepBox(const QString &text) { m_ws.controls().colorStepBox->setText(text); }
 void WindowReplayActions::runChannelStep(engine::ChannelStep channel) { workspace::runChannelStep(m_ws, channel); }
 
-void WindowReplayActions::closeTextPanel() { m_textWeaver.closeTextPanel(); }
-void WindowReplayActions::clearWovenDrawing() { m_textWeaver.clearWovenDrawing(); }
+void WindowReplayActions::fixText() { m_textWeaver.fixText(); }
+void WindowReplayActions::eraseText() { m_textWeaver.eraseText(); }
 void WindowReplayActions::toggleTextMode() { m_textWeaver.toggleTextMode(); }
 void WindowReplayActions::setTextBoxText(const QString &text) { m_textWeaver.textBox().setText(text); }
 void WindowReplayActions::setTextBoxLeft(float left) { m_textWeaver.textBox().setLeft(left); }

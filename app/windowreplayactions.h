@@ -5,6 +5,7 @@
 class QPlainTextEdit;
 
 namespace weftara::workspace {
+class Sliders;
 class Workspace;
 } // namespace weftara::workspace
 
@@ -24,8 +25,8 @@ namespace weftara::app {
 class WindowReplayActions final : public recipes::ReplayActions
 {
 public:
-    WindowReplayActions(workspace::Workspace &ws, collections::PictureLoading &loading,
-                       textweave::TextWeaver &textWeaver, QPlainTextEdit &descriptionBox);
+    WindowReplayActions(workspace::Workspace &ws, workspace::Sliders &sliders, collections::PictureLoading &loading,
+                        textweave::TextWeaver &textWeaver, QPlainTextEdit &descriptionBox);
 
     void clearLog() override;
     void setDescriptionBox(const QString &description) override;
@@ -37,20 +38,21 @@ public:
     void setWovenUpToDate(bool upToDate) override;
     void selectTab(workspace::Tab tab) override;
     void setWeaveOptionChecked(engine::WeavePart part, bool ticked) override;
-    void setThresholdSlider(engine::WeavePart part, qint16 value) override;
+    void setThresholdBox(engine::WeavePart part, const QString &text) override;
     void setWeaveRatioBox(const QString &text) override;
     void weave() override;
-    void setCopyState(workspace::Picture picture, workspace::CopyState state) override;
     void setZoomSlider(qint16 value) override;
     void setToneSlider(qint16 value) override;
+    void resetWeaveOptions() override;
     void setZoomBox(const QString &text) override;
-    void zoom() override;
+    void applyZoom() override;
     void setToneBox(const QString &text) override;
+    void applyTone() override;
     void runEffect(workspace::EffectButton button) override;
     void setColorStepBox(const QString &text) override;
     void runChannelStep(engine::ChannelStep channel) override;
-    void closeTextPanel() override;
-    void clearWovenDrawing() override;
+    void fixText() override;
+    void eraseText() override;
     void toggleTextMode() override;
     void setTextBoxText(const QString &text) override;
     void setTextBoxLeft(float left) override;
@@ -66,6 +68,7 @@ public:
 
 private:
     workspace::Workspace &m_ws;
+    workspace::Sliders &m_sliders;
     collections::PictureLoading &m_loading;
     textweave::TextWeaver &m_textWeaver;
     QPlainTextEdit &m_descriptionBox;

@@ -159,11 +159,14 @@ void Collections::fill(Tab collectionTab)
     }
 
     if (collectionTab == Tab::PatternCollection) {
-        // The pattern surface lies over the base picture again.
+        // A pattern lies over the base picture again. An empty pattern keeps
+        // its size: a tab the log does not record must not change what the
+        // effects on it act on.
         platform::Surface &base = m_ws.picture(Picture::Base);
         platform::Surface &pattern = m_ws.picture(Picture::Pattern);
         base.setAutoSize(false);
-        pattern.setGeometry(base.geometry());
+        if (pattern.hasPicture())
+            pattern.setGeometry(base.geometry());
         pattern.refresh();
     }
 }
@@ -183,11 +186,13 @@ void Collections::onBaseSheetPressed(QPoint position)
 {
     const QStringList &paths = m_sheets[0].paths;
     const std::optional<int> index = thumbnailIndexAt(position, Kinds[0].grid, int(paths.size()));
-    if (!index)
+    // A snapshot loads also from an empty collection; the log then names
+    // the fallback folder.
+    if (!index && !m_loading.snapshotPending())
         return;
     emit baseThumbnailChosen();
 
-    QString path = paths.at(*index);
+    QString path = index ? paths.at(*index) : QString();
     const bool loaded = m_loading.loadBase(path);
 
     m_ws.picture(Picture::Pattern).hide();

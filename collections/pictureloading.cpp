@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <utility>
+
 namespace weftara::collections {
 
 namespace {
@@ -56,7 +58,10 @@ bool PictureLoading::loadBase(QString &path)
     // read leaves the old base picture together with its pattern, woven
     // picture and hidden copies, which the tone and zoom still rely on.
     path = resolvePicturePath(path, m_programFolder, BaseFallbackFolder);
-    const PictureFile file = readPictureFile(path);
+    // A snapshot serves one load only, and it gives the copy too: the copy
+    // is what zoom and tone start from again, so it must be the whole
+    // picture and not the store's stretched preview.
+    const PictureFile file = m_snapshot.isNull() ? readPictureFile(path) : PictureFile{std::exchange(m_snapshot, {}), PictureError::None, {}};
     if (!file.ok()) {
         m_ws.dialogs().message(failureMessage(file, baseFailureMessage()));
         return false;
@@ -66,8 +71,13 @@ bool PictureLoading::loadBase(QString &path)
     platform::Surface &copy = m_ws.copy(Picture::Base);
     workspace::SurfaceRollback rollback{&base, &m_ws.picture(Picture::Pattern), &m_ws.picture(Picture::Woven), &copy,
                                         &m_ws.copy(Picture::Pattern), &m_ws.copy(Picture::Woven)};
-    for (const Picture picture : {Picture::Pattern, Picture::Woven})
+    // The pattern and the woven picture are empty as in a freshly opened
+    // window, whatever size the pictures before them had: effects on them
+    // then act alike in a replay, which starts from a fresh window.
+    for (const Picture picture : {Picture::Pattern, Picture::Woven}) {
         m_ws.picture(picture).clearPicture();
+        m_ws.picture(picture).setPixelSize(0, 0);
+    }
     for (const Picture picture : workspace::Pictures)
         m_ws.copy(picture).clearPicture();
 
@@ -81,7 +91,6 @@ bool PictureLoading::loadBase(QString &path)
     }
     m_ws.flags().patternLoaded = false;
 
-    m_ws.picture(Picture::Pattern).clearPicture();
     base.refresh();
     base.setAutoSize(false);
 
@@ -131,6 +140,13 @@ bool PictureLoading::loadPattern(QString &path)
     if (!m_ws.flags().replaying)
         pattern.show();
     pattern.refresh();
+
+    // The pattern's untoned copy was of the pattern before, and the tiled
+    // pattern took the surface of the woven picture's untoned copy.
+    workspace::Flags &flags = m_ws.flags();
+    flags.copyOutdated(Picture::Pattern);
+    if (flags.copyState[Picture::Woven] == workspace::CopyState::Untoned)
+        flags.copyOutdated(Picture::Woven);
 
     showTab(workspace::Tab::Base);
     recipes::recordPatternLoad(m_ws.log(), path);

@@ -2,6 +2,7 @@
 
 #include "workspace/workspace.h"
 
+#include <QImage>
 #include <QString>
 
 namespace weftara::platform {
@@ -29,6 +30,12 @@ public:
     // been shown).
     bool loadBase(QString &path);
 
+    // The next base load takes `snapshot` (a picture from the snapshot
+    // store) for the base picture and its copy instead of reading the file;
+    // the path is still resolved and logged. A null image cancels that.
+    void loadFromSnapshot(const QImage &snapshot) { m_snapshot = snapshot; }
+    bool snapshotPending() const { return !m_snapshot.isNull(); }
+
     // Loads a pattern picture and tiles it over the base picture's area; the
     // base tab is selected and the load is logged. While a recipe is
     // replayed the pattern stays hidden. False when nothing was loaded (its
@@ -47,6 +54,7 @@ private:
 
     workspace::Workspace &m_ws;
     const platform::ProgramFolder &m_programFolder;
+    QImage m_snapshot;
 };
 
 } // namespace weftara::collections

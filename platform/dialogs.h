@@ -3,10 +3,19 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace weftara::platform {
+
+// A file name chosen in the save dialog and the filter it was chosen under
+// (an index into the filters offered).
+struct SaveChoice
+{
+    QString fileName;
+    int filter = 0;
+};
 
 // Everything that asks the person at the screen something. The window gets
 // the real dialogs (QtDialogs); tests give a scripted stand-in that records
@@ -24,6 +33,10 @@ public:
 
     // The colour dialog, opened on `initial`; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+
+    // The save dialog titled `title`, offering `filters` ("BMPファイル
+    // (*.bmp)") with the first one chosen; nullopt when cancelled.
+    virtual std::optional<SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) = 0;
 };
 
 } // namespace weftara::platform

@@ -1,6 +1,7 @@
 #include "platform/qtdialogs.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -34,6 +35,41 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor &initial)
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+namespace {
+
+// "JPGファイル (*.jpg)" -> "jpg"; empty when the filter names no single ending.
+QString endingOf(const QString &filter)
+{
+    const qsizetype star = filter.lastIndexOf(QStringLiteral("*."));
+    if (star < 0)
+        return {};
+    QString ending = filter.mid(star + 2);
+    ending.chop(ending.endsWith(u')') ? 1 : 0);
+    return ending;
+}
+
+} // namespace
+
+std::optional<SaveChoice> QtDialogs::chooseSaveFile(const QString &title, const QStringList &filters)
+{
+    QFileDialog dialog(m_parent.data(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    // A name typed without an ending gets the chosen filter's, before the
+    // dialog asks whether to replace an existing file of that name.
+    const auto takeEnding = [&dialog](const QString &filter) { dialog.setDefaultSuffix(endingOf(filter)); };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeEnding);
+    if (!filters.isEmpty()) {
+        dialog.selectNameFilter(filters.first());
+        takeEnding(filters.first());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const qsizetype filter = filters.indexOf(dialog.selectedNameFilter());
+    return SaveChoice{dialog.selectedFiles().first(), filter < 0 ? 0 : int(filter)};
 }
 
 } // namespace weftara::platform

@@ -8,7 +8,8 @@
 namespace weftara::platform {
 
 // The real dialogs, modal over `parent`: a message box titled "Weftara"
-// with only an OK button, Qt's font dialog and Qt's colour dialog.
+// with only an OK button, Qt's font dialog, Qt's colour dialog and Qt's file
+// dialog for saving.
 class QtDialogs final : public Dialogs
 {
 public:
@@ -17,6 +18,7 @@ public:
     void message(const QString &text) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) override;
 
 private:
     QPointer<QWidget> m_parent;

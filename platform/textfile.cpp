@@ -195,6 +195,24 @@ QByteArray encodeText(QStringView text, TextEncoding encoding)
     return text.toUtf8();
 }
 
+QStringList splitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const bool last = end < 0;
+        if (last)
+            end = text.size();
+        qsizetype lineEnd = end;
+        if (!last && lineEnd > start && text[lineEnd - 1] == u'\r')
+            --lineEnd;
+        lines.append(text.mid(start, lineEnd - start).toString());
+        start = end + 1;
+    }
+    return lines;
+}
+
 TextFileContents readTextFile(const QString &path)
 {
     TextFileContents contents;
@@ -204,6 +222,18 @@ TextFileContents readTextFile(const QString &path)
     static_cast<DecodedLines &>(contents) = decodeLines(bytes);
     contents.bytes = std::move(bytes);
     return contents;
+}
+
+TextEncoding encodingKeeping(const QStringList &lines, TextEncoding preferred)
+{
+    if (preferred != TextEncoding::ShiftJis)
+        return preferred;
+    const QString text = lines.join(QStringLiteral("\r\n"));
+    // Read back line by line, as a read will: a Shift-JIS line whose bytes
+    // happen to be valid UTF-8 would come back as other text.
+    const bool survives =
+        decodeLines(encodeText(text, TextEncoding::ShiftJis)).lines == splitLines(text);
+    return survives ? preferred : TextEncoding::Utf8;
 }
 
 bool writeTextFile(const QString &path, const QStringList &lines, TextEncoding encoding,

@@ -52,6 +52,14 @@ struct TextFileContents : DecodedLines
 // Encodes text; a character Shift-JIS cannot hold becomes "?".
 QByteArray encodeText(QStringView text, TextEncoding encoding);
 
+// The encoding to write `lines` in: `preferred`, unless that is Shift-JIS and
+// a character would not survive it; then UTF-8 rather than lose the text.
+TextEncoding encodingKeeping(const QStringList &lines, TextEncoding preferred);
+
+// Splits at CR LF or LF. A line end at the very end does not start another
+// line; empty lines elsewhere are kept. An empty text has no lines.
+QStringList splitLines(QStringView text);
+
 // Reads a whole text file into lines, detecting its encoding.
 TextFileContents readTextFile(const QString &path);
 

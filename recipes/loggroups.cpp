@@ -48,15 +48,15 @@ void recordWeave(OperationLog &log, std::optional<engine::WeavePart> part, const
     const QString ratioLine = keyed(WeaveRatioKey, ratioText);
     const QString command = WeaveCommand.toString();
     const bool lastIsWeave = log.last().startsWith(WeaveCommand);
-    if (!part) {
-        putGroup(log, {ratioLine, command}, lastIsWeave);
-        return;
-    }
-    const QStringView key = *part == engine::WeavePart::Light ? LightThresholdKey : DarkThresholdKey;
     // The line two before the last one (line n - 2 counted from 1).
     const QString thresholdLine = log.line(log.count() - 3);
     const bool hadThreshold =
         lastIsWeave && (thresholdLine.startsWith(LightThresholdKey) || thresholdLine.startsWith(DarkThresholdKey));
+    if (!part) {
+        putGroup(log, {ratioLine, command}, lastIsWeave && !hadThreshold);
+        return;
+    }
+    const QStringView key = *part == engine::WeavePart::Light ? LightThresholdKey : DarkThresholdKey;
     putGroup(log, {keyed(key, thresholdText), ratioLine, command}, hadThreshold);
 }
 
@@ -69,18 +69,19 @@ std::optional<WeaveGroup> readWeaveGroup(const QStringList &lines, qsizetype com
             const QStringView key = part == engine::WeavePart::Light ? LightThresholdKey : DarkThresholdKey;
             if (!twoAbove->startsWith(key))
                 continue;
-            const auto threshold = readInt16Value(twoAbove->sliced(key.size()));
-            if (!threshold)
+            const QStringView threshold = twoAbove->sliced(key.size());
+            if (!readInt16Value(threshold))
                 return std::nullopt;
             group.part = part;
-            group.threshold = *threshold;
-            return group;
+            group.threshold = threshold.toString();
+            break;
         }
     }
     const auto ratio = parameterValue(lines, command, 1, WeaveRatioKey);
-    if (!ratio)
+    if (ratio)
+        group.ratio = ratio->toString();
+    else if (!group.part)
         return std::nullopt;
-    group.ratio = ratio->toString();
     return group;
 }
 
@@ -103,7 +104,7 @@ std::optional<ZoomGroup> readZoomGroup(const QStringList &lines, qsizetype comma
     return ZoomGroup{percent->toString(), *copyState};
 }
 
-void recordTone(OperationLog &log, int target, int copyState, const QString &amountText)
+void recordTone(OperationLog &log, int target, int copyState, const QString &amountText, bool keep)
 {
     const QString command = keyed(ToneCommand, QString::number(target));
     const bool repeat = log.count() >= 4 && log.last().startsWith(command);
@@ -111,6 +112,8 @@ void recordTone(OperationLog &log, int target, int copyState, const QString &amo
              {keyed(ToneTargetKey, QString::number(target)), keyed(ToneCopyStateKey, QString::number(copyState)),
               keyed(ToneKey, amountText), command},
              repeat);
+    if (keep)
+        log.keepLines();
 }
 
 std::optional<ToneGroup> readToneGroup(const QStringList &lines, qsizetype command)

@@ -35,15 +35,18 @@ inline constexpr QStringView LightThresholdKey = u"ChechValue1=";
 inline constexpr QStringView DarkThresholdKey = u"ChechValue2=";
 inline constexpr QStringView WeaveRatioKey = u"Text2=";
 inline constexpr QStringView WeaveCommand = u"Orikomi";
-// A weave right after a weave overwrites that one's group: all three lines
-// when both have a threshold line, else the last two.
+// A weave right after a weave of the same kind overwrites that one's group
+// (a plain weave never takes over the group of a weave into the parts,
+// whose threshold line would make it one).
 void recordWeave(OperationLog &log, std::optional<engine::WeavePart> part, const QString &thresholdText,
                  const QString &ratioText);
 struct WeaveGroup
 {
     std::optional<engine::WeavePart> part;
-    qint16 threshold = 0; // with a part
-    QString ratio;        // without a part (the ratio line is then not read)
+    QString threshold; // with a part: as logged, a number within 16 bits
+    // The ratio as logged; a weave into the parts without a readable ratio
+    // line (written by hand) has none.
+    std::optional<QString> ratio;
 };
 std::optional<WeaveGroup> readWeaveGroup(const QStringList &lines, qsizetype command);
 
@@ -71,8 +74,9 @@ inline constexpr QStringView ToneCopyStateKey = u"FlgState(t)=";
 inline constexpr QStringView ToneKey = u"Text3.Text=";
 inline constexpr QStringView ToneCommand = u"Noutan";
 // A repeat on the same picture overwrites its group once the log holds four
-// or more lines.
-void recordTone(OperationLog &log, int target, int copyState, const QString &amountText);
+// or more lines. A group written with `keep` is never overwritten: a repeat
+// after it gets a group of its own.
+void recordTone(OperationLog &log, int target, int copyState, const QString &amountText, bool keep = false);
 struct ToneGroup
 {
     qint16 target = 0;

@@ -25,7 +25,7 @@ bool OperationLog::append(const QStringList &group)
 bool OperationLog::overwriteLast(const QStringList &group)
 {
     const int k = static_cast<int>(group.size());
-    if (k > count())
+    if (k > count() - m_kept)
         return false;
     const int first = count() - k;
     for (int i = 0; i < k; ++i)

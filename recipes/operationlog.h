@@ -30,13 +30,22 @@ public:
     bool append(const QString &line) { return append(QStringList{line}); }
 
     // Replaces the last group.size() lines with `group`; false (and nothing
-    // changed) when the log holds fewer lines than that.
+    // changed) when the log holds fewer lines than that, or when one of them
+    // is kept.
     bool overwriteLast(const QStringList &group);
 
-    void clear() { m_lines.clear(); }
+    // The lines the log holds now are never overwritten.
+    void keepLines() { m_kept = count(); }
+
+    void clear()
+    {
+        m_lines.clear();
+        m_kept = 0;
+    }
 
 private:
     QStringList m_lines;
+    int m_kept = 0;
 };
 
 } // namespace weftara::recipes

@@ -27,6 +27,7 @@ public:
 
     explicit RecipePanel(QWidget *parent = nullptr);
 
+    QLabel *title() const { return m_title; }
     QLineEdit *nameBox() const { return m_nameBox; }
     QPlainTextEdit *descriptionBox() const { return m_descriptionBox; }
     QListWidget *nameList() const { return m_nameList; }

@@ -10,7 +10,6 @@ namespace weftara::recipes {
 
 namespace {
 
-using workspace::CopyState;
 using workspace::EffectButton;
 using workspace::Picture;
 using workspace::Tab;
@@ -122,42 +121,45 @@ void Replayer::weave(qsizetype line, int)
     const auto group = readWeaveGroup(m_lines, line);
     if (!group)
         return;
-    // A weave into the light or dark parts is carried out by the threshold
-    // slider's reaction.
+    // The options, the threshold and the ratio as they were, then the weave
+    // itself rather than the threshold slider's reaction: a slider already
+    // at the logged value does not react, and the reaction asks for a
+    // pattern where a weave on the woven tab does without one.
+    for (const engine::WeavePart part : workspace::WeaveParts)
+        if (group->part != part)
+            m_actions.setWeaveOptionChecked(part, false);
     if (group->part) {
         m_actions.setWeaveOptionChecked(*group->part, true);
-        m_actions.setThresholdSlider(*group->part, group->threshold);
-    } else {
-        m_actions.setWeaveRatioBox(group->ratio);
-        m_actions.weave();
+        m_actions.setThresholdBox(*group->part, group->threshold);
     }
+    if (group->ratio)
+        m_actions.setWeaveRatioBox(*group->ratio);
+    m_actions.weave();
 
     m_actions.selectTab(Tab::Woven);
-    for (const Picture picture : workspace::Pictures)
-        m_actions.setCopyState(picture, CopyState::Unzoomed);
     m_actions.setZoomSlider(100);
     m_actions.setToneSlider(0);
-    m_actions.setWeaveOptionChecked(engine::WeavePart::Light, false);
-    m_actions.setWeaveOptionChecked(engine::WeavePart::Dark, false);
-    m_actions.setThresholdSlider(engine::WeavePart::Light, 255);
-    m_actions.setThresholdSlider(engine::WeavePart::Dark, 0);
+    m_actions.resetWeaveOptions();
 }
 
 void Replayer::zoom(qsizetype line, int tab)
 {
-    // The copy state is not put back: the replay's own states are the ones
-    // the recipe was made with. A group whose state line is broken is still
-    // skipped as a whole.
+    // The state line carries the woven picture's state, which the replayed
+    // operations reach themselves; a group whose state line is broken is
+    // still skipped as a whole. The tab comes first: selecting it puts its
+    // own zoom into the box.
     const auto group = readZoomGroup(m_lines, line);
     if (!group)
         return;
-    m_actions.setZoomBox(group->percent);
     m_actions.selectTab(Tab(tab));
-    m_actions.zoom();
+    m_actions.setZoomBox(group->percent);
+    m_actions.applyZoom();
 }
 
 void Replayer::tone(qsizetype line, int)
 {
+    // The state line is always the untoned state the tone leaves; the tone
+    // takes its untoned copy itself where it needs one.
     const auto group = readToneGroup(m_lines, line);
     if (!group)
         return;
@@ -165,14 +167,8 @@ void Replayer::tone(qsizetype line, int)
     if (!target)
         return;
     m_actions.selectTab(Workspace::tabOfPicture(*target));
-    // The logged state is the one the tone left behind. An untoned copy is
-    // not claimed before the tone: replay has not taken that copy, and the
-    // tone takes it itself.
-    const auto state = CopyState(group->copyState);
-    if (state != CopyState::Untoned)
-        m_actions.setCopyState(*target, state);
     m_actions.setToneBox(group->amount);
-    m_actions.runEffect(EffectButton::Tone);
+    m_actions.applyTone();
 }
 
 void Replayer::effect(qsizetype line, int button)
@@ -193,14 +189,16 @@ void Replayer::colorStep(qsizetype line, int)
     m_actions.runChannelStep(engine::ChannelStep(group->channel));
 }
 
+// "織込" and "閉じる" log the same line. Replay fixes the text and stays in
+// text mode, as "織込" does; it leaves text mode when it ends.
 void Replayer::fixText(qsizetype, int)
 {
-    m_actions.closeTextPanel();
+    m_actions.fixText();
 }
 
 void Replayer::eraseText(qsizetype, int)
 {
-    m_actions.clearWovenDrawing();
+    m_actions.eraseText();
 }
 
 void Replayer::drawText(qsizetype line, int)

@@ -17,8 +17,8 @@ namespace weftara::recipes {
 //
 // Replay only passes values it has checked: pictures and channels read from
 // a recipe are in range. Slider values are the 16-bit numbers of the recipe;
-// a slider keeps them within its own range. A copy state is any 16-bit
-// number the recipe holds.
+// a slider keeps them within its own range. Copy states are never put back:
+// the replayed operations reach the ones the recipe was made with.
 class ReplayActions
 {
 public:
@@ -28,7 +28,8 @@ public:
     virtual void clearLog() = 0;
     virtual void setDescriptionBox(const QString &description) = 0;
 
-    // Pictures loaded.
+    // Pictures loaded. Loading a base ends text mode, as choosing its
+    // thumbnail does.
     virtual void loadBase(const QString &path) = 0;
     virtual void loadPattern(const QString &path) = 0;
     virtual void hidePicture(workspace::Picture picture) = 0;
@@ -39,26 +40,30 @@ public:
 
     // Weave, and what it resets.
     virtual void setWeaveOptionChecked(engine::WeavePart part, bool ticked) = 0;
-    virtual void setThresholdSlider(engine::WeavePart part, qint16 value) = 0;
+    virtual void setThresholdBox(engine::WeavePart part, const QString &text) = 0;
     virtual void setWeaveRatioBox(const QString &text) = 0;
-    virtual void weave() = 0;
-    virtual void setCopyState(workspace::Picture picture, workspace::CopyState state) = 0;
+    virtual void weave() = 0; // as the boxes and options stand, whatever the sliders show
     virtual void setZoomSlider(qint16 value) = 0;
     virtual void setToneSlider(qint16 value) = 0;
+    // Both options cleared, the thresholds back at 255 and 0.
+    virtual void resetWeaveOptions() = 0;
 
-    // Zoom.
+    // Zoom and tone: the button beside the box ("ｽﾞｰﾑ", "濃淡"), which moves
+    // the slider to the box's number. The zoom or tone runs also when the
+    // slider already stands there: every one the log holds was made.
     virtual void setZoomBox(const QString &text) = 0;
-    virtual void zoom() = 0;
-
-    // Tone, effects and colour steps.
+    virtual void applyZoom() = 0;
     virtual void setToneBox(const QString &text) = 0;
+    virtual void applyTone() = 0;
+
+    // Effects and colour steps.
     virtual void runEffect(workspace::EffectButton button) = 0;
     virtual void setColorStepBox(const QString &text) = 0;
     virtual void runChannelStep(engine::ChannelStep channel) = 0;
 
     // Text.
-    virtual void closeTextPanel() = 0;    // fixes the text
-    virtual void clearWovenDrawing() = 0; // erases drawn text
+    virtual void fixText() = 0;   // "織込": fixes drawn text, text mode stays
+    virtual void eraseText() = 0; // "取消": erases drawn text and logs it
     virtual void toggleTextMode() = 0;
     virtual void setTextBoxText(const QString &text) = 0;
     virtual void setTextBoxLeft(float left) = 0;

@@ -102,14 +102,6 @@ QString quotedIfNeeded(const QString &field)
     return u'"' + quoted + u'"';
 }
 
-// True when the lines written in Shift-JIS read back as the same lines.
-bool survivesShiftJis(const QStringList &lines)
-{
-    const QString text = lines.join(QStringLiteral("\r\n"));
-    const QByteArray bytes = platform::encodeText(text, platform::TextEncoding::ShiftJis);
-    return platform::decodeLines(bytes).lines == lines;
-}
-
 } // namespace
 
 Settings::Settings(QString path, platform::Dialogs &dialogs)
@@ -188,9 +180,7 @@ bool Settings::write()
 
     // A Shift-JIS file stays Shift-JIS unless a value has characters that
     // Shift-JIS cannot hold; then the file becomes UTF-8 rather than lose them.
-    platform::TextEncoding encoding = m_encoding;
-    if (encoding == platform::TextEncoding::ShiftJis && !survivesShiftJis(lines))
-        encoding = platform::TextEncoding::Utf8;
+    const platform::TextEncoding encoding = platform::encodingKeeping(lines, m_encoding);
 
     if (!platform::writeTextFile(m_path, lines, encoding)) {
         if (!m_writeFailureShown) {

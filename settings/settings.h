@@ -24,6 +24,8 @@ inline constexpr QStringView WindowHeightKey = u"MainHeight";
 // The folders of the base and the pattern collection.
 inline constexpr QStringView BaseFolderKey = u"MotoEpath";
 inline constexpr QStringView PatternFolderKey = u"GaraEpath";
+// "1" keeps the tutorial panel closed at start-up; anything else opens it.
+inline constexpr QStringView HideTutorialKey = u"TutorShow";
 
 // The settings table and its file: 31 key/value slots, one "key,value" line
 // per used slot. The program owns one instance for its whole run; tests make

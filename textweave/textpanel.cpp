@@ -13,24 +13,6 @@ namespace weftara::textweave {
 
 namespace {
 
-// The panel is as high as the control panel (46 pixels): the same small
-// font and the same two rows.
-constexpr int PanelFontPixels = 10;
-constexpr int Row1Top = 3;
-constexpr int Row1Height = 20;
-constexpr int Row2Top = 24;
-constexpr int Row2Height = 19;
-
-QRect row1(int left, int width)
-{
-    return {left, Row1Top, width, Row1Height};
-}
-
-QRect row2(int left, int width)
-{
-    return {left, Row2Top, width, Row2Height};
-}
-
 // The font size list's size in twips.
 constexpr double ListWidthTwips = 780;
 constexpr double ListHeightTwips = 2940;
@@ -40,38 +22,36 @@ constexpr double ListHeightTwips = 2940;
 TextPanel::TextPanel(QWidget *parent)
     : QFrame(parent)
 {
+    using workspace::lowerRow;
     using workspace::makeBox;
     using workspace::makeButton;
     using workspace::makeLabel;
+    using workspace::upperRow;
 
-    setObjectName(QStringLiteral("textPanel"));
-    setFrameShape(QFrame::Box);
-    setFrameShadow(QFrame::Raised);
-    setAutoFillBackground(true);
-    setFont(workspace::panelFont(font(), PanelFontPixels));
+    workspace::setUpPanel(*this, QStringLiteral("textPanel"), workspace::BarFontPixels);
     resize(platform::twipsToPixels(WidthTwips), platform::twipsToPixels(workspace::ControlPanel::HeightTwips));
 
     // Upper row: the font (its name and the dialog) and the colour (its
     // sample and the dialog).
-    QLabel *fontLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄ名"), row1(4, 32));
-    m_fontNameLabel = makeLabel(this, QString(), row1(37, 120));
+    QLabel *fontLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄ名"), upperRow(4, 32));
+    m_fontNameLabel = makeLabel(this, QString(), upperRow(37, 120));
     m_fontNameLabel->setFrameShape(QFrame::Panel);
     m_fontNameLabel->setFrameShadow(QFrame::Sunken);
     m_fontNameLabel->setIndent(2);
-    m_fontButton = makeButton(this, QStringLiteral("フォント設定"), row1(159, 70));
-    m_colorSampleLabel = makeLabel(this, QStringLiteral("文字の色"), row1(233, 44));
+    m_fontButton = makeButton(this, QStringLiteral("フォント設定"), upperRow(159, 70));
+    m_colorSampleLabel = makeLabel(this, QStringLiteral("文字の色"), upperRow(233, 44));
     m_colorSampleLabel->setAlignment(Qt::AlignCenter);
-    m_colorButton = makeButton(this, QStringLiteral("文字の色"), row1(279, 54));
+    m_colorButton = makeButton(this, QStringLiteral("文字の色"), upperRow(279, 54));
 
     // Lower row: the size, vertical writing, and what happens to the text.
-    QLabel *fontSizeLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), row2(4, 44));
-    m_fontSizeBox = makeBox(this, QStringLiteral("9"), row2(49, 28));
-    m_fontSizeButton = makeButton(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), row2(79, 50));
-    m_verticalButton = makeButton(this, QStringLiteral("縦書き"), row2(133, 40));
-    m_drawButton = makeButton(this, QStringLiteral("決定"), row2(177, 36));
-    m_eraseButton = makeButton(this, QStringLiteral("取消"), row2(215, 36));
-    m_fixButton = makeButton(this, QStringLiteral("織込"), row2(253, 36));
-    m_closeButton = makeButton(this, QStringLiteral("閉じる"), row2(293, 40));
+    QLabel *fontSizeLabel = makeLabel(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), lowerRow(4, 44));
+    m_fontSizeBox = makeBox(this, QStringLiteral("9"), lowerRow(49, 28));
+    m_fontSizeButton = makeButton(this, QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"), lowerRow(79, 50));
+    m_verticalButton = makeButton(this, QStringLiteral("縦書き"), lowerRow(133, 40));
+    m_drawButton = makeButton(this, QStringLiteral("決定"), lowerRow(177, 36));
+    m_eraseButton = makeButton(this, QStringLiteral("取消"), lowerRow(215, 36));
+    m_fixButton = makeButton(this, QStringLiteral("織込"), lowerRow(253, 36));
+    m_closeButton = makeButton(this, QStringLiteral("閉じる"), lowerRow(293, 40));
 
     m_fontSizeList = new QListWidget(parent ? parent : this);
     m_fontSizeList->setObjectName(QStringLiteral("fontSizeList"));
@@ -117,18 +97,12 @@ void TextPanel::showColor(const QColor &color)
 
 void TextPanel::dropFontSizeList()
 {
-    m_fontSizeList->clear();
-    QWidget *owner = parentWidget();
-    if (owner && m_fontSizeList->parentWidget() != owner)
-        m_fontSizeList->setParent(owner);
-    const QPoint below = owner ? QPoint(x() + m_fontSizeButton->x(), y() + height())
-                               : QPoint(m_fontSizeButton->x(), height());
-    m_fontSizeList->setGeometry(below.x(), below.y(), platform::twipsToPixels(ListWidthTwips),
-                                platform::twipsToPixels(ListHeightTwips));
-    m_fontSizeList->show();
-    m_fontSizeList->raise();
+    QStringList sizes;
     for (int size : FontSizes)
-        m_fontSizeList->addItem(QString::number(size));
+        sizes << QString::number(size);
+    workspace::dropList(*m_fontSizeList, *this, QPoint(m_fontSizeButton->x(), height()),
+                        QSize(platform::twipsToPixels(ListWidthTwips), platform::twipsToPixels(ListHeightTwips)),
+                        sizes);
 }
 
 void TextPanel::setVisible(bool visible)

@@ -165,6 +165,10 @@ void TextWeaver::writeVertically()
 
 void TextWeaver::drawText()
 {
+    // The text goes onto the woven picture as it should be: shown, and woven
+    // again first if the base or pattern changed in text mode (a weave made
+    // later would throw the text away).
+    m_ws.selectTab(workspace::Tab::Woven);
     platform::Surface &surface = woven();
     if (!workspace::pictureAllowed(m_ws, surface.size()))
         return;
@@ -202,6 +206,8 @@ void TextWeaver::drawText()
     if (!rollback.keepIfMade(m_ws, surface.size()))
         return;
     m_ws.log().append(recipes::formatTextWrittenGroup(written));
+    // The woven picture shows the text: a later tone or zoom keeps it.
+    m_ws.flags().copyOutdated(workspace::Picture::Woven);
 
     surface.setCurrentX(0.0);
     surface.setCurrentY(0.0);
@@ -211,13 +217,8 @@ void TextWeaver::drawText()
 
 void TextWeaver::eraseText()
 {
-    clearWovenDrawing();
-    recipes::recordTextErased(m_ws.log());
-}
-
-void TextWeaver::clearWovenDrawing()
-{
     woven().cls();
+    recipes::recordTextErased(m_ws.log());
 }
 
 void TextWeaver::fixText()

@@ -61,7 +61,8 @@ public:
     void chooseTextColor();
     // One character a line.
     void writeVertically();
-    // "決定": logs the text and draws it into the woven picture's drawing.
+    // "決定": shows the woven picture (weaving it again if it is out of
+    // date), logs the text and draws it into the woven picture's drawing.
     void drawText();
     // "取消": erases drawn text and logs it.
     void eraseText();
@@ -69,9 +70,6 @@ public:
     void fixText();
     // "閉じる": fixes, then leaves text mode.
     void closeTextPanel();
-
-    // Erases drawn text without logging (replay of an erase).
-    void clearWovenDrawing();
 
 private:
     platform::Surface &woven();

@@ -35,14 +35,20 @@ constexpr Effect Effects[] = {
     {EffectButton::FadeRight, &engine::fadeTowardRight, recipes::FadeRightCommand},
 };
 
+// A change of the base or the pattern (also one made from a collection tab,
+// which acts on the base) leaves the woven picture out of date.
+void changed(Workspace &ws, Picture picture)
+{
+    ws.flags().copyOutdated(picture);
+    if (picture != Picture::Woven)
+        ws.flags().wovenUpToDate = false;
+}
+
 void applyEffect(Workspace &ws, const Effect &effect)
 {
-    const std::optional<Picture> selected = ws.selectedPicture();
-    const Picture target = selected.value_or(Picture::Base);
-    // An effect on the base or pattern makes the woven picture out of date.
-    if (selected == Picture::Base || selected == Picture::Pattern)
-        ws.flags().wovenUpToDate = false;
+    const Picture target = ws.selectedPicture().value_or(Picture::Base);
     runOnPicture(ws.picture(target), effect.filter);
+    changed(ws, target);
     recipes::recordEffect(ws.log(), effect.command, int(target));
 }
 
@@ -67,7 +73,6 @@ void weaveNow(Workspace &ws)
     if (!weave(ws))
         return;
     ws.selectTab(Tab::Woven);
-    flags.copyState.fill(CopyState::Unzoomed);
 }
 
 } // namespace
@@ -104,6 +109,7 @@ void runChannelStep(Workspace &ws, engine::ChannelStep channel)
         const std::int16_t step = platform::readInt16(stepText);
         runOnPicture(ws.picture(*target),
                      [&](QImage &image) { return engine::stepChannel(image, channel, step); });
+        changed(ws, *target);
     }
     recipes::recordColorStep(ws.log(), stepText, channel);
 }

@@ -9,19 +9,21 @@ namespace weftara::workspace {
 
 namespace {
 
-// The picture's hidden copy stays as it is, so a flip never changes what a
-// later tone or zoom starts from.
+// A flipped picture is no longer what its hidden copy describes: a later
+// tone or zoom starts from the flipped picture.
 void flip(Workspace &ws, engine::Flip kind)
 {
     const std::optional<Picture> target = ws.selectedPicture();
     if (!target)
         return;
-    runOnPicture(ws.picture(*target), [kind](QImage &image) {
+    const bool flipped = runOnPicture(ws.picture(*target), [kind](QImage &image) {
         if (image.isNull())
             return false;
         image = engine::flipped(image, kind);
         return true;
     });
+    if (flipped)
+        ws.flags().copyOutdated(*target);
 }
 
 } // namespace

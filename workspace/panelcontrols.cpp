@@ -1,8 +1,10 @@
 #include "workspace/panelcontrols.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -13,6 +15,25 @@ QFont panelFont(const QFont &base, int pixels)
     QFont font = base;
     font.setPixelSize(pixels);
     return font;
+}
+
+void setUpPanel(QFrame &panel, const QString &name, int fontPixels)
+{
+    panel.setObjectName(name);
+    panel.setFrameShape(QFrame::Box);
+    panel.setFrameShadow(QFrame::Raised);
+    panel.setAutoFillBackground(true);
+    panel.setFont(panelFont(panel.font(), fontPixels));
+}
+
+QRect upperRow(int left, int width)
+{
+    return {left, 3, width, 20};
+}
+
+QRect lowerRow(int left, int width)
+{
+    return {left, 24, width, 19};
 }
 
 QLabel *makeTitle(QWidget *parent, const QString &text, const QRect &geometry)
@@ -59,6 +80,18 @@ QScrollBar *makeSlider(QWidget *parent, int minimum, int maximum, int value, int
     slider->setTracking(false);
     slider->setGeometry(geometry);
     return slider;
+}
+
+void dropList(QListWidget &list, const QWidget &panel, QPoint at, QSize size, const QStringList &items)
+{
+    list.clear();
+    QWidget *owner = panel.parentWidget();
+    if (owner && list.parentWidget() != owner)
+        list.setParent(owner);
+    list.setGeometry(QRect(owner ? panel.mapToParent(at) : at, size));
+    list.addItems(items);
+    list.show();
+    list.raise();
 }
 
 } // namespace weftara::workspace

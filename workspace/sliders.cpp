@@ -40,7 +40,6 @@ void Sliders::onWeaveRatioChanged()
     if (!flags.patternLoaded || !weave(m_ws))
         return;
     m_ws.selectTab(Tab::Woven);
-    flags.copyState.fill(CopyState::Unzoomed);
     c.zoomSlider->setValue(100);
     c.toneSlider->setValue(0);
 }
@@ -56,17 +55,18 @@ void Sliders::onToneChanged()
     c.toneBox->setText(platform::formatNumber(c.toneSlider->value()));
     const std::optional<Picture> selected = m_ws.selectedPicture();
     const Picture target = selected.value_or(Picture::Base);
-    if (selected == Picture::Pattern)
-        flags.wovenUpToDate = false;
-    else if (selected == Picture::Woven)
-        flags.wovenUpToDate = true;
-
     const std::int16_t amount = platform::readInt16(c.toneBox->text());
     platform::Surface &picture = m_ws.picture(target);
     platform::Surface &untoned = m_ws.copy(target);
     if (!pictureAllowed(m_ws, picture.size()))
         return;
     SurfaceRollback rollback{&picture, &untoned};
+    const Flags flagsBefore = flags;
+
+    // A toned base or pattern (the base also from a collection tab) leaves
+    // the woven picture out of date; toning the woven picture keeps it so.
+    flags.wovenUpToDate = target == Picture::Woven;
+
     bool made = true;
     if (selected == Picture::Base) {
         // The base picture is shifted once before its untoned copy is taken.
@@ -76,14 +76,18 @@ void Sliders::onToneChanged()
         made = !scratch.isNull() || picture.size().isEmpty();
         engine::shiftBrightness(scratch, amount);
         picture.setPicture(scratch);
-        flags.wovenUpToDate = false;
     }
 
     CopyState &state = flags.copyState[target];
-    const CopyState oldState = state;
-    if (state != CopyState::Untoned) {
+    const bool freshCopy = state != CopyState::Untoned;
+    if (freshCopy) {
         state = CopyState::Untoned;
         untoned.setPicture(picture.image());
+        // The pattern's untoned copy takes the surface of the woven
+        // picture's unzoomed copy.
+        CopyState &woven = flags.copyState[Picture::Woven];
+        if (target == Picture::Pattern && (woven == CopyState::Unzoomed || woven == CopyState::Zoomed))
+            woven = CopyState::Loaded;
     }
     picture.setPicture(untoned.image());
     {
@@ -93,11 +97,14 @@ void Sliders::onToneChanged()
     untoned.hide();
     showTabSurface(m_ws);
     if (!rollback.keepIfMade(m_ws, picture.size(), made)) {
-        state = oldState;
+        flags = flagsBefore;
         return;
     }
 
-    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text());
+    // The base's first shift depends on the amount its fresh copy was taken
+    // with: that group is kept, and later moves get a group of their own.
+    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text(),
+                        selected == Picture::Base && freshCopy);
 }
 
 void Sliders::onZoomChanged()

@@ -64,6 +64,8 @@ bool weave(Workspace &ws)
         return false;
     SurfaceRollback rollback{&woven, &unzoomed};
     resetWovenSliders(ws);
+    // The next print layout starts again from the woven picture.
+    flags.pageComposed = false;
 
     woven.cls();
     woven.clearPicture();
@@ -103,12 +105,12 @@ bool weave(Workspace &ws)
     if (!rollback.keepIfMade(ws, base.size()))
         return false;
 
-    // The pattern's copy surface no longer holds its untoned copy, and the
-    // woven picture's untoned copy shows an earlier weave: both are taken
-    // afresh at the next tone change.
-    for (const Picture picture : {Picture::Pattern, Picture::Woven})
-        if (flags.copyState[picture] == CopyState::Untoned)
-            flags.copyState[picture] = CopyState::Unzoomed;
+    // The woven picture is its own unzoomed copy, on the surface the
+    // pattern's untoned copy shares: the pattern takes a fresh one at its
+    // next tone. The base's copy is left as it is; only the base's own
+    // operations say what it holds.
+    flags.copyState[Picture::Pattern] = CopyState::Unzoomed;
+    flags.copyState[Picture::Woven] = CopyState::Unzoomed;
 
     recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
     return true;

@@ -33,9 +33,11 @@ inline constexpr std::array<Picture, 3> Pictures{Picture::Base, Picture::Pattern
 template <class T>
 using PerPicture = EnumArray<Picture, T, 3>;
 
-// What the hidden copy of a picture holds. The numbers are written to recipes.
+// What the hidden copy of a picture holds for the picture now shown. The
+// numbers are written to recipes.
 enum class CopyState : std::int16_t {
-    Loaded = 0,   // the picture as loaded
+    Loaded = 0,   // nothing to start from (just loaded, or changed since the
+                  // copy was taken): the next tone or zoom takes a fresh copy
     Unzoomed = 1, // the unzoomed picture: just woven, or the base just zoomed
     Zoomed = 2,   // the woven picture's unzoomed copy, the woven picture zoomed
     Untoned = 3,  // the picture before its tone
@@ -83,7 +85,12 @@ struct Flags
     bool patternLoaded = false; // and it fits the base
     bool wovenUpToDate = false;
     bool replaying = false;     // a recipe is being replayed
+    bool pageComposed = false;  // the woven picture holds a print page composed for text
     PerPicture<CopyState> copyState{CopyState::Loaded};
+
+    // The picture changed without going through its hidden copy (an effect,
+    // a colour step, a flip, drawn text): the copy no longer describes it.
+    void copyOutdated(Picture picture) { copyState[picture] = CopyState::Loaded; }
 };
 
 // The zoom and tone sliders' values for each tab.

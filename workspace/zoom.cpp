@@ -74,6 +74,7 @@ void zoom(Workspace &ws)
 
     flags.patternLoaded = false;
     ws.picture(Picture::Pattern).clearPicture();
+    flags.copyOutdated(Picture::Pattern);
     if (percent == 0)
         return;
 
@@ -110,14 +111,17 @@ void zoomWoven(Workspace &ws)
     }
     platform::Surface &woven = ws.picture(Picture::Woven);
     platform::Surface &unzoomed = ws.unzoomedWoven();
-    // A toned woven picture is zoomed as toned.
-    const bool toned = flags.copyState[Picture::Woven] == CopyState::Untoned;
-    const QSize size = zoomedSize((toned ? woven : unzoomed).size(), percent);
+    // Unless the unzoomed copy is the one this picture was zoomed from, the
+    // picture as it stands becomes the copy: a toned woven picture is zoomed
+    // as toned, one changed by an effect or text keeps the change.
+    const CopyState state = flags.copyState[Picture::Woven];
+    const bool fromShown = state != CopyState::Unzoomed && state != CopyState::Zoomed;
+    const QSize size = zoomedSize((fromShown ? woven : unzoomed).size(), percent);
     if (!pictureAllowed(ws, size))
         return;
     platform::Surface &scratch = ws.wovenZoomScratch();
     SurfaceRollback rollback{&woven, &unzoomed, &scratch};
-    if (toned)
+    if (fromShown)
         unzoomed.setPicture(woven.image());
 
     scratch.move(ws.picture(Picture::Base).pos());

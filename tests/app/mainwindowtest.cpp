@@ -10,11 +10,24 @@
 #include "collections/collections.h"
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
+#include "help/aboutdialog.h"
+#include "help/paneldragger.h"
+#include "help/tutorialpanel.h"
+#include "output/output.h"
+#include "output/printing.h"
+#include "output/printpanel.h"
+#include "output/snapshotpanel.h"
+#include "output/snapshotstore.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
+#include "recipes/recipepanel.h"
+#include "support/filebytes.h"
+#include "support/recordingdesktop.h"
 #include "support/scripteddialogs.h"
+#include "textweave/textweaver.h"
 #include "workspace/controlpanel.h"
 #include "workspace/picturetabs.h"
+#include "workspace/weaveoptionspanel.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 #include "settings/settings.h"
@@ -26,12 +39,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QSet>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
+using weftara::app::MainMenus;
 using weftara::app::MainWindow;
 using weftara::app::WindowGeometry;
 using weftara::platform::ProgramFolder;
@@ -449,4 +464,74 @@ void MainWindowTest::tabButtonPictures()
         }
     }
     QCOMPARE(seen.size(), 2 * int(weftara::workspace::Tabs.size()));
+}
+
+void MainWindowTest::helpMenuAndPanels()
+{
+    Program p;
+    QVERIFY(weftara::testing::writeBytes(p.dir.filePath(QStringLiteral("setumeiindex.html")), "<p>help</p>"));
+    weftara::testing::RecordingDesktop desktop;
+    MainWindow w(p.folder(), &p.dialogs, &desktop);
+    QVERIFY(showAndWait(w));
+
+    // The first start shows the tutorial beside the guide, over the tab strip.
+    weftara::help::TutorialPanel &tutorial = w.tutorialPanel();
+    QVERIFY(tutorial.isVisible());
+    QCOMPARE(tutorial.geometry(), pxRect(8100, 690, 5235, 9200));
+    QVERIFY(tutorial.geometry().intersects(w.form().pictureTabs()->geometry()));
+
+    // Every floating panel has its title as a drag handle.
+    const QList<QLabel *> titles{w.form().controlPanel()->title(), w.recipePanel().title(),
+                                 w.form().weaveOptionsPanel()->title(), tutorial.title(),
+                                 w.output().snapshotStore().snapshotPanel().title()};
+    for (QLabel *title : titles)
+        QVERIFY2(title->findChild<weftara::help::PanelDragger *>(), qPrintable(title->text()));
+
+    const MainMenus &menus = w.menus();
+    for (QAction *item : {menus.tutorialAction, menus.helpAction, menus.htmlHelpAction, menus.aboutAction})
+        QVERIFY(item->isEnabled());
+    menus.htmlHelpAction->trigger();
+    QCOMPARE(desktop.opened(), QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("setumeiindex.html")))});
+
+    // The About box is modal over the window and closes with it.
+    menus.aboutAction->trigger();
+    QPointer<weftara::help::AboutDialog> about = w.findChild<weftara::help::AboutDialog *>();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowModality(), Qt::WindowModal);
+    menus.exitAction->trigger();
+    QTRY_VERIFY(!about);
+    QVERIFY(p.dialogs.messages().isEmpty());
+}
+
+void MainWindowTest::outputMenusOpenTheirPanels()
+{
+    Program p;
+    QVERIFY(p.writePictures(QStringLiteral("Motoe"), 2));
+    MainWindow w(p.folder(), &p.dialogs);
+    QVERIFY(showAndWait(w));
+    const auto &m = w.menus();
+    for (QAction *item : {m.saveAsAction, m.printSetupAction, m.sendToPaintAction, m.takeFromPaintAction})
+        QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+
+    // The print panel takes the control panel's place until another base
+    // picture is chosen.
+    w.form().clickTab(Tab::BaseCollection);
+    w.collections().onBaseSheetPressed(QPoint(1, 1));
+    m.printAction->trigger();
+    weftara::output::PrintPanel &printPanel = w.output().printing().printPanel();
+    QCOMPARE(printPanel.geometry(), QRect(0, 0, px(7755), w.form().controlPanel()->height()));
+    QVERIFY(printPanel.isVisible() && !w.form().controlPanel()->isVisible());
+    w.collections().onBaseSheetPressed(QPoint(101, 1));
+    QVERIFY(!printPanel.isVisible() && w.form().controlPanel()->isVisible());
+    // So does text mode, which takes that place itself.
+    m.printAction->trigger();
+    m.textModeAction->trigger();
+    QVERIFY(!printPanel.isVisible() && !w.form().controlPanel()->isVisible());
+    QVERIFY(w.textWeaver().panelShown());
+
+    m.snapshotsAction->trigger();
+    weftara::output::SnapshotPanel &store = w.output().snapshotStore().snapshotPanel();
+    QVERIFY(store.isVisible());
+    QCOMPARE(store.geometry(), pxRect(7380, 360, 3570, 5370));
 }

@@ -23,4 +23,6 @@ private slots:
     void collectionWithoutFolderOpensPanel();
     void guideText();
     void tabButtonPictures();
+    void helpMenuAndPanels();
+    void outputMenusOpenTheirPanels();
 };

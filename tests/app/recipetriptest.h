@@ -16,7 +16,7 @@ private slots:
     void wovenToneAfterEffectRoundTrip();
     void baseZoomAfterToneRoundTrip();
     void orientedPhotoRoundTrip();
-    void thresholdEqualToSliderDoesNotWeave();
+    void thresholdEqualToSliderWeaves();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();
     void replaySkipsPicturesTooLarge();

@@ -126,6 +126,9 @@ void EngineFilterTest::examples_data()
     QTest::newRow("grey of green") << grey << Bytes4{0, 255, 0, 0} << Bytes4{150, 150, 150, 0};
     QTest::newRow("grey of blue") << grey << Bytes4{255, 0, 0, 0} << Bytes4{29, 29, 29, 0};
     QTest::newRow("grey of grey") << grey << Bytes4{128, 128, 128, 0} << Bytes4{128, 128, 128, 0};
+    // Exact halves, 28.5 and 5.5, in every lane and in the odd lanes at the end.
+    QTest::newRow("grey half to even") << grey << Bytes4{250, 0, 0, 7} << Bytes4{28, 28, 28, 0};
+    QTest::newRow("grey half up to even") << grey << Bytes4{43, 0, 2, 7} << Bytes4{6, 6, 6, 0};
     const Filter solarise = [](QImage &i) { return solarize(i); };
     QTest::newRow("solarise") << solarise << Bytes4{127, 128, 200, 1} << Bytes4{127, 127, 55, 0};
     QTest::newRow("solarise 255") << solarise << Bytes4{255, 0, 255, 1} << Bytes4{0, 0, 0, 0};

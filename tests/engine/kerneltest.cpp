@@ -1,6 +1,7 @@
 #include "engine/kerneltest.h"
 
 #include "engine/packedbytes.h"
+#include "engine/vectorpath.h"
 #include "engine/weavemix.h"
 
 #include <QTest>
@@ -10,6 +11,8 @@
 #include <vector>
 
 using namespace weftara::engine;
+
+Q_DECLARE_METATYPE(weftara::engine::VectorPath)
 
 void EngineKernelTest::packedByteArithmetic()
 {
@@ -38,14 +41,15 @@ void EngineKernelTest::packedByteArithmetic()
 
 void EngineKernelTest::weaveMixPathsAgree_data()
 {
-    QTest::addColumn<bool>("wideVectors");
-    QTest::newRow("wide vectors where offered") << true;
-    QTest::newRow("portable loops") << false;
+    QTest::addColumn<VectorPath>("path");
+    for (VectorPath path : {VectorPath::Portable, VectorPath::Avx2, VectorPath::Avx512})
+        if (path <= widestVectorPath())
+            QTest::newRow(vectorPathName(path)) << path;
 }
 
 void EngineKernelTest::weaveMixPathsAgree()
 {
-    QFETCH(bool, wideVectors);
+    QFETCH(VectorPath, path);
     // Every (pattern, base) pair, at a length that leaves a ragged tail.
     std::vector<quint8> pattern(65536 + 13);
     std::vector<quint8> base(pattern.size());
@@ -56,7 +60,7 @@ void EngineKernelTest::weaveMixPathsAgree()
     std::vector<quint8> out(pattern.size());
     std::size_t corrections = 0;
     for (int ratio = 0; ratio <= 100; ++ratio) {
-        const WeaveMix mix(ratio, wideVectors);
+        const WeaveMix mix(ratio, path);
         corrections += mix.correctionCount();
         mix.apply(pattern.data(), base.data(), out.data(), out.size());
         const double r = ratio / 100.0;
@@ -68,4 +72,44 @@ void EngineKernelTest::weaveMixPathsAgree()
     }
     // The double evaluation falls one below the exact quotient this often.
     QCOMPARE(corrections, std::size_t(10624));
+}
+
+void EngineKernelTest::weaveMixRepeatedPairs_data()
+{
+    weaveMixPathsAgree_data();
+}
+
+void EngineKernelTest::weaveMixRepeatedPairs()
+{
+    QFETCH(VectorPath, path);
+    // A long run of one pair, as in a plain area of both pictures, makes every
+    // byte one the kernels must correct; past 4096 bytes, so that the run
+    // spans more than one of the blocks the kernels work in.
+    std::vector<quint8> out(4096 + 77);
+    for (int ratio = 1; ratio < 100; ++ratio) {
+        const WeaveMix mix(ratio, path);
+        const double r = ratio / 100.0;
+        for (const auto &[p, b] : {std::pair{255, 255}, std::pair{119, 19}, std::pair{7, 7}, std::pair{208, 208}}) {
+            const std::vector<quint8> pattern(out.size(), quint8(p));
+            const std::vector<quint8> base(out.size(), quint8(b));
+            mix.apply(pattern.data(), base.data(), out.data(), out.size());
+            const auto want = quint8(std::floor(((1 - r) * p) + (b * r)));
+            if (std::count(out.begin(), out.end(), want) != qsizetype(out.size()))
+                QFAIL(qPrintable(QStringLiteral("ratio %1, pair (%2, %3)").arg(ratio).arg(p).arg(b)));
+        }
+    }
+}
+
+void EngineKernelTest::vectorPathFollowsTheRequest()
+{
+    // CTest runs this executable once per path; a path the processor lacks
+    // falls back to the widest it has, so such a run repeats another.
+    const QByteArray asked = qgetenv("WEFTARA_VECTOR_PATH");
+    VectorPath expected = widestVectorPath();
+    if (asked == "portable")
+        expected = VectorPath::Portable;
+    else if (asked == "avx2")
+        expected = std::min(expected, VectorPath::Avx2);
+    QCOMPARE(vectorPath(), expected);
+    qInfo("pixel kernels on the %s path", vectorPathName(vectorPath()));
 }

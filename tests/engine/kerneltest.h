@@ -10,4 +10,7 @@ private slots:
     void packedByteArithmetic();
     void weaveMixPathsAgree_data();
     void weaveMixPathsAgree();
+    void weaveMixRepeatedPairs_data();
+    void weaveMixRepeatedPairs();
+    void vectorPathFollowsTheRequest();
 };

@@ -6,9 +6,13 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -86,6 +90,31 @@ void InteractionTest::fontDialogAnswers()
 
     whenModal<QFontDialog>([](QFontDialog *dialog) { dialog->reject(); });
     QCOMPARE(dialogs.chooseFont(initial), std::nullopt);
+}
+
+void InteractionTest::saveDialogAddsTheChosenEnding()
+{
+    QTemporaryDir dir;
+    QtDialogs dialogs;
+    const QStringList filters{"JPGファイル (*.jpg)", "BMPファイル (*.bmp)"};
+    // A name typed without an ending, once under each filter as the user
+    // picks it.
+    for (int filter : {0, 1}) {
+        whenModal<QFileDialog>([&dir, filter](QFileDialog *dialog) {
+            dialog->setDirectory(dir.path());
+            auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            for (int step = 0; step < filter; ++step)
+                QTest::keyClick(types, Qt::Key_Down);
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("pic"));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        const auto choice = dialogs.chooseSaveFile(QStringLiteral("保存"), filters);
+        QVERIFY(choice);
+        QCOMPARE(choice->filter, filter);
+        QCOMPARE(choice->fileName, dir.filePath(filter == 0 ? "pic.jpg" : "pic.bmp"));
+    }
+    whenModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+    QCOMPARE(dialogs.chooseSaveFile(QStringLiteral("保存"), filters), std::nullopt);
 }
 
 void InteractionTest::scriptedDialogsRecordAndAnswer()

@@ -10,6 +10,7 @@ private slots:
     void messageBoxHasOnlyOk();
     void colorDialogAnswers();
     void fontDialogAnswers();
+    void saveDialogAddsTheChosenEnding();
     void scriptedDialogsRecordAndAnswer();
     void busyCursorNests();
 };

@@ -37,9 +37,11 @@ void LogGroupsTest::weaveGroup_data()
     QTest::newRow("dark over light overwrites three")
         << QStringList{m, g, "ChechValue1= 200", "Text2=50", "Orikomi"} << 2
         << QStringList{m, g, "ChechValue2= 30", "Text2= 60", "Orikomi"};
-    QTest::newRow("plain over light keeps the threshold line")
+    // Taking over its last two lines would leave the threshold line in front
+    // and make the plain weave read as one into the light parts.
+    QTest::newRow("plain after light appends")
         << QStringList{m, g, "ChechValue1= 200", "Text2=50", "Orikomi"} << 0
-        << QStringList{m, g, "ChechValue1= 200", "Text2= 60", "Orikomi"};
+        << QStringList{m, g, "ChechValue1= 200", "Text2=50", "Orikomi", "Text2= 60", "Orikomi"};
     QTest::newRow("light over plain appends three")
         << QStringList{m, g, "Text2=50", "Orikomi"} << 1
         << QStringList{m, g, "Text2=50", "Orikomi", "ChechValue1= 200", "Text2= 60", "Orikomi"};
@@ -67,6 +69,7 @@ void LogGroupsTest::toneGroup_data()
 {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("g");
+    QTest::addColumn<bool>("kept"); // the lines before were kept
     QTest::addColumn<QStringList>("after");
 
     const QStringList weave{"Motoe=a", "Garae=b", "Text2=50", "Orikomi"};
@@ -74,20 +77,24 @@ void LogGroupsTest::toneGroup_data()
     const QStringList tone1b{"TbsSelect=1", "FlgState(t)=3", "Text3.Text=-40", "Noutan1"};
     const QStringList tone2{"TbsSelect=2", "FlgState(t)=3", "Text3.Text=-40", "Noutan2"};
 
-    QTest::newRow("first tone appends") << weave << 1 << weave + tone1b;
-    QTest::newRow("same picture overwrites") << weave + tone1 << 1 << weave + tone1b;
-    QTest::newRow("other picture appends") << weave + tone1 << 2 << weave + tone1 + tone2;
+    QTest::newRow("first tone appends") << weave << 1 << false << weave + tone1b;
+    QTest::newRow("same picture overwrites") << weave + tone1 << 1 << false << weave + tone1b;
+    QTest::newRow("kept group stays") << weave + tone1 << 1 << true << weave + tone1 + tone1b;
+    QTest::newRow("other picture appends") << weave + tone1 << 2 << false << weave + tone1 + tone2;
     QTest::newRow("fewer than four lines appends")
-        << QStringList{"x", "y", "Noutan1"} << 1 << QStringList{"x", "y", "Noutan1"} + tone1b;
-    QTest::newRow("exactly four lines overwrites") << tone1 << 1 << tone1b;
+        << QStringList{"x", "y", "Noutan1"} << 1 << false << QStringList{"x", "y", "Noutan1"} + tone1b;
+    QTest::newRow("exactly four lines overwrites") << tone1 << 1 << false << tone1b;
 }
 
 void LogGroupsTest::toneGroup()
 {
     QFETCH(QStringList, before);
     QFETCH(int, g);
+    QFETCH(bool, kept);
     QFETCH(QStringList, after);
     OperationLog log = logOf(before);
+    if (kept)
+        log.keepLines();
     weftara::recipes::recordTone(log, g, 3, "-40");
     QCOMPARE(log.lines(), after);
 }

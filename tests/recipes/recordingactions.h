@@ -31,29 +31,27 @@ public:
     {
         record(number("setWeaveOptionChecked", part, 0, 1).chopped(1) + QStringLiteral(",%1)").arg(ticked ? 1 : 0));
     }
-    void setThresholdSlider(engine::WeavePart part, qint16 value) override
+    void setThresholdBox(engine::WeavePart part, const QString &text) override
     {
-        record(number("setThresholdSlider", part, 0, 1).chopped(1) + QStringLiteral(",%1)").arg(value));
+        record(number("setThresholdBox", part, 0, 1).chopped(1) + QStringLiteral(",%1)").arg(text));
     }
     void setWeaveRatioBox(const QString &text) override { record(call("setWeaveRatioBox", text)); }
     void weave() override { record(QStringLiteral("weave()")); }
-    void setCopyState(workspace::Picture picture, workspace::CopyState state) override
-    {
-        record(number("setCopyState", picture, 0, 2).chopped(1) + QStringLiteral(",%1)").arg(int(state)));
-    }
     void setZoomSlider(qint16 value) override { record(call("setZoomSlider", QString::number(value))); }
     void setToneSlider(qint16 value) override { record(call("setToneSlider", QString::number(value))); }
+    void resetWeaveOptions() override { record(QStringLiteral("resetWeaveOptions()")); }
 
     void setZoomBox(const QString &text) override { record(call("setZoomBox", text)); }
-    void zoom() override { record(QStringLiteral("zoom()")); }
-
+    void applyZoom() override { record(QStringLiteral("applyZoom()")); }
     void setToneBox(const QString &text) override { record(call("setToneBox", text)); }
+    void applyTone() override { record(QStringLiteral("applyTone()")); }
+
     void runEffect(workspace::EffectButton button) override { record(number("runEffect", button, 0, 10)); }
     void setColorStepBox(const QString &text) override { record(call("setColorStepBox", text)); }
     void runChannelStep(engine::ChannelStep channel) override { record(number("runChannelStep", channel, 0, 5)); }
 
-    void closeTextPanel() override { record(QStringLiteral("closeTextPanel()")); }
-    void clearWovenDrawing() override { record(QStringLiteral("clearWovenDrawing()")); }
+    void fixText() override { record(QStringLiteral("fixText()")); }
+    void eraseText() override { record(QStringLiteral("eraseText()")); }
     void toggleTextMode() override { record(QStringLiteral("toggleTextMode()")); }
     void setTextBoxText(const QString &text) override { record(call("setTextBoxText", text)); }
     void setTextBoxLeft(float left) override { record(single("setTextBoxLeft", left)); }

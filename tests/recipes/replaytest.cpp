@@ -1,9 +1,11 @@
 #include "recipes/replaytest.h"
 
+#include "recipes/logvalues.h"
 #include "recipes/recordingactions.h"
 #include "recipes/replay.h"
 #include "recipes/textgroup.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using weftara::recipes::replayRecipe;
@@ -38,13 +40,20 @@ QStringList logCalls(const QStringList &log)
     return calls.mid(2);
 }
 
-// What every replayed weave does after weaving, in this order.
-QStringList weaveResets()
+// A replayed weave: the options, threshold and ratio as logged, the weave,
+// then what it resets, in this order.
+QStringList replayedWeave(const QString &ratio, int part = -1, const QString &threshold = {})
 {
-    return {"selectTab(5)",       "setCopyState(0,1)",   "setCopyState(1,1)",
-            "setCopyState(2,1)",   "setZoomSlider(100)",   "setToneSlider(0)",
-            "setWeaveOptionChecked(0,0)",     "setWeaveOptionChecked(1,0)",     "setThresholdSlider(0,255)",
-            "setThresholdSlider(1,0)"};
+    QStringList calls;
+    for (int other = 0; other < 2; ++other)
+        if (other != part)
+            calls << QStringLiteral("setWeaveOptionChecked(%1,0)").arg(other);
+    if (part >= 0)
+        calls << QStringLiteral("setWeaveOptionChecked(%1,1)").arg(part)
+              << QStringLiteral("setThresholdBox(%1,%2)").arg(part).arg(threshold);
+    calls << "setWeaveRatioBox(" + ratio + ")";
+    return calls + QStringList{"weave()", "selectTab(5)", "setZoomSlider(100)", "setToneSlider(0)",
+                               "resetWeaveOptions()"};
 }
 
 QStringList textGroupLines(const QString &bold)
@@ -102,37 +111,35 @@ void RecipeReplayTest::commandRows_data()
         << QStringList{"loadBase()", "hidePicture(1)", "hidePicture(2)",
                        "setBaseLoaded(1)", "setWovenUpToDate(0)"};
 
-    QTest::newRow("plain weave") << QStringList{"Text2= 30", "Orikomi"}
-                                 << QStringList{"setWeaveRatioBox( 30)", "weave()"} + weaveResets();
+    QTest::newRow("plain weave") << QStringList{"Text2= 30", "Orikomi"} << replayedWeave(" 30");
+    // The logged ratio is put back for the weaves into the parts too.
     QTest::newRow("weave into light parts")
-        << QStringList{"ChechValue1= 200", "Text2= 40", "Orikomi"}
-        << QStringList{"setWeaveOptionChecked(0,1)", "setThresholdSlider(0,200)"} + weaveResets();
+        << QStringList{"ChechValue1= 200", "Text2= 40", "Orikomi"} << replayedWeave(" 40", 0, " 200");
     QTest::newRow("weave into dark parts")
-        << QStringList{"ChechValue2= 60", "Text2= 40", "Orikomi"}
-        << QStringList{"setWeaveOptionChecked(1,1)", "setThresholdSlider(1,60)"} + weaveResets();
-    QTest::newRow("threshold rounds half to even")
-        << QStringList{"ChechValue2=60.5", "Text2= 40", "Orikomi"}
-        << QStringList{"setWeaveOptionChecked(1,1)", "setThresholdSlider(1,60)"} + weaveResets();
+        << QStringList{"ChechValue2= 60", "Text2= 40", "Orikomi"} << replayedWeave(" 40", 1, " 60");
+    QTest::newRow("threshold as logged")
+        << QStringList{"ChechValue2=60.5", "Text2= 40", "Orikomi"} << replayedWeave(" 40", 1, "60.5");
+    QTest::newRow("weave into parts with a broken ratio line keeps the box")
+        << QStringList{"ChechValue2= 60", "Text2", "Orikomi"}
+        << replayedWeave({}, 1, " 60").filter(QRegularExpression("^(?!setWeaveRatioBox)"));
     QTest::newRow("threshold key decides by its first 12 characters")
-        << QStringList{"ChechValue1x 9", "Text2= 40", "Orikomi"}
-        << QStringList{"setWeaveRatioBox( 40)", "weave()"} + weaveResets();
+        << QStringList{"ChechValue1x 9", "Text2= 40", "Orikomi"} << replayedWeave(" 40");
 
+    // The tab first: selecting it puts its own zoom into the box.
     QTest::newRow("sZoom") << QStringList{"Text4= 150", "FlgState(0)= 2", "sZoom"}
-                           << QStringList{"setZoomBox( 150)", "selectTab(3)",
-                                          "zoom()"};
+                           << QStringList{"selectTab(3)", "setZoomBox( 150)", "applyZoom()"};
     QTest::newRow("oZoom") << QStringList{"Text4= 75", "FlgState(0)= 2", "oZoom"}
-                           << QStringList{"setZoomBox( 75)", "selectTab(5)",
-                                          "zoom()"};
+                           << QStringList{"selectTab(5)", "setZoomBox( 75)", "applyZoom()"};
 
     QTest::newRow("Noutan on the pattern")
         << QStringList{"TbsSelect=1", "FlgState(t)= 3", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setToneBox(-20)", "runEffect(8)"};
-    QTest::newRow("Noutan with a state other than 3 puts it back")
+        << QStringList{"selectTab(4)", "setToneBox(-20)", "applyTone()"};
+    QTest::newRow("Noutan puts no copy state back")
         << QStringList{"TbsSelect=1", "FlgState(t)= 1", "Text3.Text=-20", "Noutan 1"}
-        << QStringList{"selectTab(4)", "setCopyState(1,1)", "setToneBox(-20)", "runEffect(8)"};
+        << QStringList{"selectTab(4)", "setToneBox(-20)", "applyTone()"};
     QTest::newRow("Noutan takes the picture from TbsSelect, not its own digit")
         << QStringList{"TbsSelect= 2", "FlgState(t)= 3", "Text3.Text= 40", "Noutan 0"}
-        << QStringList{"selectTab(5)", "setToneBox( 40)", "runEffect(8)"};
+        << QStringList{"selectTab(5)", "setToneBox( 40)", "applyTone()"};
 
     QTest::newRow("単色") << QStringList{"SelectedItem=2", "単色 2"}
                           << QStringList{"selectTab(5)", "runEffect(0)"};
@@ -155,8 +162,8 @@ void RecipeReplayTest::commandRows_data()
         << QStringList{"Text6=-5", "Command8=0", "色"}
         << QStringList{"setColorStepBox(-5)", "runChannelStep(0)"};
 
-    QTest::newRow("文字織込") << QStringList{"文字織込"} << QStringList{"closeTextPanel()"};
-    QTest::newRow("文字消去") << QStringList{"文字消去"} << QStringList{"clearWovenDrawing()"};
+    QTest::newRow("文字織込") << QStringList{"文字織込"} << QStringList{"fixText()"};
+    QTest::newRow("文字消去") << QStringList{"文字消去"} << QStringList{"eraseText()"};
 
     QTest::newRow("MojiKakikomi")
         << textGroupLines("True")
@@ -183,8 +190,8 @@ void RecipeReplayTest::commandRows()
 
 void RecipeReplayTest::numberReading_data()
 {
-    // The tone's "FlgState(t)=" value is a 16-bit integer: leading number,
-    // halves to even, a value beyond the 16-bit range skips the line.
+    // A 16-bit value of a log line: leading number, halves to even; a value
+    // beyond the 16-bit range skips its group.
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("replayed");
     QTest::addColumn<int>("expected");
@@ -217,13 +224,9 @@ void RecipeReplayTest::numberReading()
     QFETCH(bool, replayed);
     QFETCH(int, expected);
 
+    QCOMPARE(weftara::recipes::readInt16Value(value), replayed ? std::optional<qint16>(expected) : std::nullopt);
     const QStringList calls = logCalls({"TbsSelect=1", "FlgState(t)=" + value, "Text3.Text= 5", "Noutan1"});
-    if (!replayed) {
-        QCOMPARE(calls, QStringList{});
-        return;
-    }
-    QCOMPARE(calls, (QStringList{"selectTab(4)", QStringLiteral("setCopyState(1,%1)").arg(expected),
-                                 "setToneBox( 5)", "runEffect(8)"}));
+    QCOMPARE(calls.isEmpty(), !replayed);
 }
 
 void RecipeReplayTest::indicesOutOfRangeAreSkipped_data()
@@ -306,9 +309,7 @@ void RecipeReplayTest::brokenRecipesReplayWhatTheyCan_data()
     QTest::newRow("command on the first line, no header")
         << QStringList{"色変更", "SelectedItem=2", "強調 2"} << effect;
     QTest::newRow("Orikomi first") << QStringList{"Orikomi"} << QStringList{};
-    QTest::newRow("Orikomi second, ratio line present")
-        << QStringList{"Text2= 5", "Orikomi"}
-        << QStringList{"setWeaveRatioBox( 5)", "weave()"} + weaveResets();
+    QTest::newRow("Orikomi second, ratio line present") << QStringList{"Text2= 5", "Orikomi"} << replayedWeave(" 5");
     QTest::newRow("zoom without its percent line")
         << QStringList{"FlgState(0)= 2", "sZoom", "SelectedItem=2", "強調"} << effect;
     QTest::newRow("Noutan two lines from the start")
@@ -346,7 +347,7 @@ void RecipeReplayTest::brokenRecipesReplayWhatTheyCan_data()
         << effect;
     QTest::newRow("parameters from the header and description lines")
         << QStringList{"詞初めabcdefg", "詞の説明=12345678", "sZoom"}
-        << QStringList{"setZoomBox(defg)", "selectTab(3)", "zoom()"};
+        << QStringList{"selectTab(3)", "setZoomBox(defg)", "applyZoom()"};
 }
 
 void RecipeReplayTest::brokenRecipesReplayWhatTheyCan()
@@ -377,15 +378,11 @@ void RecipeReplayTest::wholeRecipeInOrder()
                          "loadPattern(C:\\Weftara\\Garae\\wave.bmp)",
                          "setPatternLoaded(1)",
                          "setWovenUpToDate(0)",
-                         "selectTab(4)",
-                         "setWeaveRatioBox( 30)",
-                         "weave()"};
-    expected += weaveResets();
-    expected += QStringList{"selectTab(5)",      "setToneBox( 20)",
-                            "runEffect(8)", "setZoomBox( 120)",
-                            "selectTab(5)",     "zoom()",
-                            "setColorStepBox( 10)",     "runChannelStep(2)", "clearWovenDrawing()",
-                            "closeTextPanel()"};
+                         "selectTab(4)"};
+    expected += replayedWeave(" 30");
+    expected += QStringList{"selectTab(5)",         "setToneBox( 20)",   "applyTone()", "selectTab(5)",
+                            "setZoomBox( 120)",     "applyZoom()",       "setColorStepBox( 10)",
+                            "runChannelStep(2)",    "eraseText()",       "fixText()"};
     QCOMPARE(replayCalls(block), expected);
 }
 

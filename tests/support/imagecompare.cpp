@@ -34,4 +34,13 @@ bool sameColours(const QImage &a, const QImage &b)
     return compare(a, b, 0x00FFFFFFu);
 }
 
+QImage variedPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 97 + y * 3) % 256, (x * 5 + y * 71) % 256, (x * 37 + y * 11) % 256));
+    return image;
+}
+
 } // namespace weftara::testing

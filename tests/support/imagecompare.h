@@ -9,4 +9,7 @@ bool samePixels(const QImage &a, const QImage &b);
 // Equal size and the three colour bytes of every pixel equal.
 bool sameColours(const QImage &a, const QImage &b);
 
+// An RGB32 picture with a different colour at every pixel.
+QImage variedPicture(int width, int height);
+
 } // namespace weftara::testing

@@ -2,6 +2,21 @@
 
 namespace weftara::testing {
 
+namespace {
+
+// The next queued answer; "cancelled" when the queue is empty.
+template <class Answer>
+std::optional<Answer> takeAnswer(std::deque<std::optional<Answer>> &queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    std::optional<Answer> answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+} // namespace
+
 void ScriptedDialogs::message(const QString &text)
 {
     m_messages.append(text);
@@ -10,21 +25,19 @@ void ScriptedDialogs::message(const QString &text)
 std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &initial)
 {
     m_fontRequests.append(initial);
-    if (m_fonts.empty())
-        return std::nullopt;
-    std::optional<QFont> answer = std::move(m_fonts.front());
-    m_fonts.pop_front();
-    return answer;
+    return takeAnswer(m_fonts);
 }
 
 std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial)
 {
     m_colorRequests.append(initial);
-    if (m_colors.empty())
-        return std::nullopt;
-    std::optional<QColor> answer = m_colors.front();
-    m_colors.pop_front();
-    return answer;
+    return takeAnswer(m_colors);
+}
+
+std::optional<platform::SaveChoice> ScriptedDialogs::chooseSaveFile(const QString &title, const QStringList &filters)
+{
+    m_saveRequests.append({title, filters});
+    return takeAnswer(m_saveFiles);
 }
 
 } // namespace weftara::testing

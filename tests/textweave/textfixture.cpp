@@ -12,15 +12,6 @@ QImage uniformPicture(int width, int height, QRgb color)
     return image;
 }
 
-QImage variedPicture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 97 + y * 3) % 256, (x * 5 + y * 71) % 256, (x * 37 + y * 11) % 256));
-    return image;
-}
-
 QRect inkBounds(const QImage &image, QRgb background)
 {
     QRect bounds;

@@ -16,8 +16,6 @@ namespace weftara::testing {
 
 // An RGB32 picture of one colour.
 QImage uniformPicture(int width, int height, QRgb color);
-// A picture with a different colour at every pixel.
-QImage variedPicture(int width, int height);
 
 // The bounding box of the pixels whose colour differs from `background`;
 // empty when there are none.

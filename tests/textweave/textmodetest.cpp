@@ -113,7 +113,7 @@ void TextModeTest::menuOffKeepsTextErasableCloseFixes()
     drawText(f, QStringLiteral("menu"), 5, 5);
     f.weaver.toggleTextMode();
     QVERIFY(!f.log().contains(QStringLiteral("文字織込")));
-    f.weaver.clearWovenDrawing(); // still only drawn, not fixed
+    f.weaver.eraseText(); // still only drawn, not fixed
     QVERIFY(testing::sameColours(f.woven(), picture));
 
     f.weaver.toggleTextMode();
@@ -127,7 +127,7 @@ void TextModeTest::menuOffKeepsTextErasableCloseFixes()
     QVERIFY(!f.weaver.panelShown());
     QVERIFY(!controlPanel->isHidden());
     QVERIFY(f.box.isHidden());
-    f.weaver.clearWovenDrawing();
+    f.weaver.eraseText();
     QVERIFY(testing::sameColours(f.woven(), drawn));
 }
 
@@ -199,7 +199,7 @@ void TextModeTest::replayedTextsEraseAsTheyDidWhenMade()
         replayed.typeText(QStringLiteral("t%1").arg(k), 5 + 50 * k, 5);
         replayed.weaver.drawText();
     }
-    replayed.weaver.clearWovenDrawing();
+    replayed.weaver.eraseText();
     replayed.ws.flags().replaying = false;
     QVERIFY(testing::sameColours(replayed.woven(), picture));
 }

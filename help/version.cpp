@@ -1,0 +1,10 @@
+#include "help/version.h"
+
+namespace weftara::help {
+
+QString programVersion()
+{
+    return QStringLiteral(WEFTARA_VERSION);
+}
+
+} // namespace weftara::help

@@ -1,0 +1,4 @@
+#include "sessions/sessionpropertytest.h"
+#include "support/testmain.h"
+
+WEFTARA_TEST_MAIN(SessionPropertyTest)
