@@ -9,4 +9,5 @@ public:
     void message(const QString &) override {}
     std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
     std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    std::optional<weftara::platform::SaveChoice> chooseSaveFile(const QString &, const QStringList &) override { return std::nullopt; }
 };
