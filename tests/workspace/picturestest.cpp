@@ -6,6 +6,7 @@
 #include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "workspace/flips.h"
+#include "workspace/surfaceops.h"
 #include "workspace/zoom.h"
 
 #include <QCheckBox>
@@ -549,6 +550,27 @@ void PicturesTest::refusesPicturesTooLarge()
     QCOMPARE(f.dialogs.messages().size(), 4);
     QVERIFY(sameColours(f.picture(Picture::Woven), woven));
     QCOMPARE(f.log(), wovenLog);
+}
+
+void PicturesTest::failedPictureIsPutBack()
+{
+    // Memory that runs out after the limit let a step through: every surface
+    // the step touched is put back, none is left blank.
+    WorkspaceFixture f;
+    f.loadBase(variedPicture(60, 40, 32));
+    weftara::platform::Surface &base = f.ws.picture(Picture::Base);
+    weftara::platform::Surface &copy = f.ws.copy(Picture::Base);
+    const QImage before = base.image().copy();
+    const QImage copyBefore = copy.picture();
+    weftara::workspace::SurfaceRollback rollback{&base, &copy};
+    base.setPixelSize(90, 70);
+    base.setPicture(variedPicture(90, 70, 33));
+    copy.clearPicture();
+    QVERIFY(!rollback.keepIfMade(f.ws, {90, 70}, false));
+    QCOMPARE(f.dialogs.messages(), QStringList{tooLarge(90, 70)});
+    QVERIFY(sameColours(base.image(), before));
+    QCOMPARE(base.size(), QSize(60, 40));
+    QCOMPARE(copy.picture(), copyBefore);
 }
 
 void PicturesTest::zoomedSize_data()

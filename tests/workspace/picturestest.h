@@ -26,6 +26,7 @@ private slots:
     void zoomWovenWithoutPattern();
     void zoomWovenAfterTone();
     void refusesPicturesTooLarge();
+    void failedPictureIsPutBack();
     void zoomedSize_data();
     void zoomedSize();
     void applyButtons_data();
