@@ -257,7 +257,9 @@ bool appendTextFile(const QString &path, const QStringList &lines, QString *erro
     QByteArray added;
     if (!existing.isEmpty() && !existing.endsWith('\n'))
         added += "\r\n";
-    added += encodeLines(lines, decodeLines(existing).encoding);
+    // Lines Shift-JIS would not bring back go in as UTF-8: the file is read
+    // line by line, so a UTF-8 line in it loses nothing.
+    added += encodeLines(lines, encodingKeeping(lines, decodeLines(existing).encoding));
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))

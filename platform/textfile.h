@@ -73,7 +73,8 @@ bool writeTextFile(const QString &path, const QStringList &lines, TextEncoding e
 bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // Adds lines (each ended by CR LF) at the end of the file, in the encoding
-// the file already has; a file that does not exist yet is created as UTF-8.
+// the file already has (UTF-8 for lines Shift-JIS would not bring back); a
+// file that does not exist yet is created as UTF-8.
 // The bytes already in the file are not written again (a missing final line
 // end is supplied first), so nothing another program adds meanwhile is lost;
 // when the write fails part-way the file is cut back to what it held.

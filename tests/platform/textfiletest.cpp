@@ -192,6 +192,18 @@ void TextFileTest::appendKeepsEncoding()
     QCOMPARE(readTextFile(path).encoding, encoding);
 }
 
+void TextFileTest::appendKeepsWhatShiftJisWouldLose()
+{
+    // Hangul has no Shift-JIS form; "ﾃｩ" has one whose bytes read as UTF-8.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kotoba.txt");
+    const QStringList added{QStringLiteral("詞の説明=그림"), QStringLiteral("ﾃｩ")};
+    QVERIFY(putBytes(path, KotobaSjis + "\r\n"));
+    QVERIFY(appendTextFile(path, added));
+    QCOMPARE(bytesOf(path), QByteArray(KotobaSjis + "\r\n" + added.join("\r\n").toUtf8() + "\r\n"));
+    QCOMPARE(readTextFile(path).lines, QStringList{Kotoba} + added);
+}
+
 void TextFileTest::replacesAtomically()
 {
     QTemporaryDir dir;

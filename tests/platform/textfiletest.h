@@ -16,6 +16,7 @@ private slots:
     void replacesUnmappableCharacters();
     void appendKeepsEncoding_data();
     void appendKeepsEncoding();
+    void appendKeepsWhatShiftJisWouldLose();
     void replacesAtomically();
     void appendWritesOnlyTheNewLines();
     void reportsUnwritablePlaces();
