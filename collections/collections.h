@@ -23,6 +23,7 @@ class Settings;
 namespace weftara::collections {
 
 class PictureLoading;
+class ThumbnailCache;
 
 // The two collections on the tabs "元絵集" and "柄絵集": thumbnail sheets of
 // every picture in the stored folder (base pictures in 100-pixel cells, 5 to
@@ -32,7 +33,8 @@ class PictureLoading;
 // A collection is drawn when its tab is selected and its folder differs
 // from the one drawn last. Files that cannot be read as pictures are left
 // out and named in one message; a folder without a single picture is not
-// taken as drawn, and the folder panel opens for it.
+// taken as drawn, and the folder panel opens for it. A fill that takes a
+// while shows its progress; one the user cancelled is not taken as drawn.
 class Collections : public QObject
 {
     Q_OBJECT
@@ -48,9 +50,20 @@ public:
     // shows that folder.
     void fill(workspace::Tab collectionTab);
 
+    // Thumbnails come from and go to `cache` (which must outlive this
+    // object); without one every picture is read.
+    void setThumbnailCache(const ThumbnailCache *cache) { m_thumbnailCache = cache; }
+
     // A mouse press at `position` (pixels) on the base / pattern sheet.
     void onBaseSheetPressed(QPoint position);
     void onPatternSheetPressed(QPoint position);
+
+    // What a click on a thumbnail does, for any picture file (a dropped
+    // one, one named on the command line): loads it as the base picture and
+    // makes the workspace ready for a pattern; or, once a base picture is
+    // there, loads it as the pattern picture and shows it.
+    void chooseBase(QString path);
+    void choosePattern(QString path);
 
     // The full paths of a collection's thumbnails, in thumbnail order.
     const QStringList &thumbnailPaths(workspace::Tab collectionTab) const;
@@ -84,6 +97,7 @@ private:
     const platform::ProgramFolder &m_programFolder;
     PictureLoading &m_loading;
     std::array<Sheet, 2> m_sheets;
+    const ThumbnailCache *m_thumbnailCache = nullptr;
 };
 
 } // namespace weftara::collections

@@ -1,14 +1,20 @@
 #include "collections/collectionsheet.h"
 
+#include "collections/thumbnailcache.h"
 #include "platform/filenames.h"
 #include "platform/programfolder.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSet>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -47,6 +53,23 @@ std::optional<QStringList> collectionFiles(const QString &folder)
     return paths;
 }
 
+PictureFile readCellThumbnail(const QString &path, QSize cellSize, const ThumbnailCache *cache)
+{
+    if (!cache)
+        return readPictureScaled(path, cellSize);
+    const QFileInfo file(path);
+    const QImage cached = cache->find(file);
+    if (!cached.isNull())
+        return pictureFromImage(cached, cellSize);
+    if (!cache->wants(file, QImageReader(path).size()))
+        return readPictureScaled(path, cellSize);
+    const PictureFile thumbnail = readPictureWithin(path, QSize(ThumbnailCache::Size, ThumbnailCache::Size));
+    if (!thumbnail.ok())
+        return thumbnail;
+    cache->store(file, thumbnail.image);
+    return pictureFromImage(thumbnail.image, cellSize);
+}
+
 namespace {
 
 // Files whose names say they hold a picture, in any letter case.
@@ -70,33 +93,70 @@ bool isPartOfCollection(const QString &path, const PictureFile &file)
     return file.error != PictureError::NotAPicture || namedAsPicture(path);
 }
 
-// Decodes the thumbnails of `paths` on several threads.
-std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize, unsigned threads)
+// Decodes the thumbnails of `paths` on several threads. After a cancel the
+// workers take no more files, so the files taken are a prefix.
+std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize, const FillOptions &options,
+                                          bool &cancelled)
 {
     const int count = static_cast<int>(paths.size());
     std::vector<PictureFile> thumbnails(static_cast<std::size_t>(count));
     std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int running = 0;
 
     auto work = [&] {
-        for (int i = next.fetch_add(1); i < count; i = next.fetch_add(1))
-            thumbnails[static_cast<std::size_t>(i)] = readPictureScaled(paths[i], cellSize);
+        for (;;) {
+            if (stop.load())
+                return;
+            const int i = next.fetch_add(1);
+            if (i >= count)
+                return;
+            thumbnails[static_cast<std::size_t>(i)] = readCellThumbnail(paths[i], cellSize, options.cache);
+            done.fetch_add(1);
+        }
+    };
+    auto workThenSignal = [&] {
+        work();
+        const std::lock_guard lock(mutex);
+        --running;
+        finished.notify_one();
     };
 
-    unsigned workers = threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency());
+    unsigned workers = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
     workers = std::min<unsigned>(workers, static_cast<unsigned>(std::max(count, 1)));
+    // With a progress report this thread only reports; without, it decodes too.
+    const unsigned extra = options.progress ? workers : workers - 1;
     {
         std::vector<std::jthread> pool;
-        for (unsigned t = 1; t < workers; ++t)
-            pool.emplace_back(work);
-        work();
+        running = int(extra);
+        for (unsigned t = 0; t < extra; ++t)
+            pool.emplace_back(workThenSignal);
+        if (options.progress) {
+            std::unique_lock lock(mutex);
+            while (running > 0) {
+                finished.wait_for(lock, std::chrono::milliseconds(50));
+                lock.unlock();
+                if (!stop.load() && !options.progress(done.load(), count))
+                    stop = true;
+                lock.lock();
+            }
+        } else {
+            work();
+        }
     }
+    cancelled = stop.load();
+    if (cancelled)
+        thumbnails.resize(static_cast<std::size_t>(std::min(next.load(), count)));
     return thumbnails;
 }
 
 } // namespace
 
 CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
-                                    const QColor &background, unsigned threads)
+                                    const QColor &background, const FillOptions &options)
 {
     CollectionSheet result;
     result.sheet = QImage(sheetSize.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
@@ -108,13 +168,16 @@ CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, Shee
         return result;
     }
 
+    bool cancelled = false;
     const std::vector<PictureFile> thumbnails =
-        decodeThumbnails(*files, QSize(grid.cell, grid.cell), threads);
+        decodeThumbnails(*files, QSize(grid.cell, grid.cell), options, cancelled);
+    if (cancelled)
+        result.status = FillStatus::Cancelled;
 
     QPainter painter;
     if (!result.sheet.isNull())
         painter.begin(&result.sheet);
-    for (int i = 0; i < files->size(); ++i) {
+    for (int i = 0; i < int(thumbnails.size()); ++i) {
         const PictureFile &thumbnail = thumbnails[static_cast<std::size_t>(i)];
         const QString &path = files->at(i);
         if (!thumbnail.ok()) {
@@ -126,7 +189,7 @@ CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, Shee
             painter.drawImage(thumbnailPosition(int(result.paths.size()), grid), thumbnail.image);
         result.paths << path;
     }
-    if (result.paths.isEmpty())
+    if (result.paths.isEmpty() && !cancelled)
         result.status = FillStatus::NoPicture;
     return result;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace weftara::collections {
@@ -44,6 +45,22 @@ enum class FillStatus {
     Complete,         // every picture of the folder is on the sheet
     NoPicture,        // the folder holds no picture that can be read
     FolderUnreadable, // the folder does not exist or cannot be listed
+    Cancelled,        // the progress report asked to stop
+};
+
+class ThumbnailCache;
+
+// Told, on the filling thread, how many of the folder's files have been
+// read; returns false to stop the fill.
+using FillProgress = std::function<bool(int done, int total)>;
+
+struct FillOptions
+{
+    unsigned threads = 0; // decoding threads; 0: one per core
+    // Thumbnails are taken from and stored in this cache when given.
+    const ThumbnailCache *cache = nullptr;
+    // Called about every 50 ms while pictures are decoded, when given.
+    FillProgress progress;
 };
 
 struct CollectionSheet
@@ -61,8 +78,13 @@ struct CollectionSheet
 // left out of the sheet and the paths and named in `leftOut`, unless it
 // neither holds a picture nor is named as one (notes, a thumbnail
 // database), which is simply not part of the collection. Decoding runs on
-// `threads` threads (0: one per core); everything comes out in file order.
+// several threads; everything comes out in file order. A cancelled fill
+// holds the thumbnails of the files before the first one it did not read.
 CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
-                                    const QColor &background = Qt::white, unsigned threads = 0);
+                                    const QColor &background = Qt::white, const FillOptions &options = {});
+
+// One cell's thumbnail of the picture at `path`, through `cache` when given
+// (pictures larger than the cache's thumbnails only).
+PictureFile readCellThumbnail(const QString &path, QSize cellSize, const ThumbnailCache *cache);
 
 } // namespace weftara::collections

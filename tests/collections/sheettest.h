@@ -21,6 +21,8 @@ private slots:
     void sameSheetOnAnyNumberOfThreads();
     void listsNamesThatAreNotUtf8();
     void folderWithTrailingSeparator();
+    void sharesThumbnailsThroughTheCache();
+    void cancelKeepsTheFilesBefore();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
