@@ -36,10 +36,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 
 namespace weftara::app {
@@ -121,7 +123,10 @@ QRect MainWindow::tabStripTwips() const
 void MainWindow::startUp()
 {
     m_settings.read();
-    setGeometry(m_placement.set(readWindowGeometry(m_settings)));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    setGeometry(m_placement.set(fitToScreens(readWindowGeometry(m_settings), screens)));
     layOutWindow();
     fitGuideBox();
     layOutWindow();

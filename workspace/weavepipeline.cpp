@@ -52,18 +52,20 @@ void resetWovenSliders(Workspace &ws)
 
 } // namespace
 
-void weave(Workspace &ws)
+bool weave(Workspace &ws)
 {
     const Controls &c = ws.controls();
     Flags &flags = ws.flags();
-    resetWovenSliders(ws);
-    // The next print layout starts again from the woven picture.
-    flags.pageComposed = false;
-
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &pattern = ws.picture(Picture::Pattern);
     platform::Surface &woven = ws.picture(Picture::Woven);
     platform::Surface &unzoomed = ws.unzoomedWoven();
+    if (!pictureAllowed(ws, base.size()))
+        return false;
+    SurfaceRollback rollback{&woven, &unzoomed};
+    resetWovenSliders(ws);
+    // The next print layout starts again from the woven picture.
+    flags.pageComposed = false;
 
     // The unzoomed copy takes the new woven picture below; letting go of
     // the old one first lets the woven picture be made in its memory.
@@ -103,6 +105,8 @@ void weave(Workspace &ws)
     unzoomed.setGeometry(base.geometry());
     unzoomed.hide();
     unzoomed.setPicture(woven.image());
+    if (!rollback.keepIfMade(ws, base.size()))
+        return false;
 
     // The woven picture is its own unzoomed copy, on the surface the
     // pattern's untoned copy shares: the pattern takes a fresh one at its
@@ -114,6 +118,7 @@ void weave(Workspace &ws)
     flags.wovenUpToDate = true;
 
     recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
+    return true;
 }
 
 } // namespace weftara::workspace
