@@ -1,7 +1,7 @@
 #include "collections/exifthumbnail.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QIODevice>
 #include <QImageReader>
 #include <QTransform>
 
@@ -60,12 +60,13 @@ bool sameShape(QSize thumbnail, QSize picture)
 
 } // namespace
 
-QImage readExifThumbnail(const QString &path, QSize storedSize)
+QImage readExifThumbnail(QIODevice &file, QSize storedSize)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const qint64 position = file.pos();
+    if (!file.seek(0))
         return {};
     const QByteArray head = file.read(HeadBytes);
+    file.seek(position);
     if (!head.startsWith("\xff\xd8"))
         return {};
     // libexif finds the APP1 segment in the JPEG stream itself.

@@ -2,7 +2,8 @@
 
 #include <QImage>
 #include <QSize>
-#include <QString>
+
+class QIODevice;
 
 namespace weftara::collections {
 
@@ -11,6 +12,8 @@ namespace weftara::collections {
 // it cannot be decoded, or when its shape is not that of the picture
 // (`storedSize`, before turning): some cameras pad the thumbnail of a wide
 // picture with black bars.
-QImage readExifThumbnail(const QString &path, QSize storedSize);
+// `file` is read from its start and left where it was, so that a reader
+// already working on it can go on.
+QImage readExifThumbnail(QIODevice &file, QSize storedSize);
 
 } // namespace weftara::collections

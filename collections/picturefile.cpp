@@ -105,7 +105,7 @@ PictureFile decodeWithQt(QFile &file, const ScaleRequest &request, QSize &target
     if (target.isValid() && reader.format() == "jpeg") {
         // A camera's own thumbnail, when it is as large as asked for,
         // spares decoding the whole picture.
-        result.image = readExifThumbnail(file.fileName(), reader.size());
+        result.image = readExifThumbnail(file, reader.size());
         if (result.image.width() >= target.width() && result.image.height() >= target.height())
             return result;
     }
