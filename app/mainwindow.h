@@ -88,6 +88,12 @@ public:
     // The guide over the tab strip's client area, until the first tab change.
     QPlainTextEdit *guideBox() const { return m_guideBox; }
 
+    // A JPEG saved by the program carries its recipe: asks whether to
+    // replay it and, if so, replays it with the recipe panel open and the
+    // file's name in the name box, ready to be stored. False when the file
+    // carries no recipe or the answer was no.
+    bool offerPictureRecipe(const QString &fileName);
+
     // The window's place and size in twips (its geometry without the
     // window manager's frame, 15 twips to the pixel).
     WindowGeometry windowTwips() const;
@@ -108,6 +114,8 @@ private:
     void connectWorkspaceMenus();
     void connectCollections();
     void connectTextAndRecipes();
+    // After a base chosen from its collection: the offer of its recipe.
+    void offerBaseRecipe();
     void connectHelp();
     void makePanelsDraggable();
     // The About box, modal over this window; it closes with it.

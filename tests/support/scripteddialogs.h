@@ -20,17 +20,21 @@ class ScriptedDialogs final : public platform::Dialogs
 {
 public:
     void message(const QString &text) override;
+    bool ask(const QString &question) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<platform::SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) override;
 
     // The next answers; nullopt stands for the user cancelling.
+    void queueAnswer(bool yes) { m_answers.push_back(yes); }
     void queueFont(std::optional<QFont> answer) { m_fonts.push_back(std::move(answer)); }
     void queueColor(std::optional<QColor> answer) { m_colors.push_back(std::move(answer)); }
     void queueSaveFile(std::optional<platform::SaveChoice> answer) { m_saveFiles.push_back(std::move(answer)); }
 
     // Every message shown so far, oldest first.
     const QStringList &messages() const { return m_messages; }
+    // Every question asked so far (unanswered ones are answered "no").
+    const QStringList &questions() const { return m_questions; }
     void clearMessages() { m_messages.clear(); }
 
     // What each dialog was opened on, oldest first.
@@ -41,6 +45,8 @@ public:
 
 private:
     QStringList m_messages;
+    QStringList m_questions;
+    std::deque<bool> m_answers;
     std::deque<std::optional<QFont>> m_fonts;
     std::deque<std::optional<QColor>> m_colors;
     std::deque<std::optional<platform::SaveChoice>> m_saveFiles;

@@ -1,0 +1,55 @@
+#include "batch/batchjob.h"
+#include "batch/batchoptions.h"
+#include "batch/batchrecipe.h"
+#include "batch/batchrun.h"
+#include "batch/interruptcleanup.h"
+#include "help/version.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace weftara::batch;
+
+int main(int argc, char **argv)
+{
+    QTextStream err(stderr);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            QTextStream(stdout) << batchUsage();
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            QTextStream(stdout) << "weftara-batch " << weftara::help::programVersion() << Qt::endl;
+            return 0;
+        }
+    }
+    // Nothing is ever shown: the window that replays needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Weftara"));
+    QApplication::setApplicationVersion(weftara::help::programVersion());
+
+    auto parsed = parseBatchOptions(QApplication::arguments());
+    if (const auto *error = std::get_if<QString>(&parsed)) {
+        err << *error << Qt::endl << QStringLiteral("weftara-batch --help で使い方を表示します。") << Qt::endl;
+        return int(ExitCode::BadArguments);
+    }
+    const BatchOptions &options = std::get<BatchOptions>(parsed);
+    auto recipe = findRecipe(options.recipe, options.recipeFile);
+    if (const auto *error = std::get_if<QString>(&recipe)) {
+        err << *error << Qt::endl;
+        return int(ExitCode::BadArguments);
+    }
+    const QList<BatchJob> jobs = makeJobs(options.bases, options.patterns,
+                                          options.format == weftara::output::SaveFormat::Bmp ? QStringLiteral("bmp")
+                                                                                             : QStringLiteral("jpg"));
+    installInterruptCleanup();
+    if (options.worker)
+        return runWorker(options, std::get<QStringList>(recipe), jobs);
+
+    BatchRun run(options, jobs, shardOf(jobs.size(), options.shard, options.shards), err);
+    return int(run.run());
+}
