@@ -66,8 +66,12 @@ bool PictureLoading::loadBase(QString &path)
         m_ws.picture(picture).clearPicture();
         m_ws.picture(picture).setPixelSize(0, 0);
     }
-    for (const Picture picture : workspace::Pictures)
+    // Their hidden copies go too, size and all: a tone of the empty pattern
+    // would otherwise take the old copy's blank area as its picture.
+    for (const Picture picture : workspace::Pictures) {
         m_ws.copy(picture).clearPicture();
+        m_ws.copy(picture).setPixelSize(0, 0);
+    }
 
     platform::Surface &base = m_ws.picture(Picture::Base);
     platform::Surface &copy = m_ws.copy(Picture::Base);

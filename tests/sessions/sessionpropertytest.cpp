@@ -87,6 +87,7 @@ void SessionPropertyTest::regressions_data()
     QTest::newRow("base tone moved twice") << "base 0; tone 100; tone 20";
     QTest::newRow("plain weave after a light one") << "base 1; pattern 0; tick light; weave; untick light; weave";
     QTest::newRow("light weave at the slider's own threshold") << "base 1; pattern 0; weave; tick light; weave";
+    QTest::newRow("tone of an empty pattern after a new base") << "base 2; tab 4; tone 40; tab 5; base 0; tab 4; tone-box  0; tab 2";
 }
 
 DriverFactory SessionPropertyTest::freshWindow() const
