@@ -2,6 +2,7 @@
 
 #include "recipes/loggroups.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
@@ -28,6 +29,21 @@ QList<BatchJob> makeJobs(const QStringList &bases, const QStringList &patterns, 
             add(base, pattern);
     }
     return jobs;
+}
+
+QString inputOverwritten(const QList<BatchJob> &jobs, const QString &outFolder)
+{
+    QSet<QString> inputs;
+    for (const BatchJob &job : jobs)
+        for (const QString &input : {job.base, job.pattern})
+            if (!input.isEmpty())
+                inputs.insert(QFileInfo(input).absoluteFilePath().toLower());
+    for (const BatchJob &job : jobs) {
+        const QString output = QFileInfo(QDir(outFolder).filePath(job.outputName)).absoluteFilePath();
+        if (inputs.contains(output.toLower()))
+            return output;
+    }
+    return {};
 }
 
 QList<qsizetype> shardOf(qsizetype jobCount, int k, int n)

@@ -21,6 +21,10 @@ struct BatchJob
 // every job has a file of its own, the same in every shard.
 QList<BatchJob> makeJobs(const QStringList &bases, const QStringList &patterns, const QString &ending);
 
+// The input a job would write over when the output folder holds the
+// inputs themselves; empty when none.
+QString inputOverwritten(const QList<BatchJob> &jobs, const QString &outFolder);
+
 // The jobs of shard k of n (1-based): every n-th job, starting with the k-th.
 QList<qsizetype> shardOf(qsizetype jobCount, int k, int n);
 

@@ -9,13 +9,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QProcess>
 #include <QThread>
 
-#include <cstdio>
 
 namespace weftara::batch {
 
@@ -56,6 +54,9 @@ ExitCode BatchRun::run()
     if (!m_running.isEmpty())
         loop.exec();
     m_loop = nullptr;
+    // Jobs no worker could take (none would start) count as failed.
+    while (m_nextJob < m_shard.size())
+        finish(m_shard[m_nextJob++], QStringLiteral("作業のプロセスを起動できません。"));
 
     bool sheetWritten = true;
     if (!m_options.sheetFile.isEmpty())

@@ -6,6 +6,7 @@
 #include "help/version.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -46,6 +47,13 @@ int main(int argc, char **argv)
     const QList<BatchJob> jobs = makeJobs(options.bases, options.patterns,
                                           options.format == weftara::output::SaveFormat::Bmp ? QStringLiteral("bmp")
                                                                                              : QStringLiteral("jpg"));
+    const QString overwritten = inputOverwritten(jobs, options.outFolder);
+    if (!overwritten.isEmpty()) {
+        err << QStringLiteral("「%1」は元絵か柄絵です。書き出すフォルダーを変えてください。")
+                   .arg(QDir::toNativeSeparators(overwritten))
+            << Qt::endl;
+        return int(ExitCode::BadArguments);
+    }
     installInterruptCleanup();
     if (options.worker)
         return runWorker(options, std::get<QStringList>(recipe), jobs);

@@ -77,6 +77,14 @@ void BatchTest::pairsFailuresAndShards()
     const QStringList common{QStringLiteral("--recipe"), QStringLiteral("夕焼けと波"), QStringLiteral("--recipes"),
                              SampleRecipes, QStringLiteral("--bases"), root.filePath(QStringLiteral("bases")),
                              QStringLiteral("--patterns"), root.filePath(QStringLiteral("patterns"))};
+    // Written into the folder of the bases, a result would replace its base.
+    const QString inputs = root.filePath(QStringLiteral("bases"));
+    QCOMPARE(runBatch(QStringList{QStringLiteral("--recipe"), QStringLiteral("夕焼けと波"), QStringLiteral("--recipes"),
+                                  SampleRecipes, QStringLiteral("--bases"), inputs, QStringLiteral("--out"), inputs})
+                 .exitCode,
+             2);
+    QCOMPARE(filesIn(inputs).size(), 3);
+
     const QString sheet = root.filePath(QStringLiteral("sheet.png"));
     const auto all = runBatch(common + QStringList{QStringLiteral("--out"), root.filePath(QStringLiteral("all")),
                                                    QStringLiteral("--jobs"), QStringLiteral("2"),
