@@ -7,7 +7,10 @@
 #include <csignal>
 #include <cstring>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace weftara::batch {
@@ -28,6 +31,11 @@ extern "C" void onInterrupt(int signal)
     for (const std::atomic<pid_t> &worker : workers)
         if (const pid_t pid = worker.load(); pid > 0)
             ::kill(pid, signal);
+    // The run is over only once every worker has removed its own file.
+    for (const std::atomic<pid_t> &worker : workers)
+        if (const pid_t pid = worker.load(); pid > 0)
+            while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
     ::_exit(130);
 }
 

@@ -6,7 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
 #include <QImage>
+#include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,4 +115,28 @@ void BatchTest::pairsFailuresAndShards()
     }
     sharded.sort();
     QCOMPARE(sharded, written);
+}
+
+void BatchTest::interruptLeavesOnlyWholeFiles()
+{
+    // Every sample base with every sample pattern: far more than are made
+    // before the signal comes.
+    QTemporaryDir out;
+    QProcess batch;
+    batch.start(QCoreApplication::applicationDirPath() + QStringLiteral("/weftara-batch"),
+                {QStringLiteral("--recipe"), QStringLiteral("夕焼けと波"), QStringLiteral("--recipes"), SampleRecipes,
+                 QStringLiteral("--bases"), Samples.filePath(QStringLiteral("Motoe")), QStringLiteral("--patterns"),
+                 Samples.filePath(QStringLiteral("Garae")), QStringLiteral("--out"), out.path()});
+    QVERIFY(batch.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size() >= 2, 60000);
+    batch.terminate();
+    QVERIFY(batch.waitForFinished(60000));
+    QCOMPARE(batch.exitCode(), 130);
+    const QStringList left = filesIn(out.path());
+    QVERIFY(left.size() < 11 * 22);
+    for (const QString &name : left) {
+        QVERIFY2(!name.startsWith(u'.'), qPrintable(name));
+        QImageReader reader(out.filePath(name));
+        QVERIFY2(!reader.read().isNull(), qPrintable(name));
+    }
 }

@@ -11,4 +11,5 @@ private slots:
     void sampleRecipesMatchTheWindow_data();
     void sampleRecipesMatchTheWindow();
     void pairsFailuresAndShards();
+    void interruptLeavesOnlyWholeFiles();
 };
