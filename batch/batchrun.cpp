@@ -9,10 +9,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QProcess>
 #include <QThread>
+
+#include <optional>
 
 
 namespace weftara::batch {
@@ -27,7 +31,43 @@ QString inputsOf(const BatchJob &job)
     return inputs;
 }
 
+// What one worker holds at most: the window's pictures, their hidden copies
+// and scratch surfaces, and the file being encoded (measured: about 460 MB
+// for a base of 4000 x 3000).
+constexpr qint64 WorkerBytesPerPixel = 40;
+constexpr qint64 WorkerBaseBytes = 100 << 20;
+
+// The memory the system can still give, from /proc/meminfo; none where
+// that is not known.
+std::optional<qint64> availableBytes()
+{
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    while (!meminfo.atEnd()) {
+        const QByteArray line = meminfo.readLine();
+        if (line.startsWith("MemAvailable:"))
+            return line.mid(13).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+// One worker per core, but no more than fit into memory with the largest
+// base, so that a many-core machine with little memory does not swap.
+qsizetype BatchRun::defaultWorkers() const
+{
+    qsizetype workers = QThread::idealThreadCount();
+    qint64 largest = 0;
+    for (const qsizetype job : m_shard) {
+        const QSize size = QImageReader(m_jobs[job].base).size();
+        largest = std::max(largest, qint64(size.width()) * size.height());
+    }
+    if (const std::optional<qint64> available = availableBytes())
+        workers = std::min<qsizetype>(workers, *available / (WorkerBaseBytes + largest * WorkerBytesPerPixel));
+    return std::max<qsizetype>(1, workers);
+}
 
 BatchRun::BatchRun(const BatchOptions &options, QList<BatchJob> jobs, QList<qsizetype> shard, QTextStream &report)
     : m_options(options)
@@ -45,8 +85,7 @@ ExitCode BatchRun::run()
         return ExitCode::BadArguments;
     }
     m_written.fill(false, m_jobs.size());
-    const qsizetype workers =
-        std::min<qsizetype>(m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount(), m_shard.size());
+    const qsizetype workers = std::min<qsizetype>(m_options.jobs > 0 ? m_options.jobs : defaultWorkers(), m_shard.size());
     QEventLoop loop;
     m_loop = &loop;
     for (qsizetype i = 0; i < workers; ++i)

@@ -30,6 +30,7 @@ public:
     ExitCode run();
 
 private:
+    qsizetype defaultWorkers() const;
     void startWorker();
     void giveNextJob(QProcess *worker);
     void onWorkerOutput(QProcess *worker);

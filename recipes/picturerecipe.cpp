@@ -4,6 +4,7 @@
 #include "recipes/recipekeys.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace weftara::recipes {
 
@@ -43,8 +44,10 @@ QByteArray recipeComment(QIODevice &file)
 
 QStringList readPictureRecipe(const QString &fileName)
 {
+    // A folder (a snapshot loads with the fallback folder for its path) or a
+    // missing file is not asked to open.
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
     const QString text = QString::fromUtf8(recipeComment(file));
     QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
