@@ -1,6 +1,7 @@
 #include "app/mainmenus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -53,6 +54,11 @@ MainMenus buildMainMenus(QMenuBar *bar)
     help->addSeparator();
     m.aboutAction = addItem(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), "aboutAction");
 
+    // The desktop's usual keys, besides the access keys of the captions.
+    m.saveAsAction->setShortcut(QKeySequence::Save);
+    m.printAction->setShortcut(QKeySequence::Print);
+    m.exitAction->setShortcut(QKeySequence::Quit);
+    m.helpAction->setShortcut(QKeySequence::HelpContents);
     return m;
 }
 

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/guidetext.h"
+#include "app/picturedrop.h"
 #include "app/tabbuttonrow.h"
 #include "app/windowreplayactions.h"
 #include "collections/collections.h"
@@ -37,6 +38,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -53,10 +56,11 @@ QRect pixelsOf(const QRect &twips)
 
 } // namespace
 
-MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs *dialogs,
-                       platform::Desktop *desktop, QWidget *parent)
+MainWindow::MainWindow(ProgramFolders folders, platform::Dialogs *dialogs, platform::Desktop *desktop,
+                       QWidget *parent)
     : QMainWindow(parent)
-    , m_programFolder(std::move(programFolder))
+    , m_programFolder(std::move(folders.files))
+    , m_shippedFolder(std::move(folders.shipped))
     , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtDialogs>(this))
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_ownDesktop(desktop ? nullptr : std::make_unique<platform::QtDesktop>())
@@ -71,12 +75,14 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     workspace::Workspace &ws = m_form->workspace();
     m_loading = std::make_unique<collections::PictureLoading>(ws, m_programFolder);
     m_collections = new collections::Collections(ws, m_settings, m_programFolder, *m_loading, this);
+    m_collections->setThumbnailCache(&m_thumbnailCache);
     m_folderPanel = new collections::FolderPanel(m_settings, m_programFolder, m_form);
     m_tabButtons = new TabButtonRow(m_form);
 
     m_guideBox = new QPlainTextEdit(m_form->pictureTabs());
     m_guideBox->setObjectName(QStringLiteral("guideBox"));
     m_guideBox->setReadOnly(true);
+    m_guideBox->setAccessibleName(QStringLiteral("Weftara御詞"));
     m_guideBox->setPlainText(QStringLiteral("最初は元絵のタブをクリックします"));
 
     m_textWeaver = new textweave::TextWeaver(ws, m_dialogs, this);
@@ -98,6 +104,7 @@ MainWindow::MainWindow(platform::ProgramFolder programFolder, platform::Dialogs 
     connectOutput();
     connectHelp();
     makePanelsDraggable();
+    setAcceptDrops(true);
     startUp();
 }
 
@@ -152,6 +159,40 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     const WindowGeometry twips = windowTwips();
     recipes::recordSize(m_form->workspace().log(), twips.left, twips.top, twips.width, twips.height);
     fitGuideBox();
+}
+
+void MainWindow::openPicture(const QString &path)
+{
+    m_collections->chooseBase(path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (dropTargetOf(m_form->workspace().selectedTab()) && droppedPicture(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (dropTargetOf(m_form->workspace().selectedTab()) && droppedPicture(*event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const std::optional<DropTarget> target = dropTargetOf(m_form->workspace().selectedTab());
+    const std::optional<QString> path = droppedPicture(*event->mimeData());
+    if (!target || !path) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (*target == DropTarget::Base)
+        m_collections->chooseBase(*path);
+    else
+        m_collections->choosePattern(*path);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -284,9 +325,9 @@ void MainWindow::connectHelp()
         item->setEnabled(true);
     connect(m_menus.tutorialAction, &QAction::triggered, m_tutorial, &help::Tutorial::showTutorial);
     connect(m_menus.helpAction, &QAction::triggered, this,
-            [this] { help::openHelp(m_programFolder, m_desktop, m_dialogs); });
+            [this] { help::openHelp(m_shippedFolder, m_desktop, m_dialogs); });
     connect(m_menus.htmlHelpAction, &QAction::triggered, this,
-            [this] { help::openHtmlHelp(m_programFolder, m_desktop, m_dialogs); });
+            [this] { help::openHtmlHelp(m_shippedFolder, m_desktop, m_dialogs); });
     connect(m_menus.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 

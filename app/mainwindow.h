@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/mainmenus.h"
+#include "app/programfolders.h"
 #include "app/windowgeometry.h"
 #include "app/windowplacement.h"
+#include "collections/thumbnailcache.h"
 #include "platform/programfolder.h"
 #include "settings/settings.h"
 
@@ -64,12 +66,13 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // `programFolder` holds the settings file, the collections, the
-    // fallback picture folders and the help. `dialogs` asks the person at
+    // `folders.files` holds the settings file, the recipes, the tutorial,
+    // the collections and the fallback picture folders; `folders.shipped`
+    // the help. `dialogs` asks the person at
     // the screen; nullptr gives the real message boxes. `desktop` opens the
     // help and starts other programs; nullptr gives the real desktop. Both
     // must outlive the window.
-    explicit MainWindow(platform::ProgramFolder programFolder, platform::Dialogs *dialogs = nullptr,
+    explicit MainWindow(ProgramFolders folders, platform::Dialogs *dialogs = nullptr,
                         platform::Desktop *desktop = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -93,6 +96,9 @@ public:
     // file's name in the name box, ready to be stored. False when the file
     // carries no recipe or the answer was no.
     bool offerPictureRecipe(const QString &fileName);
+    // Loads a picture file as the base picture, as a click on its thumbnail
+    // would (the command line's picture).
+    void openPicture(const QString &path);
 
     // The window's place and size in twips (its geometry without the
     // window manager's frame, 15 twips to the pixel).
@@ -103,6 +109,11 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A picture file dropped while a base tab is selected becomes the base
+    // picture, on a pattern tab the pattern picture; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void startUp();
@@ -124,6 +135,7 @@ private:
 
     MainMenus m_menus;
     platform::ProgramFolder m_programFolder;
+    platform::ProgramFolder m_shippedFolder;
     std::unique_ptr<platform::QtDialogs> m_ownDialogs;
     platform::Dialogs &m_dialogs;
     std::unique_ptr<platform::QtDesktop> m_ownDesktop;
@@ -131,6 +143,7 @@ private:
     settings::Settings m_settings;
     WindowPlacement m_placement;
     workspace::WorkspaceForm *m_form = nullptr;
+    collections::ThumbnailCache m_thumbnailCache = collections::ThumbnailCache::standard();
     std::unique_ptr<collections::PictureLoading> m_loading;
     collections::Collections *m_collections = nullptr;
     collections::FolderPanel *m_folderPanel = nullptr;

@@ -20,6 +20,8 @@ TabButtonRow::TabButtonRow(QWidget *parent)
                                       .arg(selected ? QStringLiteral("selected") : QStringLiteral("normal"))
                                       .arg(int(tab)));
             button->setPixmap(QPixmap::fromImage(tabButtonImage(tab, selected)));
+            // The caption is a picture: a screen reader reads the tab's name.
+            button->setAccessibleName(workspace::tabCaption(tab));
             button->setFixedSize(TabButtonSize);
             button->setToolTip(workspace::tabCaption(tab));
             button->hide();

@@ -1,8 +1,5 @@
 #include "batch/batchoptions.h"
 
-#include "platform/programfolder.h"
-#include "recipes/recipekeys.h"
-
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -53,7 +50,7 @@ QString batchUsage()
         "--patterns を付けると、すべての元絵とすべての柄絵の組み合わせを織ります。\n"
         "\n"
         "  --recipe NAME     織り詞の名前、または Weftara で保存した JPEG\n"
-        "  --recipes FILE    織り詞のファイル（既定はプログラムのフォルダーの kotoba.txt）\n"
+        "  --recipes FILE    織り詞のファイル（既定は Weftara が使う kotoba.txt）\n"
         "  --bases DIR       元絵のフォルダー（元絵のファイルを並べて指定してもよい）\n"
         "  --patterns DIR    柄絵のフォルダー\n"
         "  --out DIR         書き出すフォルダー\n"
@@ -65,7 +62,7 @@ QString batchUsage()
         "終了コード: 0 すべて成功、1 失敗した絵がある、2 指定の誤り、130 中断\n");
 }
 
-std::variant<BatchOptions, QString> parseBatchOptions(const QStringList &arguments)
+std::variant<BatchOptions, QString> parseBatchOptions(const QStringList &arguments, const QString &recipeFile)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -90,9 +87,7 @@ std::variant<BatchOptions, QString> parseBatchOptions(const QStringList &argumen
         return QStringLiteral("--recipe で織り詞を指定してください。");
     if (options.outFolder.isEmpty())
         return QStringLiteral("--out で書き出すフォルダーを指定してください。");
-    options.recipeFile = parser.isSet(recipes)
-                             ? parser.value(recipes)
-                             : platform::ProgramFolder::ofExecutable().filePath(recipes::recipeFileName());
+    options.recipeFile = parser.isSet(recipes) ? parser.value(recipes) : recipeFile;
 
     const QString formatName = parser.value(format).toLower();
     if (formatName == QLatin1String("bmp"))

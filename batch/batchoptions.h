@@ -13,7 +13,7 @@ namespace weftara::batch {
 struct BatchOptions
 {
     QString recipe;        // a name in the recipe file, or a JPEG saved by the program
-    QString recipeFile;    // the recipe file; kotoba.txt beside the program when not given
+    QString recipeFile;    // the recipe file; the program's kotoba.txt when not given
     QStringList bases;     // base pictures, in the order given (a folder's sorted by name)
     QStringList patterns;  // with --patterns: every base is woven with every one of these
     QString outFolder;
@@ -28,7 +28,8 @@ struct BatchOptions
 // The command line (program name first) as options, or the message that
 // says what is wrong with it. Folders given with --bases and --patterns are
 // listed here: every file in them that Qt can read as a picture, by name.
-std::variant<BatchOptions, QString> parseBatchOptions(const QStringList &arguments);
+// `recipeFile` is the recipe file used without --recipes.
+std::variant<BatchOptions, QString> parseBatchOptions(const QStringList &arguments, const QString &recipeFile);
 
 // The usage text for --help.
 QString batchUsage();

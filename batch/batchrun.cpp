@@ -3,7 +3,6 @@
 #include "batch/batchweaver.h"
 #include "batch/contactsheet.h"
 #include "batch/interruptcleanup.h"
-#include "platform/programfolder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -206,9 +205,10 @@ bool BatchRun::writeSheet()
     return true;
 }
 
-int runWorker(const BatchOptions &options, const QStringList &recipeBlock, const QList<BatchJob> &jobs)
+int runWorker(const BatchOptions &options, const app::ProgramFolders &folders, const QStringList &recipeBlock,
+              const QList<BatchJob> &jobs)
 {
-    const BatchWeaver weaver(platform::ProgramFolder::ofExecutable(), recipeBlock, options.outFolder, options.format);
+    const BatchWeaver weaver(folders, recipeBlock, options.outFolder, options.format);
     QTextStream in(stdin);
     QTextStream out(stdout);
     QString line;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/programfolders.h"
 #include "batch/batchjob.h"
 #include "batch/batchoptions.h"
 
@@ -54,6 +55,7 @@ private:
 // The worker's side: reads job numbers from stdin, one a line, weaves each
 // and answers "ok N" or "failed N message" on stdout. Ends at the end of
 // stdin.
-int runWorker(const BatchOptions &options, const QStringList &recipeBlock, const QList<BatchJob> &jobs);
+int runWorker(const BatchOptions &options, const app::ProgramFolders &folders, const QStringList &recipeBlock,
+              const QList<BatchJob> &jobs);
 
 } // namespace weftara::batch

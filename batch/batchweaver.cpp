@@ -12,9 +12,9 @@
 
 namespace weftara::batch {
 
-BatchWeaver::BatchWeaver(platform::ProgramFolder programFolder, QStringList recipeBlock, QString outFolder,
+BatchWeaver::BatchWeaver(app::ProgramFolders folders, QStringList recipeBlock, QString outFolder,
                          output::SaveFormat format)
-    : m_programFolder(std::move(programFolder))
+    : m_folders(std::move(folders))
     , m_recipeBlock(std::move(recipeBlock))
     , m_outFolder(std::move(outFolder))
     , m_format(format)
@@ -26,7 +26,7 @@ QString BatchWeaver::weave(const BatchJob &job) const
     // A fresh window for every picture: what one replay leaves in the
     // controls must not reach the next.
     BatchDialogs dialogs;
-    app::MainWindow window(m_programFolder, &dialogs);
+    app::MainWindow window(m_folders, &dialogs);
     // What the window's start says (about its settings file) is not about
     // this picture.
     dialogs.takeMessages();

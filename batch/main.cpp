@@ -3,7 +3,9 @@
 #include "batch/batchrecipe.h"
 #include "batch/batchrun.h"
 #include "batch/interruptcleanup.h"
+#include "app/programfolders.h"
 #include "help/version.h"
+#include "recipes/recipekeys.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +35,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Weftara"));
     QApplication::setApplicationVersion(weftara::help::programVersion());
 
-    auto parsed = parseBatchOptions(QApplication::arguments());
+    // The folders the window works with: the settings, the recipes and the
+    // fallback folders are the same for the batch.
+    const weftara::app::ProgramFolders folders =
+        weftara::app::chooseProgramFolders(weftara::app::placeOfExecutable(QStringLiteral(WEFTARA_INSTALLED_DATA)));
+    auto parsed =
+        parseBatchOptions(QApplication::arguments(), folders.files.filePath(weftara::recipes::recipeFileName()));
     if (const auto *error = std::get_if<QString>(&parsed)) {
         err << *error << Qt::endl << QStringLiteral("weftara-batch --help で使い方を表示します。") << Qt::endl;
         return int(ExitCode::BadArguments);
@@ -56,7 +63,7 @@ int main(int argc, char **argv)
     }
     installInterruptCleanup();
     if (options.worker)
-        return runWorker(options, std::get<QStringList>(recipe), jobs);
+        return runWorker(options, folders, std::get<QStringList>(recipe), jobs);
 
     BatchRun run(options, jobs, shardOf(jobs.size(), options.shard, options.shards), err);
     return int(run.run());

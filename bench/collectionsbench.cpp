@@ -10,6 +10,7 @@
 // one folder per grain (default 8; 2 gives smoother pictures of about 1 MB).
 
 #include "collections/collectionsheet.h"
+#include "collections/thumbnailcache.h"
 #include "heif/heifwriter.h"
 #include "support/exiforientation.h"
 
@@ -21,6 +22,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <atomic>
@@ -248,8 +250,21 @@ bool compare(const QString &folder, const QString &title, int repetitions)
 
     const Timing fullOne = measure(repetitions, [&] { fullDecodeSheet(paths, 1); });
     const Timing fullAll = measure(repetitions, [&] { fullDecodeSheet(paths, cores); });
-    const Timing fillOne = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, 1); });
+    FillOptions oneThread;
+    oneThread.threads = 1;
+    const Timing fillOne = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, oneThread); });
     const Timing fillAll = measure(repetitions, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid); });
+
+    // With the desktop's thumbnail cache: the first fill reads the pictures
+    // and writes the entries, every later one reads the entries.
+    const QTemporaryDir cacheRoot;
+    const ThumbnailCache cache(cacheRoot.filePath(QStringLiteral("thumbnails/normal")));
+    FillOptions cached;
+    cached.cache = &cache;
+    const Timing cacheFirst = measure(1, [&] { fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, cached); });
+    const Timing cacheHit = measure(std::max(repetitions, 5), [&] {
+        fillCollectionSheet(folder, SheetSize, BaseGrid, Qt::white, cached);
+    });
 
     qint64 bytes = 0;
     for (const QString &path : paths)
@@ -263,6 +278,8 @@ bool compare(const QString &folder, const QString &title, int repetitions)
     report("full decode + scale, all cores", fullAll, fullOne);
     report("collection fill (scaled decode), 1 thread", fillOne, fullOne);
     report("collection fill (scaled decode), all cores", fillAll, fullOne);
+    report("first fill writing the thumbnail cache", cacheFirst, fullOne);
+    report("second fill, from the thumbnail cache", cacheHit, fullOne);
     std::printf("speed-up: wall-clock medians against the full decode on 1 thread\n");
     std::printf("fill on all cores against full decode on all cores: %.1fx\n", fullAll.median / fillAll.median);
     std::printf("processor time, fill against full decode: %.1fx\n", fullOne.processor / fillOne.processor);

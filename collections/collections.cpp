@@ -29,13 +29,14 @@ struct Collection
     SheetGrid grid;
     FolderMode mode;
     const char16_t *message;
+    const char16_t *progress;
 };
 
 const std::array<Collection, 2> Kinds{{
     {settings::BaseFolderKey, BaseCollectionFolder, BaseGrid, FolderMode::Base,
-     u"「元絵集」と「柄絵集」のパスを設定してください"},
+     u"「元絵集」と「柄絵集」のパスを設定してください", u"元絵集を読み込んでいます…"},
     {settings::PatternFolderKey, PatternCollectionFolder, PatternGrid, FolderMode::Pattern,
-     u"柄絵集のパスを設定してください。"},
+     u"柄絵集のパスを設定してください。", u"柄絵集を読み込んでいます…"},
 }};
 
 QString chooseBaseFirstMessage()
@@ -128,11 +129,23 @@ void Collections::fill(Tab collectionTab)
     CollectionSheet result;
     {
         const platform::BusyCursor pointer;
-        result = fillCollectionSheet(folder, sheetExtent(surface.size()), kind.grid, surface.backColor());
+        const std::unique_ptr<platform::Progress> progress =
+            m_ws.dialogs().startProgress(QString::fromUtf16(kind.progress));
+        FillOptions options;
+        options.cache = m_thumbnailCache;
+        if (progress)
+            options.progress = [&progress](int done, int total) { return progress->report(done, total); };
+        result = fillCollectionSheet(folder, sheetExtent(surface.size()), kind.grid, surface.backColor(), options);
     }
     sheet.paths = result.paths;
     sheet.image = result.sheet;
     showSheet(k);
+    // A fill the user stopped keeps what it read; the next selection of the
+    // tab fills the folder again.
+    if (result.status == FillStatus::Cancelled) {
+        sheet.folder.clear();
+        return;
+    }
     if (result.status != FillStatus::Complete) {
         fail();
         return;
@@ -170,9 +183,12 @@ void Collections::onBaseSheetPressed(QPoint position)
     // the fallback folder.
     if (!index && !m_loading.snapshotPending())
         return;
-    emit baseThumbnailChosen();
+    chooseBase(index ? paths.at(*index) : QString());
+}
 
-    QString path = index ? paths.at(*index) : QString();
+void Collections::chooseBase(QString path)
+{
+    emit baseThumbnailChosen();
     const bool loaded = m_loading.loadBase(path);
 
     m_ws.picture(Picture::Pattern).hide();
@@ -195,9 +211,12 @@ void Collections::onBaseSheetPressed(QPoint position)
 void Collections::onPatternSheetPressed(QPoint position)
 {
     const QStringList &paths = m_sheets[1].paths;
-    const std::optional<int> index = thumbnailIndexAt(position, Kinds[1].grid, int(paths.size()));
-    if (!index)
-        return;
+    if (const std::optional<int> index = thumbnailIndexAt(position, Kinds[1].grid, int(paths.size())))
+        choosePattern(paths.at(*index));
+}
+
+void Collections::choosePattern(QString path)
+{
     workspace::Flags &flags = m_ws.flags();
     if (!flags.baseLoaded) {
         m_ws.dialogs().message(chooseBaseFirstMessage());
@@ -205,7 +224,6 @@ void Collections::onPatternSheetPressed(QPoint position)
         return;
     }
 
-    QString path = paths.at(*index);
     const bool loaded = m_loading.loadPattern(path);
     // A pattern that could not be read leaves the earlier one (if any).
     flags.patternLoaded = flags.patternLoaded || loaded;

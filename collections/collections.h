@@ -23,6 +23,7 @@ class Settings;
 namespace weftara::collections {
 
 class PictureLoading;
+class ThumbnailCache;
 
 // The two collections on the tabs "元絵集" and "柄絵集": thumbnail sheets of
 // every file in the stored folder (base pictures in 100-pixel cells, 5 to a
@@ -31,7 +32,8 @@ class PictureLoading;
 //
 // A collection is drawn when its tab is selected and its folder differs
 // from the one drawn last; a fill that stopped at a file that is not a
-// picture counts as drawn too.
+// picture counts as drawn too, one the user cancelled does not. A fill
+// that takes a while shows its progress.
 class Collections : public QObject
 {
     Q_OBJECT
@@ -47,9 +49,20 @@ public:
     // shows that folder.
     void fill(workspace::Tab collectionTab);
 
+    // Thumbnails come from and go to `cache` (which must outlive this
+    // object); without one every picture is read.
+    void setThumbnailCache(const ThumbnailCache *cache) { m_thumbnailCache = cache; }
+
     // A mouse press at `position` (pixels) on the base / pattern sheet.
     void onBaseSheetPressed(QPoint position);
     void onPatternSheetPressed(QPoint position);
+
+    // What a click on a thumbnail does, for any picture file (a dropped
+    // one, one named on the command line): loads it as the base picture and
+    // makes the workspace ready for a pattern; or, once a base picture is
+    // there, loads it as the pattern picture and shows it.
+    void chooseBase(QString path);
+    void choosePattern(QString path);
 
     // The full paths of a collection's thumbnails, in thumbnail order.
     const QStringList &thumbnailPaths(workspace::Tab collectionTab) const;
@@ -83,6 +96,7 @@ private:
     const platform::ProgramFolder &m_programFolder;
     PictureLoading &m_loading;
     std::array<Sheet, 2> m_sheets;
+    const ThumbnailCache *m_thumbnailCache = nullptr;
 };
 
 } // namespace weftara::collections

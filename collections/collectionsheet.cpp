@@ -1,13 +1,18 @@
 #include "collections/collectionsheet.h"
 
+#include "collections/thumbnailcache.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -51,6 +56,23 @@ std::optional<QStringList> collectionFiles(const QString &folder)
     return paths;
 }
 
+PictureFile readCellThumbnail(const QString &path, QSize cellSize, const ThumbnailCache *cache)
+{
+    if (!cache)
+        return readPictureScaled(path, cellSize);
+    const QFileInfo file(path);
+    const QImage cached = cache->find(file);
+    if (!cached.isNull())
+        return pictureFromImage(cached, cellSize);
+    if (!cache->wants(file, QImageReader(path).size()))
+        return readPictureScaled(path, cellSize);
+    const PictureFile thumbnail = readPictureWithin(path, QSize(ThumbnailCache::Size, ThumbnailCache::Size));
+    if (!thumbnail.ok())
+        return thumbnail;
+    cache->store(file, thumbnail.image);
+    return pictureFromImage(thumbnail.image, cellSize);
+}
+
 namespace {
 
 // A file whose content is no picture is not part of the collection.
@@ -60,45 +82,77 @@ bool isLeftOut(const PictureFile &file)
 }
 
 // Decodes the thumbnails of `paths` on several threads. Files past the first
-// failure are not needed, so the workers stop taking them once one is seen.
-std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize,
-                                          unsigned threads)
+// failure are not needed, so the workers stop taking them once one is seen;
+// after a cancel they take none. Either way the files taken are a prefix.
+std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize, const FillOptions &options,
+                                          bool &cancelled)
 {
     const int count = static_cast<int>(paths.size());
     std::vector<PictureFile> thumbnails(static_cast<std::size_t>(count));
     std::atomic<int> next{0};
     std::atomic<int> firstFailure{count};
+    std::atomic<int> done{0};
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int running = 0;
 
     auto work = [&] {
         for (;;) {
+            if (stop.load())
+                return;
             const int i = next.fetch_add(1);
             if (i >= count || i > firstFailure.load())
                 return;
-            PictureFile picture = readPictureScaled(paths[i], cellSize);
+            PictureFile picture = readCellThumbnail(paths[i], cellSize, options.cache);
             if (!picture.ok() && !isLeftOut(picture)) {
                 int seen = firstFailure.load();
                 while (i < seen && !firstFailure.compare_exchange_weak(seen, i)) {
                 }
             }
             thumbnails[static_cast<std::size_t>(i)] = std::move(picture);
+            done.fetch_add(1);
         }
     };
+    auto workThenSignal = [&] {
+        work();
+        const std::lock_guard lock(mutex);
+        --running;
+        finished.notify_one();
+    };
 
-    unsigned workers = threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency());
+    unsigned workers = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
     workers = std::min<unsigned>(workers, static_cast<unsigned>(std::max(count, 1)));
+    // With a progress report this thread only reports; without, it decodes too.
+    const unsigned extra = options.progress ? workers : workers - 1;
     {
         std::vector<std::jthread> pool;
-        for (unsigned t = 1; t < workers; ++t)
-            pool.emplace_back(work);
-        work();
+        running = int(extra);
+        for (unsigned t = 0; t < extra; ++t)
+            pool.emplace_back(workThenSignal);
+        if (options.progress) {
+            std::unique_lock lock(mutex);
+            while (running > 0) {
+                finished.wait_for(lock, std::chrono::milliseconds(50));
+                lock.unlock();
+                if (!stop.load() && !options.progress(done.load(), count))
+                    stop = true;
+                lock.lock();
+            }
+        } else {
+            work();
+        }
     }
+    cancelled = stop.load();
+    if (cancelled)
+        thumbnails.resize(static_cast<std::size_t>(std::min(next.load(), count)));
     return thumbnails;
 }
 
 } // namespace
 
 CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
-                                    const QColor &background, unsigned threads)
+                                    const QColor &background, const FillOptions &options)
 {
     CollectionSheet result;
     result.sheet = QImage(sheetSize.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
@@ -110,13 +164,16 @@ CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, Shee
         return result;
     }
 
+    bool cancelled = false;
     const std::vector<PictureFile> thumbnails =
-        decodeThumbnails(*files, QSize(grid.cell, grid.cell), threads);
+        decodeThumbnails(*files, QSize(grid.cell, grid.cell), options, cancelled);
+    if (cancelled)
+        result.status = FillStatus::Cancelled;
 
     QPainter painter;
     if (!result.sheet.isNull())
         painter.begin(&result.sheet);
-    for (int i = 0; i < files->size(); ++i) {
+    for (int i = 0; i < int(thumbnails.size()); ++i) {
         const PictureFile &thumbnail = thumbnails[static_cast<std::size_t>(i)];
         if (isLeftOut(thumbnail))
             continue;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace weftara::collections {
@@ -43,6 +44,22 @@ enum class FillStatus {
     Complete,         // every file of the folder is on the sheet
     StoppedAtFile,    // a picture that could not be read ended the fill
     FolderUnreadable, // the folder does not exist or cannot be listed
+    Cancelled,        // the progress report asked to stop
+};
+
+class ThumbnailCache;
+
+// Told, on the filling thread, how many of the folder's files have been
+// read; returns false to stop the fill.
+using FillProgress = std::function<bool(int done, int total)>;
+
+struct FillOptions
+{
+    unsigned threads = 0; // decoding threads; 0: one per core
+    // Thumbnails are taken from and stored in this cache when given.
+    const ThumbnailCache *cache = nullptr;
+    // Called about every 50 ms while pictures are decoded, when given.
+    FillProgress progress;
 };
 
 struct CollectionSheet
@@ -56,9 +73,15 @@ struct CollectionSheet
 // of `sheetSize` cleared to `background`; thumbnails below the sheet's bottom
 // are left out of the image but their paths are listed. Files whose content
 // is not a picture are left out. The first picture that cannot be read ends
-// the fill: the thumbnails before it stay, and its path is not listed. Decoding runs on `threads` threads
-// (0: one per core); the sheet and the list come out in file order.
+// the fill: the thumbnails before it stay, and its path is not listed.
+// Decoding runs on several threads; the sheet and the list come out in file
+// order. A cancelled fill holds the thumbnails of the files before the first
+// one it did not read.
 CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
-                                    const QColor &background = Qt::white, unsigned threads = 0);
+                                    const QColor &background = Qt::white, const FillOptions &options = {});
+
+// One cell's thumbnail of the picture at `path`, through `cache` when given
+// (pictures larger than the cache's thumbnails only).
+PictureFile readCellThumbnail(const QString &path, QSize cellSize, const ThumbnailCache *cache);
 
 } // namespace weftara::collections

@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "workspace/panelcontrols.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -75,6 +76,13 @@ FolderPanel::FolderPanel(settings::Settings &settings, const platform::ProgramFo
     m_closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setGeometry(twipsRect(3780, 3915, 1140, 330));
+
+    m_driveList->setAccessibleName(QStringLiteral("ドライブ"));
+    m_driveList->view()->setAccessibleName(QStringLiteral("ドライブ"));
+    m_folderList->setAccessibleName(QStringLiteral("フォルダー"));
+    m_fileList->setAccessibleName(QStringLiteral("ファイル"));
+    m_pathBox->setAccessibleName(QStringLiteral("パス"));
+    workspace::setTabOrder({m_driveList, m_folderList, m_fileList, m_pathBox, m_setButton, m_closeButton});
 
     // The folder has been stored at every change already: both buttons
     // only close the panel.

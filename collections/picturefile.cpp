@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace weftara::collections {
 
@@ -24,6 +25,12 @@ QImage toOpaqueRgb32(const QImage &image)
     painter.drawImage(0, 0, image);
     return opaque;
 }
+
+struct ScaleRequest
+{
+    QSize size;              // invalid: the picture's own size
+    bool keepAspect = false; // fit within `size` instead of stretching to it
+};
 
 PictureFile failure(PictureError error)
 {
@@ -46,9 +53,23 @@ void convertToSrgb(QImage &image)
         image.convertToColorSpace(QColorSpace::SRgb);
 }
 
-// The picture upright, at `scaledSize` where the format can decode at reduced
-// scale.
-PictureFile decodeWithQt(const QString &path, QSize scaledSize)
+// The size a picture of upright size `upright` is read at: `request.size`
+// itself, or when the aspect ratio is kept, the largest size of the picture's
+// shape within it (never larger than the picture).
+QSize targetSize(QSize upright, const ScaleRequest &request)
+{
+    if (!request.size.isValid() || !request.keepAspect)
+        return request.size;
+    if (upright.isEmpty())
+        return {}; // known only once decoded
+    if (upright.width() <= request.size.width() && upright.height() <= request.size.height())
+        return upright;
+    return upright.scaled(request.size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// The picture upright, at the requested size where the format can decode at
+// reduced scale.
+PictureFile decodeWithQt(const QString &path, const ScaleRequest &request, QSize &target)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -59,25 +80,28 @@ PictureFile decodeWithQt(const QString &path, QSize scaledSize)
     }
     // The reader scales before it turns the picture.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize stored = reader.size();
+    target = targetSize(turned ? stored.transposed() : stored, request);
     PictureFile result;
-    if (scaledSize.isValid())
-        reader.setScaledSize(turned ? scaledSize.transposed() : scaledSize);
+    if (target.isValid())
+        reader.setScaledSize(turned ? target.transposed() : target);
     if (!reader.read(&result.image) || result.image.isNull())
         return failure(PictureError::Corrupt);
     return result;
 }
 
-PictureFile decodeHeif(const QString &path, QSize scaledSize)
+PictureFile decodeHeif(const QString &path, const ScaleRequest &request, QSize &target)
 {
     const heif::HeifReader reader(path);
+    target = targetSize(reader.size(), request);
     PictureFile result;
-    result.image = reader.read(scaledSize);
+    result.image = reader.read(target);
     if (result.image.isNull())
         return failure(PictureError::Corrupt);
     return result;
 }
 
-PictureFile read(const QString &path, QSize scaledSize)
+PictureFile read(const QString &path, const ScaleRequest &request)
 {
     if (!pictureFileExists(path))
         return failure(PictureError::Missing);
@@ -87,32 +111,60 @@ PictureFile read(const QString &path, QSize scaledSize)
     const bool heif = heif::isHeif(file.read(64));
     file.close();
 
-    PictureFile result = heif ? decodeHeif(path, scaledSize) : decodeWithQt(path, scaledSize);
+    QSize target;
+    PictureFile result = heif ? decodeHeif(path, request, target) : decodeWithQt(path, request, target);
     if (!result.ok())
         return result;
-    QImage &image = result.image;
-    // Qt's reader stretches to the size itself; a HEIF picture, whole or its
-    // stored thumbnail, is stretched here.
-    if (scaledSize.isValid() && image.size() != scaledSize)
-        image = image.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    convertToSrgb(image);
-    image = toOpaqueRgb32(image);
-    if (image.isNull())
-        return failure(PictureError::Corrupt);
-    return result;
+    if (request.keepAspect && !target.isValid())
+        target = targetSize(result.image.size(), request);
+    return pictureFromImage(std::move(result.image), target);
 }
 
 } // namespace
 
+PictureFile pictureFromImage(QImage image, QSize size)
+{
+    // Qt's reader stretches to the size itself; a HEIF picture, whole or its
+    // stored thumbnail, and a picture from the thumbnail cache are stretched here.
+    if (size.isValid() && !size.isEmpty() && image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    convertToSrgb(image);
+    PictureFile result;
+    result.image = toOpaqueRgb32(image);
+    if (result.image.isNull())
+        return failure(PictureError::Corrupt);
+    return result;
+}
+
+bool looksLikePicture(const QString &path)
+{
+    if (!pictureFileExists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    if (heif::isHeif(file.read(64)))
+        return true;
+    file.seek(0);
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead();
+}
+
 PictureFile readPictureFile(const QString &path)
 {
-    return read(path, QSize());
+    return read(path, {});
 }
 
 PictureFile readPictureScaled(const QString &path, QSize size)
 {
-    return read(path, size.isEmpty() ? QSize() : size);
+    return read(path, {size.isEmpty() ? QSize() : size, false});
+}
+
+PictureFile readPictureWithin(const QString &path, QSize bound)
+{
+    return read(path, {bound.isEmpty() ? QSize() : bound, true});
 }
 
 } // namespace weftara::collections

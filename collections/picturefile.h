@@ -31,10 +31,24 @@ struct PictureFile
 // alike.
 PictureFile readPictureFile(const QString &path);
 
+// True when the file's first bytes are those of a picture format the
+// readers know; nothing is decoded.
+bool looksLikePicture(const QString &path);
+
 // Reads the picture stretched whole to `size` (aspect ratio not kept). JPEG
 // decodes at reduced scale, which skips most of the work for large files;
 // HEIC uses the thumbnail stored in the file when it is at least `size`.
 // An empty size reads the picture at its own size.
 PictureFile readPictureScaled(const QString &path, QSize size);
+
+// Reads the picture at the largest size of its own shape within `bound`
+// (at its own size when it is smaller), decoding at reduced scale as
+// readPictureScaled does.
+PictureFile readPictureWithin(const QString &path, QSize bound);
+
+// A decoded image made into a picture as the readers make them: stretched
+// to `size` unless that is invalid, Format_RGB32, sRGB, transparent parts
+// over white.
+PictureFile pictureFromImage(QImage image, QSize size);
 
 } // namespace weftara::collections

@@ -52,6 +52,10 @@ TutorialPanel::TutorialPanel(QWidget *parent)
     m_writeButton = workspace::makeButton(this, QStringLiteral("書込"), {});
     m_writeButton->setObjectName(QStringLiteral("writeButton"));
     m_writeButton->setToolTip(QStringLiteral("この文章を tutor.txt に書き込みます"));
+
+    m_closeButton->setAccessibleName(QStringLiteral("閉じる"));
+    m_tutorialBox->setAccessibleName(QStringLiteral("チュートリアル"));
+    workspace::setTabOrder({m_tutorialBox, m_hideNextTimeCheckBox, m_writeButton, m_closeButton});
 }
 
 QRect TutorialPanel::placeTwips(const QRect &tabStripTwips)

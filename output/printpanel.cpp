@@ -95,6 +95,18 @@ PrintPanel::PrintPanel(QWidget *parent)
     m_wholePageButton->setObjectName(QStringLiteral("wholePageButton"));
     m_composeButton->setObjectName(QStringLiteral("composeButton"));
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
+
+    // A screen reader names each box and slider after the caption above it.
+    m_paperWidthBox->setAccessibleName(paperWidthLabel->text());
+    m_paperHeightBox->setAccessibleName(paperHeightLabel->text());
+    m_copiesBox->setAccessibleName(copiesLabel->text());
+    m_pictureSizeSlider->setAccessibleName(pictureSizeLabel->text());
+    m_pictureLeftSlider->setAccessibleName(pictureLeftLabel->text());
+    m_pictureTopSlider->setAccessibleName(pictureTopLabel->text());
+    m_paperList->setAccessibleName(m_paperButton->text());
+    workspace::setTabOrder({m_paperWidthBox, m_paperHeightBox, m_paperButton, m_copiesBox, m_printButton,
+                            m_pictureSizeSlider, m_pictureLeftSlider, m_pictureTopSlider, m_wholePageButton,
+                            m_composeButton, m_closeButton});
 }
 
 void PrintPanel::placeAt(const QWidget &controlPanel)

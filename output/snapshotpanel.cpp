@@ -56,6 +56,10 @@ SnapshotPanel::SnapshotPanel(QWidget *parent)
     m_loadButton->setObjectName(QStringLiteral("loadButton"));
     m_eraseButton->setObjectName(QStringLiteral("eraseButton"));
 
+    m_closeButton->setAccessibleName(QStringLiteral("閉じる"));
+    m_snapshotList->setAccessibleName(m_title->text());
+    workspace::setTabOrder({m_snapshotList, m_storeButton, m_loadButton, m_eraseButton, m_closeButton});
+
     hide();
 }
 

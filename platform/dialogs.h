@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace weftara::platform {
@@ -15,6 +16,16 @@ struct SaveChoice
 {
     QString fileName;
     int filter = 0;
+};
+
+// How far a long piece of work has come, shown once the work takes long
+// enough to be noticed; the person may stop it.
+class Progress
+{
+public:
+    virtual ~Progress() = default;
+    // `done` of `total` steps are done; false once the person asked to stop.
+    virtual bool report(int done, int total) = 0;
 };
 
 // Everything that asks the person at the screen something. The window gets
@@ -36,6 +47,13 @@ public:
 
     // The colour dialog, opened on `initial`; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+
+    // A progress report for work described by `text`; nullptr shows none.
+    virtual std::unique_ptr<Progress> startProgress(const QString &text)
+    {
+        Q_UNUSED(text);
+        return nullptr;
+    }
 
     // The save dialog titled `title`, offering `filters` ("BMPファイル
     // (*.bmp)") with the first one chosen; nullopt when cancelled.

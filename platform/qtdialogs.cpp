@@ -1,12 +1,46 @@
 #include "platform/qtdialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProgressDialog>
 
 namespace weftara::platform {
+
+namespace {
+
+class ProgressBox final : public Progress
+{
+public:
+    ProgressBox(const QString &text, QWidget *parent)
+        : m_box(text, QStringLiteral("中止"), 0, 0, parent)
+    {
+        m_box.setWindowTitle(QStringLiteral("Weftara"));
+        m_box.setWindowModality(Qt::WindowModal);
+        m_box.setMinimumDuration(500);
+        m_box.setAutoClose(false);
+        m_box.setAutoReset(false);
+    }
+
+    bool report(int done, int total) override
+    {
+        m_box.setMaximum(total);
+        m_box.setValue(done);
+        // Until the box shows (and shuts the window off), the window is
+        // repainted but takes no clicks or keys.
+        if (!m_box.isVisible())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return !m_box.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_box;
+};
+
+} // namespace
 
 QtDialogs::QtDialogs(QWidget *parent)
     : m_parent(parent)
@@ -46,6 +80,11 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor &initial)
     if (!color.isValid())
         return std::nullopt;
     return color;
+}
+
+std::unique_ptr<Progress> QtDialogs::startProgress(const QString &text)
+{
+    return std::make_unique<ProgressBox>(text, m_parent.data());
 }
 
 namespace {

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QKeyEvent>
 
 #include <utility>
 
@@ -42,9 +43,26 @@ RecipeBook::RecipeBook(RecipePanel &panel, workspace::Workspace &ws, ReplayActio
     connect(panel.deleteButton(), &QPushButton::clicked, this, &RecipeBook::deleteSelected);
     connect(panel.clearButton(), &QPushButton::clicked, this, &RecipeBook::clearDescription);
     connect(panel.closeButton(), &QPushButton::clicked, this, &RecipeBook::closePanel);
-    // A click on a name replays it, also when that name is already selected.
+    // A click on a name replays it, also when that name is already selected;
+    // so does Return on the current name. The list's "activated" is not
+    // used: desktops that open items with one click send it with the click,
+    // and a double click sends it as well, which would replay twice.
     connect(panel.nameList(), &QListWidget::itemClicked, this, &RecipeBook::onNameClicked);
-    connect(panel.nameList(), &QListWidget::itemActivated, this, &RecipeBook::onNameClicked);
+    panel.nameList()->installEventFilter(this);
+}
+
+bool RecipeBook::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only key presses: the list also sends events while the panel is
+    // being destroyed.
+    if (event->type() == QEvent::KeyPress && watched == m_panel.nameList()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            onNameClicked();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RecipeBook::setFixPendingText(std::function<void()> fixPendingText,

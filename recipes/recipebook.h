@@ -54,6 +54,10 @@ public:
 
     const QString &recipeFile() const { return m_recipeFile; }
 
+protected:
+    // Return on a name replays it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showLists();
     // Marks the name's block in the line list and returns it.

@@ -64,6 +64,15 @@ RecipePanel::RecipePanel(QWidget *parent)
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_deleteButton->setObjectName(QStringLiteral("deleteButton"));
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
+    m_closeButton->setAccessibleName(QStringLiteral("閉じる"));
+    m_nameBox->setAccessibleName(QStringLiteral("名前"));
+    m_nameList->setAccessibleName(QStringLiteral("織り詞"));
+    m_lineList->setAccessibleName(QStringLiteral("織り詞の行"));
+    m_descriptionBox->setAccessibleName(QStringLiteral("説明"));
+    // The line list lies under the names and is never looked at.
+    m_lineList->setFocusPolicy(Qt::NoFocus);
+    workspace::setTabOrder({m_nameBox, m_nameList, m_descriptionBox, m_saveButton, m_deleteButton, m_clearButton,
+                            m_closeButton});
     coverLineList();
     hide();
 }

@@ -4,6 +4,9 @@
 #include "recipes/recipekeys.h"
 #include "recipes/textgroup.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <array>
 
 namespace weftara::recipes {
@@ -87,6 +90,10 @@ void Replayer::run()
         description = m_lines[1].sliced(descriptionKey.size());
     m_actions.setDescriptionBox(description);
 
+    // A long recipe keeps the window painted; clicks and keys wait until
+    // the replay has ended.
+    QElapsedTimer sincePaint;
+    sincePaint.start();
     const qsizetype count = m_lines.size();
     for (qsizetype i = 0; i < count; ++i) {
         const QString &line = m_lines[i];
@@ -95,6 +102,10 @@ void Replayer::run()
                 (this->*command.handler)(i, command.argument);
                 break;
             }
+        }
+        if (sincePaint.elapsed() >= 100) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sincePaint.restart();
         }
     }
 }

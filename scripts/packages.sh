@@ -9,6 +9,7 @@ WEFTARA_PACKAGES=(
     libheif-dev                                 # HEIC/HEIF pictures
     fonts-noto-cjk                              # Japanese captions and text
     libbenchmark-dev                            # the benchmark in bench/
+    desktop-file-utils appstream                # validating the desktop entry and the metainfo
     poppler-utils                               # pdftoppm: the print tests render their PDF pages
 )
 

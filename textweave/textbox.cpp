@@ -11,6 +11,7 @@ TextBox::TextBox(QWidget *surface)
     : QPlainTextEdit(surface)
 {
     setObjectName(QStringLiteral("textBox"));
+    setAccessibleName(QStringLiteral("文字"));
     // What the box shows is what is drawn: lines break only where the text
     // has a line break, and no scroll bars take room from the text.
     setLineWrapMode(QPlainTextEdit::NoWrap);

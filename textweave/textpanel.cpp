@@ -71,6 +71,12 @@ TextPanel::TextPanel(QWidget *parent)
     fontLabel->setObjectName(QStringLiteral("fontLabel"));
     m_colorSampleLabel->setObjectName(QStringLiteral("colorSampleLabel"));
     m_fontNameLabel->setObjectName(QStringLiteral("fontNameLabel"));
+
+    m_fontSizeBox->setAccessibleName(QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"));
+    m_fontSizeList->setAccessibleName(QStringLiteral("ﾌｫﾝﾄｻｲｽﾞ"));
+    m_fontNameLabel->setAccessibleName(QStringLiteral("ﾌｫﾝﾄ名"));
+    workspace::setTabOrder({m_fontButton, m_colorButton, m_fontSizeBox, m_fontSizeButton, m_verticalButton,
+                            m_drawButton, m_eraseButton, m_fixButton, m_closeButton});
 }
 
 void TextPanel::placeAt(const QWidget &controlPanel)

@@ -139,6 +139,17 @@ ControlPanel::ControlPanel(QWidget *parent)
     m_toneBox->setObjectName(QStringLiteral("toneBox"));
     m_zoomBox->setObjectName(QStringLiteral("zoomBox"));
     m_colorStepBox->setObjectName(QStringLiteral("colorStepBox"));
+
+    // A screen reader names each box and slider after the caption beside it.
+    m_closeButton->setAccessibleName(QStringLiteral("閉じる"));
+    const auto nameGroup = [](QWidget *box, QWidget *slider, const QString &name) {
+        box->setAccessibleName(name);
+        slider->setAccessibleName(name);
+    };
+    nameGroup(m_weaveRatioBox, m_weaveRatioSlider, QStringLiteral("織込比"));
+    nameGroup(m_toneBox, m_toneSlider, QStringLiteral("濃淡"));
+    nameGroup(m_zoomBox, m_zoomSlider, QStringLiteral("ｽﾞｰﾑ"));
+    nameGroup(m_colorStepBox, m_colorStepSlider, QStringLiteral("変化量"));
 }
 
 } // namespace weftara::workspace

@@ -69,6 +69,16 @@ QLineEdit *makeBox(QWidget *parent, const QString &text, const QRect &geometry)
     return box;
 }
 
+void setTabOrder(std::initializer_list<QWidget *> controls)
+{
+    const QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget *>(previous), control);
+        previous = control;
+    }
+}
+
 QScrollBar *makeSlider(QWidget *parent, int minimum, int maximum, int value, int pageStep,
                        const QRect &geometry)
 {

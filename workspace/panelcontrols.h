@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 class QFont;
 class QFrame;
 class QLabel;
@@ -37,6 +39,9 @@ QLabel *makeTitle(QWidget *parent, const QString &text, const QRect &geometry);
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry);
 QPushButton *makeButton(QWidget *parent, const QString &caption, const QRect &geometry);
 QLineEdit *makeBox(QWidget *parent, const QString &text, const QRect &geometry);
+
+// Gives the keyboard's Tab key this order through the controls.
+void setTabOrder(std::initializer_list<QWidget *> controls);
 
 // A horizontal slider that reports a value once per completed change (the
 // release of a drag, an arrow or trough click, a value set from code), not

@@ -78,7 +78,15 @@ WeaveOptionsPanel::WeaveOptionsPanel(QWidget *parent)
         m_thresholdBoxes[part] = makeBox(this, QString::number(p.threshold),
                                          QRect(Margin + InnerWidth - BoxWidth, p.rows.sliderTop, BoxWidth, 20));
         m_thresholdBoxes[part]->setObjectName(p.name + QStringLiteral("ThresholdBox"));
+        m_thresholdSliders[part]->setAccessibleName(p.heading);
+        m_thresholdBoxes[part]->setAccessibleName(p.heading);
     }
+    m_closeButton->setAccessibleName(QStringLiteral("閉じる"));
+    m_helpBox->setAccessibleName(QStringLiteral("説明"));
+    workspace::setTabOrder({m_helpBox, m_weaveOptionCheckBoxes[engine::WeavePart::Light],
+                            m_thresholdSliders[engine::WeavePart::Light], m_thresholdBoxes[engine::WeavePart::Light],
+                            m_weaveOptionCheckBoxes[engine::WeavePart::Dark], m_thresholdSliders[engine::WeavePart::Dark],
+                            m_thresholdBoxes[engine::WeavePart::Dark], m_closeButton});
 
     hide();
 }

@@ -1,6 +1,7 @@
+#include "app/desktoptest.h"
 #include "app/mainwindowtest.h"
 #include "app/recipetriptest.h"
 #include "app/storedfilestest.h"
 #include "support/testmain.h"
 
-WEFTARA_TEST_MAIN(MainWindowTest, RecipeTripTest, StoredFilesTest)
+WEFTARA_TEST_MAIN(MainWindowTest, RecipeTripTest, StoredFilesTest, DesktopTest)

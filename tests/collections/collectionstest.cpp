@@ -201,6 +201,26 @@ void CollectionsTest::failedFillCountsAsDrawn()
     QCOMPARE(f.dialogs.messages().size(), 1);
 }
 
+void CollectionsTest::cancelledFillIsNotDrawn()
+{
+    CollectionsFixture f;
+    const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 30);
+    f.dialogs.setCancelProgress(true);
+    f.form.clickTab(Tab::BaseCollection);
+    QCOMPARE(f.dialogs.progressTexts(), QStringList{QStringLiteral("元絵集を読み込んでいます…")});
+    // What was read stays clickable, without a message; the folder is read
+    // again at the next selection of the tab.
+    const QStringList cut = f.collections.thumbnailPaths(Tab::BaseCollection);
+    QCOMPARE(cut, bases.mid(0, cut.size()));
+    QVERIFY(f.dialogs.messages().isEmpty());
+    QVERIFY(f.collections.sheetFolder(Tab::BaseCollection).isEmpty());
+
+    f.dialogs.setCancelProgress(false);
+    f.form.clickTab(Tab::Base);
+    f.form.clickTab(Tab::BaseCollection);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases);
+}
+
 void CollectionsTest::unusableFolderOpensPanel_data()
 {
     QTest::addColumn<Tab>("tab");

@@ -14,6 +14,7 @@ private slots:
     void clickWithoutThumbnailIsIgnored();
     void patternBeforeBase();
     void failedFillCountsAsDrawn();
+    void cancelledFillIsNotDrawn();
     void unusableFolderOpensPanel_data();
     void unusableFolderOpensPanel();
     void baseCollectionClearsLogEveryTime();

@@ -2,8 +2,11 @@
 
 #include "collections/collectionsheet.h"
 #include "collections/testfiles.h"
+#include "collections/thumbnailcache.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QTest>
 
 using namespace weftara::collections;
@@ -34,6 +37,13 @@ bool cellIs(const QImage &sheet, QPoint corner, int cell, const QColor &colour, 
             return false;
     }
     return true;
+}
+
+FillOptions onThreads(unsigned threads)
+{
+    FillOptions options;
+    options.threads = threads;
+    return options;
 }
 
 } // namespace
@@ -198,15 +208,15 @@ void SheetTest::sameSheetOnAnyNumberOfThreads()
     for (int i = 0; i < 40; ++i)
         QVERIFY(writeSolidPicture(m_dir->filePath(pictureName(i, i % 2 ? "jpg" : "bmp")), {120, 90},
                                   distinctColour(i)));
-    const CollectionSheet whole1 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, 1);
-    const CollectionSheet whole4 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, 4);
+    const CollectionSheet whole1 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, onThreads(1));
+    const CollectionSheet whole4 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, onThreads(4));
     QCOMPARE(whole1.paths.size(), 40);
     QCOMPARE(whole4.paths, whole1.paths);
     QCOMPARE(whole4.sheet, whole1.sheet);
 
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("p03a.bmp")), "BM broken"));
-    const CollectionSheet cut1 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, 1);
-    const CollectionSheet cut4 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, 4);
+    const CollectionSheet cut1 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, onThreads(1));
+    const CollectionSheet cut4 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, onThreads(4));
     QCOMPARE(cut1.paths.size(), 3);
     QCOMPARE(cut1.status, FillStatus::StoppedAtFile);
     QCOMPARE(cut4.paths, cut1.paths);
@@ -218,4 +228,78 @@ void SheetTest::folderWithTrailingSeparator()
     QVERIFY(writeSolidPicture(m_dir->filePath(QStringLiteral("a.png")), {4, 4}, Qt::red));
     const CollectionSheet result = fillCollectionSheet(m_dir->path() + u'/', {100, 100}, BaseGrid);
     QCOMPARE(result.paths, QStringList({m_dir->path() + QStringLiteral("/a.png")}));
+}
+
+void SheetTest::sharesThumbnailsThroughTheCache()
+{
+    const QTemporaryDir cacheRoot;
+    const ThumbnailCache cache(cacheRoot.filePath(QStringLiteral("thumbnails/normal")));
+    FillOptions cached;
+    cached.cache = &cache;
+    const QString big = m_dir->filePath(pictureName(0, QStringLiteral("jpg")));
+    const QString small = m_dir->filePath(pictureName(1, QStringLiteral("bmp")));
+    QVERIFY(writeSolidPicture(big, {640, 480}, Qt::red));
+    QVERIFY(writeSolidPicture(small, {60, 40}, Qt::blue));
+
+    // A miss writes an entry as other programs expect it: at most 128 pixels,
+    // the picture's shape, its URI and modification time; small pictures
+    // are read directly.
+    const CollectionSheet first = fillCollectionSheet(m_dir->path(), {200, 100}, BaseGrid, Background, cached);
+    QCOMPARE(first.paths.size(), 2);
+    QImageReader entry(cache.entryPath(big), "png");
+    const QImage thumbnail = entry.read();
+    QCOMPARE(thumbnail.size(), QSize(128, 96));
+    QCOMPARE(thumbnail.text(QStringLiteral("Thumb::URI")),
+             QStringLiteral("file://") + QFileInfo(big).absoluteFilePath());
+    QCOMPARE(thumbnail.text(QStringLiteral("Thumb::MTime")),
+             QString::number(QFileInfo(big).lastModified().toSecsSinceEpoch()));
+    QVERIFY(!QFileInfo::exists(cache.entryPath(small)));
+    QCOMPARE(QFileInfo(cache.entryPath(big)).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+    for (const QString folder : {QStringLiteral("thumbnails"), QStringLiteral("thumbnails/normal")})
+        QCOMPARE(QFileInfo(cacheRoot.filePath(folder)).permissions() & (QFile::ExeOther | QFile::ExeGroup), 0);
+
+    // A hit is used: a green entry shows green, whatever the file holds.
+    QImage green(128, 96, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QVERIFY(cache.store(QFileInfo(big), green));
+    const CollectionSheet second = fillCollectionSheet(m_dir->path(), {200, 100}, BaseGrid, Background, cached);
+    QVERIFY(cellIs(second.sheet, {0, 0}, 100, Qt::green, 2));
+    QVERIFY(cellIs(second.sheet, {100, 0}, 100, Qt::blue, 8));
+
+    // A file changed since is read again and its entry replaced.
+    QVERIFY(writeSolidPicture(big, {640, 480}, Qt::yellow));
+    QFile file(big);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    file.close();
+    const CollectionSheet third = fillCollectionSheet(m_dir->path(), {200, 100}, BaseGrid, Background, cached);
+    QVERIFY(cellIs(third.sheet, {0, 0}, 100, Qt::yellow, 8));
+    QVERIFY(!cache.find(QFileInfo(big)).isNull());
+    QCOMPARE(third.sheet, fillCollectionSheet(m_dir->path(), {200, 100}, BaseGrid, Background, cached).sheet);
+
+    // A cache that cannot be written to costs nothing but speed.
+    QVERIFY(writeBytes(cacheRoot.filePath(QStringLiteral("file")), "not a folder"));
+    const ThumbnailCache blocked(cacheRoot.filePath(QStringLiteral("file/normal")));
+    cached.cache = &blocked;
+    QCOMPARE(fillCollectionSheet(m_dir->path(), {200, 100}, BaseGrid, Background, cached).paths.size(), 2);
+}
+
+void SheetTest::cancelKeepsTheFilesBefore()
+{
+    for (int i = 0; i < 12; ++i)
+        QVERIFY(writeSolidPicture(m_dir->filePath(pictureName(i)), {30, 30}, distinctColour(i)));
+    FillOptions options = onThreads(2);
+    int reports = 0;
+    options.progress = [&reports](int done, int total) {
+        // Cancelled at the first report, whatever has been read by then.
+        return total == 12 && done <= total && ++reports > 1;
+    };
+    const CollectionSheet cut = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, options);
+    QCOMPARE(cut.status, FillStatus::Cancelled);
+    QCOMPARE(reports, 1);
+    // What was read is a prefix of the folder, drawn as a whole fill draws it.
+    const CollectionSheet whole = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background);
+    QCOMPARE(cut.paths, whole.paths.mid(0, cut.paths.size()));
+    for (int i = 0; i < cut.paths.size(); ++i)
+        QVERIFY(cellIs(cut.sheet, thumbnailPosition(i, PatternGrid), 40, distinctColour(i), 8));
 }

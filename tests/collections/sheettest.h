@@ -20,6 +20,8 @@ private slots:
     void missingFolderFillsNothing();
     void sameSheetOnAnyNumberOfThreads();
     void folderWithTrailingSeparator();
+    void sharesThumbnailsThroughTheCache();
+    void cancelKeepsTheFilesBefore();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;

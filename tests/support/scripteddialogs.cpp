@@ -50,4 +50,27 @@ std::optional<platform::SaveChoice> ScriptedDialogs::chooseSaveFile(const QStrin
     return takeAnswer(m_saveFiles);
 }
 
+namespace {
+
+class ScriptedProgress final : public platform::Progress
+{
+public:
+    explicit ScriptedProgress(bool cancel)
+        : m_cancel(cancel)
+    {
+    }
+    bool report(int, int) override { return !m_cancel; }
+
+private:
+    bool m_cancel;
+};
+
+} // namespace
+
+std::unique_ptr<platform::Progress> ScriptedDialogs::startProgress(const QString &text)
+{
+    m_progressTexts.append(text);
+    return std::make_unique<ScriptedProgress>(m_cancelProgress);
+}
+
 } // namespace weftara::testing

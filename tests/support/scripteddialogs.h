@@ -24,6 +24,13 @@ public:
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<platform::SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) override;
+    // A report that records its texts and stops the work when told to.
+    std::unique_ptr<platform::Progress> startProgress(const QString &text) override;
+
+    // Whether the next progress reports ask to stop the work.
+    void setCancelProgress(bool cancel) { m_cancelProgress = cancel; }
+    // The texts of the progress reports started so far.
+    const QStringList &progressTexts() const { return m_progressTexts; }
 
     // The next answers; nullopt stands for the user cancelling.
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
@@ -47,6 +54,8 @@ private:
     QStringList m_messages;
     QStringList m_questions;
     std::deque<bool> m_answers;
+    QStringList m_progressTexts;
+    bool m_cancelProgress = false;
     std::deque<std::optional<QFont>> m_fonts;
     std::deque<std::optional<QColor>> m_colors;
     std::deque<std::optional<platform::SaveChoice>> m_saveFiles;

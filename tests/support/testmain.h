@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace weftara::testing {
@@ -10,6 +11,10 @@ namespace weftara::testing {
 template <class... TestClass>
 int runTestClasses(int argc, char **argv)
 {
+    // The user's thumbnail cache and data folder stay out of reach.
+    const QTemporaryDir home;
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     QApplication app(argc, argv);
     int failed = 0;
     auto runOne = [&](auto &&test) {
