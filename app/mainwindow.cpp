@@ -39,10 +39,12 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 
 namespace weftara::app {
@@ -124,7 +126,10 @@ QRect MainWindow::tabStripTwips() const
 void MainWindow::startUp()
 {
     m_settings.read();
-    setGeometry(m_placement.set(readWindowGeometry(m_settings)));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    setGeometry(m_placement.set(fitToScreens(readWindowGeometry(m_settings), screens)));
     layOutWindow();
     fitGuideBox();
     layOutWindow();

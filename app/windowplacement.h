@@ -2,6 +2,7 @@
 
 #include "app/windowgeometry.h"
 
+#include <QList>
 #include <QRect>
 
 namespace weftara::app {
@@ -29,5 +30,13 @@ private:
     QRect m_pixels;
     bool m_set = false;
 };
+
+// The geometry fitted to the screens, given by their available areas in
+// pixels, so that the window opens wholly visible and usable: a width or
+// height of no pixel takes its default, one larger than the screen is cut to
+// the screen's, and a window not wholly on one screen is moved, as little as
+// needed, onto the screen it overlaps most (the first screen when it
+// overlaps none). A geometry that fits comes back exactly as it was.
+WindowGeometry fitToScreens(const WindowGeometry &twips, const QList<QRect> &screens);
 
 } // namespace weftara::app

@@ -4,6 +4,8 @@
 #include "collections/picturepath.h"
 #include "platform/busycursor.h"
 #include "platform/dialogs.h"
+#include "platform/filenames.h"
+#include "platform/programfolder.h"
 #include "platform/surface.h"
 #include "settings/settings.h"
 #include "workspace/controlpanel.h"
@@ -13,6 +15,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace weftara::collections {
 
@@ -42,6 +46,18 @@ const std::array<Collection, 2> Kinds{{
 QString chooseBaseFirstMessage()
 {
     return QStringLiteral("元絵を先に選択してくださいね。");
+}
+
+// One message for all the files a fill left out, the first few by name.
+QString leftOutMessage(const QStringList &paths)
+{
+    constexpr qsizetype Named = 10;
+    QString text = QStringLiteral("画像として読めないファイルを省きました（%1 件）：").arg(paths.size());
+    for (qsizetype i = 0; i < std::min(Named, paths.size()); ++i)
+        text += u'\n' + platform::displayFileName(platform::fileNameOf(paths[i]));
+    if (paths.size() > Named)
+        text += QStringLiteral("\nほか %1 件").arg(paths.size() - Named);
+    return text;
 }
 
 // One spelling per folder, so that the last-drawn test compares like with
@@ -146,7 +162,11 @@ void Collections::fill(Tab collectionTab)
         sheet.folder.clear();
         return;
     }
+    if (!result.leftOut.isEmpty())
+        m_ws.dialogs().message(leftOutMessage(result.leftOut));
     if (result.status != FillStatus::Complete) {
+        // Tried again at the next selection, when pictures may have come.
+        sheet.folder.clear();
         fail();
         return;
     }

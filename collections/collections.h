@@ -26,14 +26,15 @@ class PictureLoading;
 class ThumbnailCache;
 
 // The two collections on the tabs "元絵集" and "柄絵集": thumbnail sheets of
-// every file in the stored folder (base pictures in 100-pixel cells, 5 to a
-// row; patterns in 40-pixel cells, 10 to a row), the paths behind the
+// every picture in the stored folder (base pictures in 100-pixel cells, 5 to
+// a row; patterns in 40-pixel cells, 10 to a row), the paths behind the
 // thumbnails, and the thumbnail clicks that load a picture.
 //
 // A collection is drawn when its tab is selected and its folder differs
-// from the one drawn last; a fill that stopped at a file that is not a
-// picture counts as drawn too, one the user cancelled does not. A fill
-// that takes a while shows its progress.
+// from the one drawn last. Files that cannot be read as pictures are left
+// out and named in one message; a folder without a single picture is not
+// taken as drawn, and the folder panel opens for it. A fill that takes a
+// while shows its progress; one the user cancelled is not taken as drawn.
 class Collections : public QObject
 {
     Q_OBJECT
@@ -71,7 +72,7 @@ public:
 
 signals:
     // The folder panel should open to set the base or pattern folder (a
-    // collection has no usable folder, or a file in it is not a picture).
+    // collection has no usable folder, or its folder holds no picture).
     void folderPanelRequested(weftara::collections::FolderMode mode);
     // A base thumbnail was clicked; text mode ends before the load.
     void baseThumbnailChosen();

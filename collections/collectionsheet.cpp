@@ -1,12 +1,14 @@
 #include "collections/collectionsheet.h"
 
 #include "collections/thumbnailcache.h"
+#include "platform/filenames.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QSet>
 
 #include <algorithm>
 #include <atomic>
@@ -38,21 +40,16 @@ std::optional<int> thumbnailIndexAt(QPoint point, SheetGrid grid, int thumbnailC
 
 std::optional<QStringList> collectionFiles(const QString &folder)
 {
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.isDir() || !info.isReadable())
+    // The platform's own listing, which also keeps names that are not valid
+    // UTF-8; hidden files, folders, broken links, pipes and devices are not
+    // listed.
+    std::optional<QStringList> paths = platform::filesInFolder(folder);
+    if (!paths)
         return std::nullopt;
-    // Without QDir::Hidden and QDir::System: no dot files, no broken links,
-    // no pipes or devices that would block a read.
-    QStringList names = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-    names.removeIf([](const QString &name) { return name.startsWith(u'.'); });
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+    std::sort(paths->begin(), paths->end(), [](const QString &a, const QString &b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;
     });
-    QStringList paths;
-    paths.reserve(names.size());
-    for (const QString &name : names)
-        paths << platform::joinPath(folder, name);
     return paths;
 }
 
@@ -75,22 +72,35 @@ PictureFile readCellThumbnail(const QString &path, QSize cellSize, const Thumbna
 
 namespace {
 
-// A file whose content is no picture is not part of the collection.
-bool isLeftOut(const PictureFile &file)
+// Files whose names say they hold a picture, in any letter case.
+bool namedAsPicture(const QString &path)
 {
-    return file.error == PictureError::NotAPicture;
+    static const QSet<QByteArray> suffixes = [] {
+        QSet<QByteArray> known{"heic", "heif", "hif", "avif"};
+        for (const QByteArray &format : QImageReader::supportedImageFormats())
+            known.insert(format.toLower());
+        return known;
+    }();
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot >= 0 && suffixes.contains(path.sliced(dot + 1).toLower().toUtf8());
 }
 
-// Decodes the thumbnails of `paths` on several threads. Files past the first
-// failure are not needed, so the workers stop taking them once one is seen;
-// after a cancel they take none. Either way the files taken are a prefix.
+// A file that holds no picture and is not named as one (notes, a thumbnail
+// database) is not part of the collection; any other file that cannot be
+// read is left out and named to the user.
+bool isPartOfCollection(const QString &path, const PictureFile &file)
+{
+    return file.error != PictureError::NotAPicture || namedAsPicture(path);
+}
+
+// Decodes the thumbnails of `paths` on several threads. After a cancel the
+// workers take no more files, so the files taken are a prefix.
 std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSize, const FillOptions &options,
                                           bool &cancelled)
 {
     const int count = static_cast<int>(paths.size());
     std::vector<PictureFile> thumbnails(static_cast<std::size_t>(count));
     std::atomic<int> next{0};
-    std::atomic<int> firstFailure{count};
     std::atomic<int> done{0};
     std::atomic<bool> stop{false};
     std::mutex mutex;
@@ -102,15 +112,9 @@ std::vector<PictureFile> decodeThumbnails(const QStringList &paths, QSize cellSi
             if (stop.load())
                 return;
             const int i = next.fetch_add(1);
-            if (i >= count || i > firstFailure.load())
+            if (i >= count)
                 return;
-            PictureFile picture = readCellThumbnail(paths[i], cellSize, options.cache);
-            if (!picture.ok() && !isLeftOut(picture)) {
-                int seen = firstFailure.load();
-                while (i < seen && !firstFailure.compare_exchange_weak(seen, i)) {
-                }
-            }
-            thumbnails[static_cast<std::size_t>(i)] = std::move(picture);
+            thumbnails[static_cast<std::size_t>(i)] = readCellThumbnail(paths[i], cellSize, options.cache);
             done.fetch_add(1);
         }
     };
@@ -175,16 +179,18 @@ CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, Shee
         painter.begin(&result.sheet);
     for (int i = 0; i < int(thumbnails.size()); ++i) {
         const PictureFile &thumbnail = thumbnails[static_cast<std::size_t>(i)];
-        if (isLeftOut(thumbnail))
-            continue;
+        const QString &path = files->at(i);
         if (!thumbnail.ok()) {
-            result.status = FillStatus::StoppedAtFile;
-            break;
+            if (isPartOfCollection(path, thumbnail))
+                result.leftOut << path;
+            continue;
         }
         if (painter.isActive())
             painter.drawImage(thumbnailPosition(int(result.paths.size()), grid), thumbnail.image);
-        result.paths << files->at(i);
+        result.paths << path;
     }
+    if (result.paths.isEmpty() && !cancelled)
+        result.status = FillStatus::NoPicture;
     return result;
 }
 

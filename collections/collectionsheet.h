@@ -37,12 +37,13 @@ std::optional<int> thumbnailIndexAt(QPoint point, SheetGrid grid, int thumbnailC
 
 // The files of a collection folder as full paths, sorted by name without
 // regard to letter case. Subfolders and hidden files (names starting with
-// ".") are not part of a collection. nullopt when the folder cannot be read.
+// ".") are not part of a collection; names that are not valid UTF-8 are (see
+// platform/filenames.h). nullopt when the folder cannot be read.
 std::optional<QStringList> collectionFiles(const QString &folder);
 
 enum class FillStatus {
-    Complete,         // every file of the folder is on the sheet
-    StoppedAtFile,    // a picture that could not be read ended the fill
+    Complete,         // every picture of the folder is on the sheet
+    NoPicture,        // the folder holds no picture that can be read
     FolderUnreadable, // the folder does not exist or cannot be listed
     Cancelled,        // the progress report asked to stop
 };
@@ -66,17 +67,19 @@ struct CollectionSheet
 {
     QImage sheet;       // Format_RGB32, the size asked for
     QStringList paths;  // one full path per thumbnail, in thumbnail order
+    QStringList leftOut; // files that look like pictures but cannot be read, in file order
     FillStatus status = FillStatus::Complete;
 };
 
 // Draws every picture of `folder` stretched whole into its cell of a sheet
 // of `sheetSize` cleared to `background`; thumbnails below the sheet's bottom
-// are left out of the image but their paths are listed. Files whose content
-// is not a picture are left out. The first picture that cannot be read ends
-// the fill: the thumbnails before it stay, and its path is not listed.
-// Decoding runs on several threads; the sheet and the list come out in file
-// order. A cancelled fill holds the thumbnails of the files before the first
-// one it did not read.
+// are left out of the image but their paths are listed. A file that cannot
+// be read as a picture (empty, cut short, too large, text named .bmp) is
+// left out of the sheet and the paths and named in `leftOut`, unless it
+// neither holds a picture nor is named as one (notes, a thumbnail
+// database), which is simply not part of the collection. Decoding runs on
+// several threads; everything comes out in file order. A cancelled fill
+// holds the thumbnails of the files before the first one it did not read.
 CollectionSheet fillCollectionSheet(const QString &folder, QSize sheetSize, SheetGrid grid,
                                     const QColor &background = Qt::white, const FillOptions &options = {});
 

@@ -2,6 +2,8 @@
 
 #include "collections/picturepath.h"
 #include "heif/heifreader.h"
+#include "platform/filenames.h"
+#include "platform/picturememory.h"
 
 #include <QColorSpace>
 #include <QFile>
@@ -32,11 +34,24 @@ struct ScaleRequest
     bool keepAspect = false; // fit within `size` instead of stretching to it
 };
 
-PictureFile failure(PictureError error)
+PictureFile failure(PictureError error, QSize fullSize = {})
 {
     PictureFile result;
     result.error = error;
+    result.fullSize = fullSize;
     return result;
+}
+
+// Qt refuses pictures over 128 MB of its own accord (a 50-megapixel photo);
+// the limit here is the program's own, so Qt's is raised to the largest
+// picture allowed at eight bytes a pixel (16 bits a channel).
+void raiseQtAllocationLimit()
+{
+    static const bool raised = [] {
+        QImageReader::setAllocationLimit(int(platform::MaxPicturePixels * 8 / (1024 * 1024)));
+        return true;
+    }();
+    (void)raised;
 }
 
 // Turns pictures tagged with another colour space (phones write Display P3)
@@ -69,9 +84,9 @@ QSize targetSize(QSize upright, const ScaleRequest &request)
 
 // The picture upright, at the requested size where the format can decode at
 // reduced scale.
-PictureFile decodeWithQt(const QString &path, const ScaleRequest &request, QSize &target)
+PictureFile decodeWithQt(QFile &file, const ScaleRequest &request, QSize &target)
 {
-    QImageReader reader(path);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
@@ -80,9 +95,12 @@ PictureFile decodeWithQt(const QString &path, const ScaleRequest &request, QSize
     }
     // The reader scales before it turns the picture.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    const QSize stored = reader.size();
-    target = targetSize(turned ? stored.transposed() : stored, request);
+    const QSize fullSize = turned ? reader.size().transposed() : reader.size();
+    if (!platform::pictureFits(fullSize))
+        return failure(PictureError::TooLarge, fullSize);
+    target = targetSize(fullSize, request);
     PictureFile result;
+    result.fullSize = fullSize;
     if (target.isValid())
         reader.setScaledSize(turned ? target.transposed() : target);
     if (!reader.read(&result.image) || result.image.isNull())
@@ -93,8 +111,11 @@ PictureFile decodeWithQt(const QString &path, const ScaleRequest &request, QSize
 PictureFile decodeHeif(const QString &path, const ScaleRequest &request, QSize &target)
 {
     const heif::HeifReader reader(path);
+    if (!platform::pictureFits(reader.size()))
+        return failure(PictureError::TooLarge, reader.size());
     target = targetSize(reader.size(), request);
     PictureFile result;
+    result.fullSize = reader.size();
     result.image = reader.read(target);
     if (result.image.isNull())
         return failure(PictureError::Corrupt);
@@ -103,21 +124,31 @@ PictureFile decodeHeif(const QString &path, const ScaleRequest &request, QSize &
 
 PictureFile read(const QString &path, const ScaleRequest &request)
 {
+    raiseQtAllocationLimit();
     if (!pictureFileExists(path))
         return failure(PictureError::Missing);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!platform::openForReading(file, path))
         return failure(PictureError::Unreadable);
     const bool heif = heif::isHeif(file.read(64));
-    file.close();
+    if (!file.seek(0))
+        return failure(PictureError::Unreadable);
 
     QSize target;
-    PictureFile result = heif ? decodeHeif(path, request, target) : decodeWithQt(path, request, target);
+    PictureFile result = heif ? decodeHeif(path, request, target) : decodeWithQt(file, request, target);
     if (!result.ok())
         return result;
+    // Formats that do not tell their size before decoding are measured now.
+    if (!result.fullSize.isValid() && !request.size.isValid())
+        result.fullSize = result.image.size();
+    if (!platform::pictureFits(result.fullSize) || !platform::pictureFits(result.image.size()))
+        return failure(PictureError::TooLarge, result.fullSize.isValid() ? result.fullSize : result.image.size());
     if (request.keepAspect && !target.isValid())
         target = targetSize(result.image.size(), request);
-    return pictureFromImage(std::move(result.image), target);
+    const QSize fullSize = result.fullSize;
+    result = pictureFromImage(std::move(result.image), target);
+    result.fullSize = fullSize;
+    return result;
 }
 
 } // namespace
@@ -141,12 +172,13 @@ bool looksLikePicture(const QString &path)
 {
     if (!pictureFileExists(path))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!platform::openForReading(file, path))
         return false;
     if (heif::isHeif(file.read(64)))
         return true;
-    file.seek(0);
+    if (!file.seek(0))
+        return false;
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return reader.canRead();

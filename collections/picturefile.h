@@ -12,6 +12,7 @@ enum class PictureError {
     Unreadable,  // the file exists but cannot be opened
     NotAPicture, // no picture format recognises the contents
     Corrupt,     // recognised, but the picture data cannot be decoded
+    TooLarge,    // larger than the machine can sensibly hold (platform/picturememory.h)
 };
 
 // A picture read from a file, always in Format_RGB32, upright as its
@@ -20,6 +21,7 @@ struct PictureFile
 {
     QImage image;
     PictureError error = PictureError::None;
+    QSize fullSize; // the picture's own size, upright, when known (also when it is too large)
 
     bool ok() const { return error == PictureError::None; }
 };
@@ -38,7 +40,9 @@ bool looksLikePicture(const QString &path);
 // Reads the picture stretched whole to `size` (aspect ratio not kept). JPEG
 // decodes at reduced scale, which skips most of the work for large files;
 // HEIC uses the thumbnail stored in the file when it is at least `size`.
-// An empty size reads the picture at its own size.
+// An empty size reads the picture at its own size. A picture too large to be
+// read whole is refused here too, so that a collection never shows a picture
+// that cannot be loaded.
 PictureFile readPictureScaled(const QString &path, QSize size);
 
 // Reads the picture at the largest size of its own shape within `bound`

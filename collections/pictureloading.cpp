@@ -3,6 +3,7 @@
 #include "collections/picturefile.h"
 #include "collections/picturepath.h"
 #include "platform/dialogs.h"
+#include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "recipes/loggroups.h"
 #include "workspace/surfaceops.h"
@@ -25,6 +26,13 @@ QString baseFailureMessage()
 QString patternFailureMessage()
 {
     return QStringLiteral("柄絵が読めません");
+}
+
+// A picture too large for the machine says so; any other failure keeps the
+// loader's own message.
+QString failureMessage(const PictureFile &file, const QString &otherwise)
+{
+    return file.error == PictureError::TooLarge ? platform::pictureTooLargeMessage(file.fullSize) : otherwise;
 }
 
 } // namespace
@@ -53,12 +61,16 @@ bool PictureLoading::loadBase(QString &path)
     // A snapshot serves one load only, and it gives the copy too: the copy
     // is what zoom and tone start from again, so it must be the whole
     // picture and not the store's stretched preview.
-    const PictureFile file = m_snapshot.isNull() ? readPictureFile(path) : PictureFile{std::exchange(m_snapshot, {})};
+    const PictureFile file = m_snapshot.isNull() ? readPictureFile(path) : PictureFile{std::exchange(m_snapshot, {}), PictureError::None, {}};
     if (!file.ok()) {
-        m_ws.dialogs().message(baseFailureMessage());
+        m_ws.dialogs().message(failureMessage(file, baseFailureMessage()));
         return false;
     }
 
+    platform::Surface &base = m_ws.picture(Picture::Base);
+    platform::Surface &copy = m_ws.copy(Picture::Base);
+    workspace::SurfaceRollback rollback{&base, &m_ws.picture(Picture::Pattern), &m_ws.picture(Picture::Woven), &copy,
+                                        &m_ws.copy(Picture::Pattern), &m_ws.copy(Picture::Woven)};
     // The pattern and the woven picture are empty as in a freshly opened
     // window, whatever size the pictures before them had: effects on them
     // then act alike in a replay, which starts from a fresh window.
@@ -73,12 +85,14 @@ bool PictureLoading::loadBase(QString &path)
         m_ws.copy(picture).setPixelSize(0, 0);
     }
 
-    platform::Surface &base = m_ws.picture(Picture::Base);
-    platform::Surface &copy = m_ws.copy(Picture::Base);
     base.setAutoSize(true);
     copy.setAutoSize(true);
     base.setPicture(file.image);
     copy.setPicture(file.image);
+    if (!rollback.keepIfMade(m_ws, file.image.size())) {
+        base.setAutoSize(false);
+        return false;
+    }
     m_ws.flags().patternLoaded = false;
 
     base.refresh();
@@ -97,7 +111,7 @@ bool PictureLoading::loadPattern(QString &path)
     path = resolvePicturePath(path, m_programFolder, PatternFallbackFolder);
     const PictureFile file = readPictureFile(path);
     if (!file.ok()) {
-        m_ws.dialogs().message(patternFailureMessage());
+        m_ws.dialogs().message(failureMessage(file, patternFailureMessage()));
         return false;
     }
 
@@ -113,12 +127,18 @@ bool PictureLoading::loadPattern(QString &path)
     base.hide();
     pattern.hide();
 
+    workspace::SurfaceRollback rollback{&pattern, &tile, &m_ws.copy(Picture::Woven)};
     tile.setAutoSize(true);
     tile.setPicture(file.image);
     tile.show();
     tile.raise();
 
     tilePattern();
+    if (!rollback.keepIfMade(m_ws, base.size())) {
+        tile.hide();
+        workspace::showTabSurface(m_ws);
+        return false;
+    }
 
     tile.hide();
     if (!m_ws.flags().replaying)

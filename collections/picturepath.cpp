@@ -1,5 +1,6 @@
 #include "collections/picturepath.h"
 
+#include "platform/filenames.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
@@ -9,9 +10,7 @@ namespace weftara::collections {
 
 bool pictureFileExists(const QString &path)
 {
-    if (path.isEmpty() || path.contains(QChar(u'\0')))
-        return false;
-    return QFileInfo(path).isFile();
+    return platform::isFile(path);
 }
 
 QString resolvePicturePath(const QString &path, const platform::ProgramFolder &programFolder,

@@ -1,5 +1,8 @@
 #include "heif/heifreader.h"
 
+#include "heif/heifgrid.h"
+#include "platform/filenames.h"
+
 #include <QColorSpace>
 #include <QFile>
 #include <QPointF>
@@ -41,9 +44,12 @@ QColorSpace iccColorSpace(const heif_image_handle *handle)
 QColorSpace nclxColorSpace(const heif_image_handle *handle)
 {
     heif_color_profile_nclx *nclx = nullptr;
-    if (!ok(heif_image_handle_get_nclx_color_profile(handle, &nclx)) || nclx == nullptr)
-        return {};
+    const heif_error error = heif_image_handle_get_nclx_color_profile(handle, &nclx);
+    // libheif hands out the profile also when it reports a code it does not
+    // know; it is ours to free either way.
     const Owned<heif_color_profile_nclx, heif_nclx_color_profile_free> owner(nclx);
+    if (!ok(error) || nclx == nullptr)
+        return {};
 
     using Transfer = QColorSpace::TransferFunction;
     Transfer transfer = Transfer::SRgb;
@@ -108,10 +114,15 @@ bool isHeif(QByteArrayView head)
 HeifReader::HeifReader(const QString &path)
 {
     initialise();
+    QFile file;
+    if (!platform::openForReading(file, path))
+        return;
+    m_file = file.readAll();
     m_context.reset(heif_context_alloc());
     heif_image_handle *primary = nullptr;
-    if (!m_context || path.contains(QChar(u'\0'))
-        || !ok(heif_context_read_from_file(m_context.get(), QFile::encodeName(path).constData(), nullptr))
+    if (!m_context
+        || !ok(heif_context_read_from_memory_without_copy(m_context.get(), m_file.constData(),
+                                                           std::size_t(m_file.size()), nullptr))
         || !ok(heif_context_get_primary_image_handle(m_context.get(), &primary)))
         return;
     m_primary.reset(primary);
@@ -126,7 +137,7 @@ QSize HeifReader::size() const
     return {heif_image_handle_get_width(m_primary.get()), heif_image_handle_get_height(m_primary.get())};
 }
 
-HeifReader::Handle HeifReader::thumbnailOfAtLeast(QSize enough) const
+HeifReader::Item HeifReader::thumbnailOfAtLeast(QSize enough) const
 {
     if (!enough.isValid())
         return {};
@@ -136,7 +147,7 @@ HeifReader::Handle HeifReader::thumbnailOfAtLeast(QSize enough) const
     std::vector<heif_item_id> ids(static_cast<std::size_t>(count));
     const int listed =
         std::min(count, heif_image_handle_get_list_of_thumbnail_IDs(m_primary.get(), ids.data(), count));
-    Handle smallest;
+    Item smallest;
     qint64 smallestArea = 0;
     for (int i = 0; i < listed; ++i) {
         heif_image_handle *found = nullptr;
@@ -146,8 +157,8 @@ HeifReader::Handle HeifReader::thumbnailOfAtLeast(QSize enough) const
         const int width = heif_image_handle_get_width(found);
         const int height = heif_image_handle_get_height(found);
         const qint64 area = qint64(width) * height;
-        if (width >= enough.width() && height >= enough.height() && (!smallest || area < smallestArea)) {
-            smallest = std::move(thumbnail);
+        if (width >= enough.width() && height >= enough.height() && (!smallest.handle || area < smallestArea)) {
+            smallest = {std::move(thumbnail), ids[std::size_t(i)]};
             smallestArea = area;
         }
     }
@@ -156,10 +167,21 @@ HeifReader::Handle HeifReader::thumbnailOfAtLeast(QSize enough) const
 
 QImage HeifReader::read(QSize enough) const
 {
-    if (!m_primary)
+    // A picture that does not state its size cannot be checked against the
+    // picture limit; libheif would decode whatever size the stream holds.
+    if (!m_primary || size().isEmpty())
         return {};
-    const Handle thumbnail = thumbnailOfAtLeast(enough);
-    heif_image_handle *handle = thumbnail ? thumbnail.get() : m_primary.get();
+    const Item thumbnail = thumbnailOfAtLeast(enough);
+    heif_image_handle *handle = thumbnail.handle ? thumbnail.handle.get() : m_primary.get();
+    heif_item_id id = thumbnail.id;
+    if (!thumbnail.handle && !ok(heif_context_get_primary_image_ID(m_context.get(), &id)))
+        return {};
+    // A grid larger than the picture it makes up would be made at the grid's
+    // size (libheif's own files may state the two turned, which is fine).
+    const std::optional<QSize> grid = gridSize(m_file, id);
+    const qint64 stated = qint64(heif_image_handle_get_ispe_width(handle)) * heif_image_handle_get_ispe_height(handle);
+    if (grid && qint64(grid->width()) * grid->height() > stated)
+        return {};
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
     const Owned<heif_decoding_options, heif_decoding_options_free> options(heif_decoding_options_alloc());

@@ -2,6 +2,7 @@
 
 #include "heif/heifowned.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QImage>
 #include <QSize>
@@ -30,16 +31,23 @@ public:
     QSize size() const;
 
     // The picture in Format_RGB888 or Format_RGBA8888, tagged with the colour
-    // space the file names; null when it cannot be decoded. A thumbnail
-    // stored in the file stands in when it is at least `enough` in both
-    // directions, which saves decoding the whole picture.
+    // space the file names; null when it cannot be decoded or does not state
+    // its size (size() is empty). A thumbnail stored in the file stands in
+    // when it is at least `enough` in both directions, which saves decoding
+    // the whole picture.
     QImage read(QSize enough = QSize()) const;
 
 private:
     using Handle = Owned<heif_image_handle, heif_image_handle_release>;
+    struct Item
+    {
+        Handle handle;
+        heif_item_id id = 0;
+    };
 
-    Handle thumbnailOfAtLeast(QSize enough) const;
+    Item thumbnailOfAtLeast(QSize enough) const;
 
+    QByteArray m_file; // the whole file, which libheif reads without a copy
     Owned<heif_context, heif_context_free> m_context;
     Handle m_primary;
 };

@@ -183,6 +183,25 @@ void Surface::refresh()
     repaint();
 }
 
+Surface::Contents Surface::contents() const
+{
+    return {m_picture, m_image, size(), m_autoSize};
+}
+
+void Surface::restore(const Contents &contents)
+{
+    m_picture = contents.picture;
+    m_image = contents.image;
+    m_autoSize = contents.autoSize;
+    resize(contents.size);
+    update();
+}
+
+bool Surface::holdsImage() const
+{
+    return size().isEmpty() || !image().isNull();
+}
+
 void Surface::paintEvent(QPaintEvent *event)
 {
     const QImage &shown = image();

@@ -89,6 +89,20 @@ public:
     // Repaints the surface from the image now (after direct pixel writes).
     void refresh();
 
+    // What the surface holds, for restore() to put back when an operation
+    // cannot finish because memory ran out making its new picture.
+    struct Contents
+    {
+        QImage picture;
+        QImage image;
+        QSize size;
+        bool autoSize = false;
+    };
+    Contents contents() const;
+    void restore(const Contents &contents);
+    // False when the surface has a size but no image: memory ran out.
+    bool holdsImage() const;
+
 signals:
     // Mouse activity on the surface, positions in pixels from its top left.
     void mousePressed(Qt::MouseButton button, QPoint position);

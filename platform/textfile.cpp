@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace weftara::platform {
@@ -139,16 +140,52 @@ QByteArray readBytes(const QString &path, ReadStatus &status, QString &error)
 
 } // namespace
 
-DecodedText decodeText(const QByteArray &bytes)
+DecodedLines decodeLines(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return {text, TextEncoding::Utf8};
+    DecodedLines decoded;
+    decoded.lineStarts.clear();
+    // The mark is dropped at the start of the file only; elsewhere U+FEFF is
+    // text like any other.
+    QStringDecoder firstUtf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder laterUtf8(QStringDecoder::Utf8,
+                             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QStringDecoder sjis = shiftJisDecoder();
-    if (!sjis.isValid())
-        return {QString::fromLatin1(bytes), TextEncoding::ShiftJis};
-    return {sjis.decode(bytes), TextEncoding::ShiftJis};
+    int utf8Lines = 0;
+    int sjisLines = 0;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        const qsizetype next = newline < 0 ? bytes.size() : newline + 1;
+        qsizetype end = newline < 0 ? bytes.size() : newline;
+        if (newline >= 0 && end > start && bytes[end - 1] == '\r')
+            --end;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        decoded.lineStarts.append(start);
+        start = next;
+
+        if (std::all_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x80; })) {
+            decoded.lines.append(QString::fromLatin1(line));
+            continue;
+        }
+        QStringDecoder &utf8 = decoded.lines.isEmpty() ? firstUtf8 : laterUtf8;
+        utf8.resetState();
+        QString text = utf8.decode(line);
+        if (!utf8.hasError()) {
+            ++utf8Lines;
+        } else {
+            ++sjisLines;
+            if (sjis.isValid()) {
+                sjis.resetState();
+                text = sjis.decode(line);
+            } else {
+                text = QString::fromLatin1(line);
+            }
+        }
+        decoded.lines.append(text);
+    }
+    decoded.lineStarts.append(bytes.size());
+    decoded.encoding = sjisLines > utf8Lines ? TextEncoding::ShiftJis : TextEncoding::Utf8;
+    return decoded;
 }
 
 QByteArray encodeText(QStringView text, TextEncoding encoding)
@@ -179,12 +216,11 @@ QStringList splitLines(QStringView text)
 TextFileContents readTextFile(const QString &path)
 {
     TextFileContents contents;
-    const QByteArray bytes = readBytes(path, contents.status, contents.error);
+    QByteArray bytes = readBytes(path, contents.status, contents.error);
     if (!contents.ok())
         return contents;
-    DecodedText decoded = decodeText(bytes);
-    contents.lines = splitLines(decoded.text);
-    contents.encoding = decoded.encoding;
+    static_cast<DecodedLines &>(contents) = decodeLines(bytes);
+    contents.bytes = std::move(bytes);
     return contents;
 }
 
@@ -193,7 +229,10 @@ TextEncoding encodingKeeping(const QStringList &lines, TextEncoding preferred)
     if (preferred != TextEncoding::ShiftJis)
         return preferred;
     const QString text = lines.join(QStringLiteral("\r\n"));
-    const bool survives = decodeText(encodeText(text, TextEncoding::ShiftJis)).text == text;
+    // Read back line by line, as a read will: a Shift-JIS line whose bytes
+    // happen to be valid UTF-8 would come back as other text.
+    const bool survives =
+        decodeLines(encodeText(text, TextEncoding::ShiftJis)).lines == splitLines(text);
     return survives ? preferred : TextEncoding::Utf8;
 }
 
@@ -203,18 +242,36 @@ bool writeTextFile(const QString &path, const QStringList &lines, TextEncoding e
     return replaceFile(path, encodeLines(lines, encoding), error);
 }
 
+bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    return replaceFile(path, bytes, error);
+}
+
 bool appendTextFile(const QString &path, const QStringList &lines, QString *error)
 {
     ReadStatus status = ReadStatus::Missing;
     QString reason;
-    QByteArray bytes = readBytes(path, status, reason);
+    const QByteArray existing = readBytes(path, status, reason);
     if (status == ReadStatus::Unreadable)
         return fail(error, reason);
-    const TextEncoding encoding = decodeText(bytes).encoding;
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += "\r\n";
-    bytes += encodeLines(lines, encoding);
-    return replaceFile(path, bytes, error);
+    QByteArray added;
+    if (!existing.isEmpty() && !existing.endsWith('\n'))
+        added += "\r\n";
+    // Lines Shift-JIS would not bring back go in as UTF-8: the file is read
+    // line by line, so a UTF-8 line in it loses nothing.
+    added += encodeLines(lines, encodingKeeping(lines, decodeLines(existing).encoding));
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return fail(error, file.errorString());
+    const qint64 before = file.size();
+    if (file.write(added) != added.size()) {
+        const QString why = file.errorString();
+        // Half a block would read as a damaged recipe.
+        file.resize(before);
+        return fail(error, why);
+    }
+    return true;
 }
 
 } // namespace weftara::platform

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -17,28 +19,35 @@ enum class ReadStatus {
     Unreadable, // the path exists but cannot be read (a folder, no permission ...)
 };
 
+// Lines decoded from a file's bytes. Each line is decoded on its own: UTF-8
+// when its bytes are valid UTF-8, otherwise Shift-JIS (CP932), so that one
+// line typed in another encoding (an old editor, a block pasted from an older
+// file) does not spoil the rest. A line ends at LF or CR LF; a line end at the
+// very end does not start another line; an empty file has no lines. A UTF-8
+// byte-order mark at the start of the file is dropped.
+struct DecodedLines
+{
+    QStringList lines;
+    // Where each line begins in the bytes, and one entry more: the size of the
+    // bytes. Line i with its line end is bytes[lineStarts[i], lineStarts[i + 1]).
+    QList<qsizetype> lineStarts{0};
+    // The encoding most of the lines that are not plain ASCII are in (UTF-8
+    // when there are none, or as many of each): the one to write new lines in.
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+DecodedLines decodeLines(QByteArrayView bytes);
+
 // Everything a read gives back. A missing file and an empty file differ:
 // Missing versus Ok with no lines.
-struct TextFileContents
+struct TextFileContents : DecodedLines
 {
     ReadStatus status = ReadStatus::Missing;
-    QStringList lines;
-    TextEncoding encoding = TextEncoding::Utf8;
+    QByteArray bytes;
     QString error; // why the read failed; empty when status is Ok
 
     bool ok() const { return status == ReadStatus::Ok; }
 };
-
-// Decoded bytes and the encoding they were found to be in.
-struct DecodedText
-{
-    QString text;
-    TextEncoding encoding = TextEncoding::Utf8;
-};
-
-// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
-// dropped), else Shift-JIS.
-DecodedText decodeText(const QByteArray &bytes);
 
 // Encodes text; a character Shift-JIS cannot hold becomes "?".
 QByteArray encodeText(QStringView text, TextEncoding encoding);
@@ -60,10 +69,15 @@ TextFileContents readTextFile(const QString &path);
 bool writeTextFile(const QString &path, const QStringList &lines, TextEncoding encoding,
                    QString *error = nullptr);
 
+// Replaces the file with the bytes, as writeTextFile does.
+bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
 // Adds lines (each ended by CR LF) at the end of the file, in the encoding
-// the file already has; a file that does not exist yet is created as UTF-8.
-// The existing bytes are kept as they are (a missing final line end is
-// supplied) and the file is replaced as a whole, like writeTextFile.
+// the file already has (UTF-8 for lines Shift-JIS would not bring back); a
+// file that does not exist yet is created as UTF-8.
+// The bytes already in the file are not written again (a missing final line
+// end is supplied first), so nothing another program adds meanwhile is lost;
+// when the write fails part-way the file is cut back to what it held.
 bool appendTextFile(const QString &path, const QStringList &lines, QString *error = nullptr);
 
 } // namespace weftara::platform

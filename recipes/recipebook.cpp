@@ -29,6 +29,12 @@ QString writeFailedMessage()
     return QStringLiteral("織り詞のファイル（kotoba.txt）に書き込めません。");
 }
 
+QString recipeChangedMessage()
+{
+    return QStringLiteral("この織り詞は織り詞のファイル（kotoba.txt）の中で変えられたか、もうありません。"
+                          "何も削除していません。");
+}
+
 } // namespace
 
 RecipeBook::RecipeBook(RecipePanel &panel, workspace::Workspace &ws, ReplayActions &replayActions,
@@ -135,21 +141,25 @@ void RecipeBook::deleteSelected()
     const QString name = m_lists.names[selected];
     if (m_markedName != name || m_marked.isEmpty())
         markBlockOf(name);
+    QStringList shown;
+    for (const qsizetype i : std::as_const(m_marked))
+        shown.append(m_lists.lines[i]);
 
-    QString error;
-    switch (deleteRecipe(m_recipeFile, m_lists, selected, m_marked, &error)) {
-    case DeleteStatus::NoSelection:
-        return;
+    switch (deleteRecipe(m_recipeFile, name, shown, m_lists)) {
     case DeleteStatus::WriteFailed:
         m_ws.dialogs().message(writeFailedMessage());
         return;
+    case DeleteStatus::BlockChanged:
+        m_ws.dialogs().message(recipeChangedMessage());
+        break;
     case DeleteStatus::Deleted:
+        m_panel.nameBox()->clear();
         break;
     }
+    // The lists now show the file as it is, recipes added elsewhere included.
     m_marked.clear();
     m_markedName.clear();
     showLists();
-    m_panel.nameBox()->clear();
 }
 
 void RecipeBook::clearDescription()

@@ -2,8 +2,8 @@
 
 #include "recipes/recipelists.h"
 
-#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace weftara::recipes {
 
@@ -12,17 +12,20 @@ namespace weftara::recipes {
 
 enum class DeleteStatus {
     Deleted,
-    NoSelection, // no recipe name is selected: nothing happens
-    WriteFailed, // the file could not be read or replaced: file and lists unchanged
+    BlockChanged, // the recipe is no longer in the file as the panel showed it: nothing written
+    WriteFailed,  // the file could not be read or replaced: file and lists unchanged
 };
 
-// Removes name `selected` from the names and the lines `marked` (the block
-// that `markRecipeBlock` marked for that name) from the lines, then rewrites
-// the recipe file with every remaining line that is not empty, in order, in
-// the encoding the file has. The file is replaced atomically: a failure part-way
-// leaves the old file complete. The lists are edited only once the file is
-// written, so they always show what the file holds.
-DeleteStatus deleteRecipe(const QString &path, RecipeLists &lists, qsizetype selected,
-                          const QList<qsizetype> &marked, QString *error = nullptr);
+// Deletes recipe `name` from the recipe file as it is now, not as the panel
+// read it: the file is read again and the block that selecting `name` marks
+// in it is cut out byte for byte, from its header line to its last line
+// together with the one empty line a save puts after it. Every other byte
+// stays as it was, in whatever encoding it is. When that block no longer
+// holds `shown`, the lines the panel marked (another window or an editor
+// changed or removed the recipe meanwhile), nothing is written. The file is
+// replaced atomically. Unless the file could not be read, `lists` is then
+// loaded from what the file holds.
+DeleteStatus deleteRecipe(const QString &path, const QString &name, const QStringList &shown,
+                          RecipeLists &lists, QString *error = nullptr);
 
 } // namespace weftara::recipes

@@ -3,6 +3,7 @@
 #include "platform/textfile.h"
 #include "recipes/linetext.h"
 #include "recipes/recipekeys.h"
+#include "recipes/recipelists.h"
 
 namespace weftara::recipes {
 
@@ -43,7 +44,9 @@ SaveResult saveRecipe(const QString &path, const QStringList &names, QStringView
 {
     SaveResult result;
     const QString oneLineName = withoutLineBreaks(name);
-    if (isDuplicateName(names, oneLineName)) {
+    // Another window may have saved the same name since the lists were read.
+    const std::optional<RecipeLists> stored = loadRecipeLists(path);
+    if (isDuplicateName(names, oneLineName) || (stored && isDuplicateName(stored->names, oneLineName))) {
         result.status = SaveStatus::DuplicateName;
         return result;
     }

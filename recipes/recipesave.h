@@ -34,10 +34,11 @@ bool isDuplicateName(const QStringList &names, QStringView name);
 // file line.
 QStringList buildRecipeBlock(QStringView name, QStringView description, const QStringList &log);
 
-// Checks the name (duplicate first, then empty) and appends the block to the
-// recipe file, keeping the file's encoding (a new file is UTF-8). The file
-// is replaced as a whole, so a failed write leaves it as it was. Nothing is
-// written unless the status is Saved.
+// Checks the name (duplicate first, then empty) against `names` and the names
+// the file holds now, and appends the block to the recipe file in the
+// encoding of the file's lines (a new file is UTF-8). What the file already
+// holds is never written again; a failed write leaves it as it was. Nothing
+// is written unless the status is Saved.
 SaveResult saveRecipe(const QString &path, const QStringList &names, QStringView name,
                       QStringView description, const QStringList &log);
 

@@ -11,6 +11,7 @@ WEFTARA_PACKAGES=(
     libbenchmark-dev                            # the benchmark in bench/
     desktop-file-utils appstream                # validating the desktop entry and the metainfo
     poppler-utils                               # pdftoppm: the print tests render their PDF pages
+    clang libclang-rt-14-dev                    # the fuzz targets in fuzz/ (libFuzzer)
 )
 
 weftara_missing_packages() {

@@ -18,29 +18,36 @@ bool isBlank(QChar c)
 // A position in the file's lines while records are read.
 struct Cursor
 {
-    const QStringList &lines;
+    const platform::TextFileContents &file;
     qsizetype line = 0;
     qsizetype pos = 0;
 
-    const QString &text() const { return lines[line]; }
+    const QString &text() const { return file.lines[line]; }
     bool atLineEnd() const { return pos >= text().size(); }
     QChar current() const { return text()[pos]; }
+    // The line end after the current line, as the file has it.
+    QString lineEnd() const
+    {
+        const qsizetype next = file.lineStarts[line + 1];
+        return next >= 2 && file.bytes[next - 2] == '\r' ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    }
 };
 
 // A field that starts with a double quote runs to the closing quote, over
-// line ends if need be; a doubled quote inside stands for one quote. Text
-// between the closing quote and the next comma is dropped.
+// line ends if need be (kept as the file has them); a doubled quote inside
+// stands for one quote. Text between the closing quote and the next comma is
+// dropped.
 QString readQuotedField(Cursor &c)
 {
     ++c.pos; // the opening quote
     QString field;
     for (;;) {
         if (c.atLineEnd()) {
-            if (c.line + 1 >= c.lines.size())
+            if (c.line + 1 >= c.file.lines.size())
                 return field; // no closing quote before the end of the file
+            field += c.lineEnd();
             ++c.line;
             c.pos = 0;
-            field += u'\n';
             continue;
         }
         const QChar ch = c.current();
@@ -115,7 +122,7 @@ void Settings::read()
         return;
     m_encoding = contents.encoding;
 
-    Cursor cursor{contents.lines};
+    Cursor cursor{contents};
     int n = 0;
     while (cursor.line < contents.lines.size()) {
         const QString key = readField(cursor);

@@ -9,6 +9,7 @@
 #include "textweave/textlines.h"
 #include "textweave/textpanel.h"
 #include "workspace/controlpanel.h"
+#include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
 #include <QCoreApplication>
@@ -169,6 +170,8 @@ void TextWeaver::drawText()
     // later would throw the text away).
     m_ws.selectTab(workspace::Tab::Woven);
     platform::Surface &surface = woven();
+    if (!workspace::pictureAllowed(m_ws, surface.size()))
+        return;
     const TextAttributes &attributes = m_box->attributes();
     const float left = m_box->left();
     const float top = m_box->top();
@@ -190,16 +193,19 @@ void TextWeaver::drawText()
     written.bold = attributes.bold;
     written.italic = attributes.italic;
     written.underline = attributes.underline;
-    m_ws.log().append(recipes::formatTextWrittenGroup(written));
 
     // Let the window repaint once before drawing; no user input is taken
     // here, so no other command can run in the middle of this one.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    workspace::SurfaceRollback rollback{&surface};
     for (const QString &line : drawnLines(text)) {
         surface.setCurrentX(double(left));
         surface.printLine(line);
     }
+    if (!rollback.keepIfMade(m_ws, surface.size()))
+        return;
+    m_ws.log().append(recipes::formatTextWrittenGroup(written));
     // The woven picture shows the text: a later tone or zoom keeps it.
     m_ws.flags().copyOutdated(workspace::Picture::Woven);
 

@@ -70,7 +70,8 @@ void weaveNow(Workspace &ws)
         ws.dialogs().message(selectPatternMessage());
         return;
     }
-    weave(ws);
+    if (!weave(ws))
+        return;
     ws.selectTab(Tab::Woven);
 }
 

@@ -37,9 +37,8 @@ void Sliders::onWeaveRatioChanged()
         m_ws.dialogs().message(selectBaseMessage());
         return;
     }
-    if (!flags.patternLoaded)
+    if (!flags.patternLoaded || !weave(m_ws))
         return;
-    weave(m_ws);
     m_ws.selectTab(Tab::Woven);
     c.zoomSlider->setValue(100);
     c.toneSlider->setValue(0);
@@ -56,22 +55,29 @@ void Sliders::onToneChanged()
     c.toneBox->setText(platform::formatNumber(c.toneSlider->value()));
     const std::optional<Picture> selected = m_ws.selectedPicture();
     const Picture target = selected.value_or(Picture::Base);
+    const std::int16_t amount = platform::readInt16(c.toneBox->text());
+    platform::Surface &picture = m_ws.picture(target);
+    platform::Surface &untoned = m_ws.copy(target);
+    if (!pictureAllowed(m_ws, picture.size()))
+        return;
+    SurfaceRollback rollback{&picture, &untoned};
+    const Flags flagsBefore = flags;
+
     // A toned base or pattern (the base also from a collection tab) leaves
     // the woven picture out of date; toning the woven picture keeps it so.
     flags.wovenUpToDate = target == Picture::Woven;
 
-    const std::int16_t amount = platform::readInt16(c.toneBox->text());
-    platform::Surface &picture = m_ws.picture(target);
+    bool made = true;
     if (selected == Picture::Base) {
         // The base picture is shifted once before its untoned copy is taken.
         // The shift is done on a scratch copy, so that the woven picture's
         // untoned copy stays intact.
         QImage scratch = picture.image().copy();
+        made = !scratch.isNull() || picture.size().isEmpty();
         engine::shiftBrightness(scratch, amount);
         picture.setPicture(scratch);
     }
 
-    platform::Surface &untoned = m_ws.copy(target);
     CopyState &state = flags.copyState[target];
     const bool freshCopy = state != CopyState::Untoned;
     if (freshCopy) {
@@ -90,6 +96,10 @@ void Sliders::onToneChanged()
     }
     untoned.hide();
     showTabSurface(m_ws);
+    if (!rollback.keepIfMade(m_ws, picture.size(), made)) {
+        flags = flagsBefore;
+        return;
+    }
 
     // The base's first shift depends on the amount its fresh copy was taken
     // with: that group is kept, and later moves get a group of their own.

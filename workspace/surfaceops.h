@@ -2,7 +2,11 @@
 
 #include "platform/surface.h"
 
+#include <QSize>
+
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace weftara::workspace {
 
@@ -24,5 +28,26 @@ bool runOnPicture(platform::Surface &surface, Operation &&operation)
 
 // Shows the selected tab's surface and hides the other tab surfaces.
 void showTabSurface(Workspace &ws);
+
+// True when a picture of `size` may be made now; otherwise says so and
+// returns false, and the caller leaves its pictures as they are.
+bool pictureAllowed(Workspace &ws, QSize size);
+
+// Keeps what surfaces hold while an operation makes new pictures on them,
+// so that one whose memory ran out all the same is put back as it was
+// instead of being left blank.
+class SurfaceRollback
+{
+public:
+    explicit SurfaceRollback(std::initializer_list<platform::Surface *> surfaces);
+
+    // True when `made` (what the operation itself could tell) and every
+    // surface holds its image; otherwise puts them all back, says so (for a
+    // picture of `size`) and returns false.
+    bool keepIfMade(Workspace &ws, QSize size, bool made = true);
+
+private:
+    std::vector<std::pair<platform::Surface *, platform::Surface::Contents>> m_kept;
+};
 
 } // namespace weftara::workspace

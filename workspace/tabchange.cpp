@@ -55,8 +55,8 @@ void tabChange(Workspace &ws, Tab tab)
     }
     if (tab == Tab::Woven && !ws.flags().wovenUpToDate) {
         if (ws.flags().baseLoaded) {
-            weave(ws);
-            ws.flags().wovenUpToDate = true;
+            if (weave(ws))
+                ws.flags().wovenUpToDate = true;
         } else {
             ws.dialogs().message(selectBaseMessage());
             ws.selectTab(Tab::BaseCollection);

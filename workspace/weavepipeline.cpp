@@ -52,17 +52,20 @@ void resetWovenSliders(Workspace &ws)
 
 } // namespace
 
-void weave(Workspace &ws)
+bool weave(Workspace &ws)
 {
     const Controls &c = ws.controls();
     Flags &flags = ws.flags();
-    resetWovenSliders(ws);
-    // The next print layout starts again from the woven picture.
-    flags.pageComposed = false;
-
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &pattern = ws.picture(Picture::Pattern);
     platform::Surface &woven = ws.picture(Picture::Woven);
+    platform::Surface &unzoomed = ws.unzoomedWoven();
+    if (!pictureAllowed(ws, base.size()))
+        return false;
+    SurfaceRollback rollback{&woven, &unzoomed};
+    resetWovenSliders(ws);
+    // The next print layout starts again from the woven picture.
+    flags.pageComposed = false;
 
     woven.cls();
     woven.clearPicture();
@@ -96,10 +99,11 @@ void weave(Workspace &ws)
     }
     pattern.hide();
 
-    platform::Surface &unzoomed = ws.unzoomedWoven();
     unzoomed.setGeometry(base.geometry());
     unzoomed.hide();
     unzoomed.setPicture(woven.image());
+    if (!rollback.keepIfMade(ws, base.size()))
+        return false;
 
     // The woven picture is its own unzoomed copy, on the surface the
     // pattern's untoned copy shares: the pattern takes a fresh one at its
@@ -109,6 +113,7 @@ void weave(Workspace &ws)
     flags.copyState[Picture::Woven] = CopyState::Unzoomed;
 
     recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
+    return true;
 }
 
 } // namespace weftara::workspace

@@ -17,7 +17,9 @@ std::int16_t weaveRatio(const QString &text);
 // picture's tone and zoom, stacks the surfaces, weaves (plainly, into the
 // light or into the dark parts, or copies the base when no pattern is
 // loaded), keeps the unzoomed copy and records the weave in the log. Assumes
-// a base picture; the callers check for it.
-void weave(Workspace &ws);
+// a base picture; the callers check for it. False when the woven picture
+// could not be made (too large for the memory free): it was left as it was,
+// and the message has been shown.
+bool weave(Workspace &ws);
 
 } // namespace weftara::workspace

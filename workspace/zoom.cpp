@@ -62,26 +62,37 @@ void zoom(Workspace &ws)
         return;
     }
     Flags &flags = ws.flags();
+    const QString percentText = ws.controls().zoomBox->text();
+    const double percent = zoomPercent(percentText);
+    platform::Surface &base = ws.picture(Picture::Base);
+    platform::Surface &unzoomedBase = ws.copy(Picture::Base);
+    const CopyState oldState = flags.copyState[Picture::Base];
+    // A zoom refused leaves the base picture, and so the pattern over it.
+    const QSize size = zoomedSize((oldState == CopyState::Unzoomed ? unzoomedBase : base).size(), percent);
+    if (percent != 0 && !pictureAllowed(ws, size))
+        return;
+
     flags.patternLoaded = false;
     ws.picture(Picture::Pattern).clearPicture();
     flags.copyOutdated(Picture::Pattern);
-
-    const QString percentText = ws.controls().zoomBox->text();
-    const double percent = zoomPercent(percentText);
     if (percent == 0)
         return;
 
-    platform::Surface &base = ws.picture(Picture::Base);
-    platform::Surface &unzoomedBase = ws.copy(Picture::Base);
-    if (flags.copyState[Picture::Base] != CopyState::Unzoomed) {
+    platform::Surface &scratch = ws.baseZoomScratch();
+    SurfaceRollback rollback{&base, &unzoomedBase, &scratch};
+    if (oldState != CopyState::Unzoomed) {
         flags.copyState[Picture::Base] = CopyState::Unzoomed;
         unzoomedBase.setPicture(base.image());
     }
-    platform::Surface &scratch = ws.baseZoomScratch();
     scratch.move(base.pos());
     takeZoomed(base, stretchOnto(scratch, unzoomedBase, percent));
     scratch.hide();
+    const bool made = rollback.keepIfMade(ws, size);
+    if (!made)
+        flags.copyState[Picture::Base] = oldState;
     showTabSurface(ws);
+    if (!made)
+        return;
 
     recipes::recordZoom(ws.log(), recipes::ZoomTarget::Base, percentText, int(flags.copyState[Picture::Woven]));
 }
@@ -104,16 +115,23 @@ void zoomWoven(Workspace &ws)
     // picture as it stands becomes the copy: a toned woven picture is zoomed
     // as toned, one changed by an effect or text keeps the change.
     const CopyState state = flags.copyState[Picture::Woven];
-    if (state != CopyState::Unzoomed && state != CopyState::Zoomed)
+    const bool fromShown = state != CopyState::Unzoomed && state != CopyState::Zoomed;
+    const QSize size = zoomedSize((fromShown ? woven : unzoomed).size(), percent);
+    if (!pictureAllowed(ws, size))
+        return;
+    platform::Surface &scratch = ws.wovenZoomScratch();
+    SurfaceRollback rollback{&woven, &unzoomed, &scratch};
+    if (fromShown)
         unzoomed.setPicture(woven.image());
 
-    platform::Surface &scratch = ws.wovenZoomScratch();
     scratch.move(ws.picture(Picture::Base).pos());
     const QImage zoomed = stretchOnto(scratch, unzoomed, percent);
     woven.move(scratch.pos());
     takeZoomed(woven, zoomed);
     scratch.hide();
     showTabSurface(ws);
+    if (!rollback.keepIfMade(ws, size))
+        return;
 
     flags.copyState[Picture::Woven] = CopyState::Zoomed;
     recipes::recordZoom(ws.log(), recipes::ZoomTarget::Woven, percentText, int(flags.copyState[Picture::Woven]));

@@ -6,6 +6,7 @@
 #include "app/tabbuttonrow.h"
 #include "app/tabbuttons.h"
 #include "app/windowgeometry.h"
+#include "app/windowplacement.h"
 #include "collections/collections.h"
 #include "collections/folderlist.h"
 #include "collections/folderpanel.h"
@@ -29,6 +30,7 @@
 #include "workspace/weaveoptionspanel.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
+#include "settings/settings.h"
 
 #include <QAction>
 #include <QDir>
@@ -203,12 +205,16 @@ void MainWindowTest::geometryFromSettings_data()
                                << WindowGeometry{1500, 50, 13500, 7000};
     QTest::newRow("halves to even") << QByteArray("MainWidth,9000.5\r\nMainHeight,9001.5\r\n")
                                     << WindowGeometry{500, 50, 9000, 9002};
-    QTest::newRow("negative, maximized window") << QByteArray("MainLeft,-120\r\nMainTop,-60\r\n")
-                                                << WindowGeometry{-120, -60, 13500, 10700};
+    QTest::newRow("a little off the screen") << QByteArray("MainLeft,-120\r\nMainTop,-60\r\n")
+                                             << WindowGeometry{0, 0, 13500, 10700};
     QTest::newRow("leading number, exponent") << QByteArray("MainLeft,1500twips\r\nMainTop,1E2\r\n")
                                               << WindowGeometry{1500, 100, 13500, 10700};
     QTest::newRow("out of range") << QByteArray("MainLeft,99999999999\r\nMainTop,-1e300\r\n")
                                   << WindowGeometry{500, 50, 13500, 10700};
+    // Fitted to the 1920 × 1080 pixel test screen.
+    QTest::newRow("off every screen, far too wide, no height")
+        << QByteArray("MainLeft,-99999999\r\nMainWidth,2000000000\r\nMainHeight,0\r\n")
+        << WindowGeometry{0, 50, 28800, 10700};
 }
 
 void MainWindowTest::geometryFromSettings()
@@ -218,9 +224,48 @@ void MainWindowTest::geometryFromSettings()
 
     Program p;
     QVERIFY(p.writeIni(ini));
-    MainWindow w(p.folder(), &p.dialogs);
-    QCOMPARE(w.windowTwips(), expected);
-    QCOMPARE(w.geometry(), pxRect(expected.left, expected.top, expected.width, expected.height));
+    {
+        MainWindow w(p.folder(), &p.dialogs);
+        QCOMPARE(w.windowTwips(), expected);
+        QCOMPARE(w.geometry(), pxRect(expected.left, expected.top, expected.width, expected.height));
+        QVERIFY(w.close());
+    }
+    // What the window opened with is what it stores.
+    weftara::settings::Settings stored(p.iniPath(), p.dialogs);
+    stored.read();
+    QCOMPARE(weftara::app::readWindowGeometry(stored), expected);
+}
+
+void MainWindowTest::fitsGeometryToScreens_data()
+{
+    QTest::addColumn<WindowGeometry>("stated");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<WindowGeometry>("fitted");
+
+    const QList<QRect> one{{0, 0, 1366, 740}};
+    const QList<QRect> two{{0, 0, 1366, 740}, {1366, -200, 1080, 1920}};
+    QTest::newRow("fits: kept to the twip") << WindowGeometry{1501, 7, 13501, 10700} << one
+                                            << WindowGeometry{1501, 7, 13501, 10700};
+    QTest::newRow("on the second screen") << WindowGeometry{21000, -2000, 9000, 20000} << two
+                                          << WindowGeometry{21000, -2000, 9000, 20000};
+    QTest::newRow("off every screen") << WindowGeometry{-99999999, 99999999, 9000, 7500} << one
+                                      << WindowGeometry{0, 3600, 9000, 7500};
+    QTest::newRow("far larger than the screen") << WindowGeometry{500, 50, 2000000000, 2000000000} << one
+                                                << WindowGeometry{0, 0, 20490, 11100};
+    QTest::newRow("zero and negative size") << WindowGeometry{500, 50, 0, -15} << one
+                                            << WindowGeometry{500, 50, 13500, 10700};
+    QTest::newRow("half over the edge of the second screen") << WindowGeometry{36000, 0, 9000, 9000} << two
+                                                             << WindowGeometry{27690, 0, 9000, 9000};
+    QTest::newRow("no screens known") << WindowGeometry{-99999999, 0, 0, 0} << QList<QRect>{}
+                                      << WindowGeometry{-99999999, 0, 0, 0};
+}
+
+void MainWindowTest::fitsGeometryToScreens()
+{
+    QFETCH(WindowGeometry, stated);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(WindowGeometry, fitted);
+    QCOMPARE(weftara::app::fitToScreens(stated, screens), fitted);
 }
 
 void MainWindowTest::resizesLeaveOneSizeGroup()

@@ -12,6 +12,8 @@ private slots:
     void firstStartWithoutSettings();
     void geometryFromSettings_data();
     void geometryFromSettings();
+    void fitsGeometryToScreens_data();
+    void fitsGeometryToScreens();
     void resizesLeaveOneSizeGroup();
     void closeStoresGeometry();
     void minimizedCloseKeepsGeometry();

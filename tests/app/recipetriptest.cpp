@@ -1,6 +1,7 @@
 #include "app/recipetriptest.h"
 
 #include "app/mainwindow.h"
+#include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
@@ -73,6 +74,14 @@ struct Program
     }
     ProgramFolder folder() const { return ProgramFolder(dir.path()); }
     QString recipes() const { return dir.filePath(QStringLiteral("kotoba.txt")); }
+    QString base() const { return dir.filePath(QStringLiteral("Motoe/base.bmp")); }
+    // The recipe file, UTF-8; "%1" stands for the base picture's path.
+    bool writeRecipes(const QString &text) const
+    {
+        QFile file(recipes());
+        const QByteArray bytes = text.arg(base()).toUtf8();
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
 };
 
 // One window on the program folder, driven through its controls.
@@ -362,21 +371,32 @@ void RecipeTripTest::windowsRecipeUsesFallbackFolders()
 void RecipeTripTest::brokenRecipeReplaysWhatItCan()
 {
     Program program;
-    const QString base = program.dir.filePath(QStringLiteral("Motoe/base.bmp"));
-    QFile file(program.recipes());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("詞初め壊\r\nOrikomi\r\nMotoe=%1\r\nNoutan7\r\nFlgState(0)=99999999999\r\n"
-                              "Text4=1e300\r\nsZoom\r\nCommand8= 77\r\n色変更\r\n上下 9\r\nMojiKakikomi\r\n"
-                              "Text2=abc\r\nOrikomi\r\n")
-                   .arg(base)
-                   .toUtf8());
-    file.close();
+    QVERIFY(program.writeRecipes(
+        QStringLiteral("詞初め壊\r\nOrikomi\r\nMotoe=%1\r\nNoutan7\r\nFlgState(0)=99999999999\r\n"
+                       "Text4=1e300\r\nsZoom\r\nCommand8= 77\r\n色変更\r\n上下 9\r\nMojiKakikomi\r\n"
+                       "Text2=abc\r\nOrikomi\r\n")));
     Window b(program);
     b.replay(0);
     // The base loads and the plain weave runs; the broken groups are skipped.
     QVERIFY(b.s.flags().baseLoaded);
-    QCOMPARE(b.s.log().lines().value(0), "Motoe=" + base);
+    QCOMPARE(b.s.log().lines().value(0), "Motoe=" + program.base());
     QVERIFY(!b.w.textWeaver().panelShown());
+}
+
+void RecipeTripTest::replaySkipsPicturesTooLarge()
+{
+    Program program;
+    QVERIFY(program.writeRecipes(QStringLiteral("詞初め大\r\nMotoe=%1\r\nText4= 500\r\nFlgState(0)= 0\r\nsZoom\r\n"
+                                                "SelectedItem=0\r\n単色 0\r\n詞終わり\r\n")));
+    Window b(program);
+    weftara::platform::setPicturePixelCap(10'000);
+    b.replay(0);
+    weftara::platform::setPicturePixelCap(0);
+    // The zoom to 300 × 200 is refused with its message; the replay goes on.
+    QCOMPARE(program.dialogs.messages().size(), 1);
+    QVERIFY(program.dialogs.messages().first().contains(QStringLiteral("300 × 200")));
+    QCOMPARE(b.s.picture(ws::Picture::Base).size(), QSize(60, 40));
+    QCOMPARE(withoutSize(b.s.log().lines()), (QStringList{"Motoe=" + program.base(), "SelectedItem=0", "単色 0"}));
 }
 
 void RecipeTripTest::sampleRecipesReplay()

@@ -19,5 +19,6 @@ private slots:
     void thresholdEqualToSliderWeaves();
     void windowsRecipeUsesFallbackFolders();
     void brokenRecipeReplaysWhatItCan();
+    void replaySkipsPicturesTooLarge();
     void sampleRecipesReplay();
 };

@@ -168,37 +168,43 @@ void CollectionsTest::patternBeforeBase()
     QVERIFY(!f.ws.flags().patternLoaded);
 }
 
-void CollectionsTest::failedFillCountsAsDrawn()
+void CollectionsTest::badFilesAreLeftOut()
 {
     CollectionsFixture f;
     const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 4);
-    // A damaged picture that sorts between the 3rd and the 4th.
+    // Between the pictures: a damaged one, an empty one and notes.
     QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/p03a.bmp")), "BM broken"));
+    QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/p01a.jpg")), ""));
+    QVERIFY(writeBytes(f.path(QStringLiteral("Motoe/p02a.txt")), "notes"));
     QSignalSpy panel(&f.collections, &Collections::folderPanelRequested);
 
     f.form.clickTab(Tab::BaseCollection);
-    QCOMPARE(f.dialogs.messages(), QStringList{QStringLiteral("「元絵集」と「柄絵集」のパスを設定してください")});
-    QCOMPARE(panel.size(), 1);
-    QCOMPARE(panel.at(0).at(0).value<FolderMode>(), FolderMode::Base);
-    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases.mid(0, 3));
-    QCOMPARE(f.collections.sheetFolder(Tab::BaseCollection), f.path(QStringLiteral("Motoe")));
-    // The thumbnails before the failure stay.
-    QVERIFY(nearColour(f.ws.baseSheet().image().pixel(250, 50), CollectionsFixture::colourOf(2), 0));
+    QCOMPARE(f.dialogs.messages(),
+             QStringList{QStringLiteral("画像として読めないファイルを省きました（2 件）：\np01a.jpg\np03a.bmp")});
+    QCOMPARE(panel.size(), 0);
+    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases);
+    QVERIFY(nearColour(f.ws.baseSheet().image().pixel(350, 50), CollectionsFixture::colourOf(3), 0));
 
-    // Selecting the tab again does not retry the folder.
+    // Told once: the sheet is kept while the folder stays.
     f.form.clickTab(Tab::Base);
     f.form.clickTab(Tab::BaseCollection);
     QCOMPARE(f.dialogs.messages().size(), 1);
-    QCOMPARE(panel.size(), 1);
-    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), bases.mid(0, 3));
 
-    // Another folder is drawn.
-    const QStringList others = f.writePictures(QStringLiteral("others"), 2);
-    f.settings.setValue(u"MotoEpath", f.path(QStringLiteral("others")));
+    // A folder without a single picture opens the folder panel, and is
+    // tried again at the next selection.
+    QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("broken")));
+    QVERIFY(writeBytes(f.path(QStringLiteral("broken/a.png")), "PNG?"));
+    f.settings.setValue(u"MotoEpath", f.path(QStringLiteral("broken")));
     f.form.clickTab(Tab::Base);
     f.form.clickTab(Tab::BaseCollection);
-    QCOMPARE(f.collections.thumbnailPaths(Tab::BaseCollection), others);
-    QCOMPARE(f.dialogs.messages().size(), 1);
+    QCOMPARE(f.dialogs.messages().mid(1),
+             (QStringList{QStringLiteral("画像として読めないファイルを省きました（1 件）：\na.png"),
+                          QStringLiteral("「元絵集」と「柄絵集」のパスを設定してください")}));
+    QCOMPARE(panel.size(), 1);
+    QVERIFY(f.collections.thumbnailPaths(Tab::BaseCollection).isEmpty());
+    f.form.clickTab(Tab::Base);
+    f.form.clickTab(Tab::BaseCollection);
+    QCOMPARE(panel.size(), 2);
 }
 
 void CollectionsTest::cancelledFillIsNotDrawn()

@@ -13,7 +13,7 @@ private slots:
     void clickWithoutThumbnailIsIgnored_data();
     void clickWithoutThumbnailIsIgnored();
     void patternBeforeBase();
-    void failedFillCountsAsDrawn();
+    void badFilesAreLeftOut();
     void cancelledFillIsNotDrawn();
     void unusableFolderOpensPanel_data();
     void unusableFolderOpensPanel();

@@ -3,8 +3,10 @@
 #include "collections/collectionsfixture.h"
 #include "collections/picturefile.h"
 #include "collections/testfiles.h"
+#include "platform/picturememory.h"
 #include "platform/surface.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -157,13 +159,22 @@ void LoadingTest::failedLoadLeavesWorkspace_data()
     QTest::addColumn<bool>("pattern");
     QTest::addColumn<QString>("file");     // written into the program folder, or "" for none
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");  // when not the loader's own
 
-    QTest::newRow("base missing everywhere") << false << "" << QByteArray();
-    QTest::newRow("base not a picture") << false << "notes.bmp" << QByteArray("just some text");
-    QTest::newRow("base truncated") << false << "cut.bmp" << QByteArray("BM\x36\0\0\0", 6);
-    QTest::newRow("base is a folder") << false << "folder.bmp/" << QByteArray();
-    QTest::newRow("pattern missing everywhere") << true << "" << QByteArray();
-    QTest::newRow("pattern not a picture") << true << "notes.jpg" << QByteArray("no jpeg here");
+    QTest::newRow("base missing everywhere") << false << "" << QByteArray() << QString();
+    QTest::newRow("base not a picture") << false << "notes.bmp" << QByteArray("just some text") << QString();
+    QTest::newRow("base truncated") << false << "cut.bmp" << QByteArray("BM\x36\0\0\0", 6) << QString();
+    QTest::newRow("base is a folder") << false << "folder.bmp/" << QByteArray() << QString();
+    QTest::newRow("pattern missing everywhere") << true << "" << QByteArray() << QString();
+    QTest::newRow("pattern not a picture") << true << "notes.jpg" << QByteArray("no jpeg here") << QString();
+    // Larger than the test's picture limit of 10000 pixels.
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QVERIFY(patterned({200, 100}, 9).save(&png, "PNG"));
+    const QString tooLarge = QStringLiteral("画像が大きすぎて、このコンピューターのメモリーでは扱えません"
+                                            "（200 × 100 ピクセル）。元の画像はそのままです。");
+    QTest::newRow("base too large") << false << "large.png" << png.data() << tooLarge;
+    QTest::newRow("pattern too large") << true << "large.png" << png.data() << tooLarge;
 }
 
 void LoadingTest::failedLoadLeavesWorkspace()
@@ -171,6 +182,7 @@ void LoadingTest::failedLoadLeavesWorkspace()
     QFETCH(bool, pattern);
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
 
     CollectionsFixture f;
     QString base = f.path(QStringLiteral("base.bmp"));
@@ -200,11 +212,14 @@ void LoadingTest::failedLoadLeavesWorkspace()
         path = f.path(file);
         QVERIFY(writeBytes(path, bytes));
     }
-    QVERIFY(!(pattern ? f.loading.loadPattern(path) : f.loading.loadBase(path)));
+    weftara::platform::setPicturePixelCap(10'000);
+    const bool loaded = pattern ? f.loading.loadPattern(path) : f.loading.loadBase(path);
+    weftara::platform::setPicturePixelCap(0);
+    QVERIFY(!loaded);
 
-    QCOMPARE(f.dialogs.messages(),
-             QStringList{pattern ? QStringLiteral("柄絵が読めません")
-                                 : QStringLiteral("画像ファイル又はパスが見つかりません。")});
+    if (message.isEmpty())
+        message = pattern ? QStringLiteral("柄絵が読めません") : QStringLiteral("画像ファイル又はパスが見つかりません。");
+    QCOMPARE(f.dialogs.messages(), QStringList{message});
     QCOMPARE(f.log(), log);
     QCOMPARE(f.ws.selectedTab(), Tab::Pattern);
     QCOMPARE(f.ws.flags().copyState, copyStates);

@@ -4,10 +4,16 @@
 #include "collections/testfiles.h"
 #include "collections/thumbnailcache.h"
 
+#include "platform/filenames.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace weftara::collections;
 using weftara::testing::distinctColour;
@@ -158,6 +164,9 @@ void SheetTest::listsPicturesByContent()
     const CollectionSheet result = fillCollectionSheet(m_dir->path(), {600, 300}, BaseGrid, Background);
     QCOMPARE(result.status, FillStatus::Complete);
     QCOMPARE(result.paths, pictures);
+    // Named as a picture but none: left out and named; the text file is not
+    // part of the collection at all.
+    QCOMPARE(result.leftOut, QStringList{m_dir->filePath(QStringLiteral("p4.jpg"))});
     for (int k = 0; k < pictures.size(); ++k)
         QVERIFY2(cellIs(result.sheet, thumbnailPosition(k, BaseGrid), 100, distinctColour(k), 6),
                  qPrintable(pictures[k]));
@@ -214,13 +223,44 @@ void SheetTest::sameSheetOnAnyNumberOfThreads()
     QCOMPARE(whole4.paths, whole1.paths);
     QCOMPARE(whole4.sheet, whole1.sheet);
 
+    // Damaged, empty and cut-short files are left out; the rest follow in order.
     QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("p03a.bmp")), "BM broken"));
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("p05a.jpg")), ""));
+    QFile jpeg(m_dir->filePath(pictureName(7, "jpg")));
+    QVERIFY(jpeg.open(QIODevice::ReadOnly));
+    QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("p08a.jpg")), jpeg.read(200)));
     const CollectionSheet cut1 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, onThreads(1));
     const CollectionSheet cut4 = fillCollectionSheet(m_dir->path(), {400, 200}, PatternGrid, Background, onThreads(4));
-    QCOMPARE(cut1.paths.size(), 3);
-    QCOMPARE(cut1.status, FillStatus::StoppedAtFile);
+    QCOMPARE(cut1.paths, whole1.paths);
+    QCOMPARE(cut1.sheet, whole1.sheet);
+    QCOMPARE(cut1.leftOut, (QStringList{m_dir->filePath(QStringLiteral("p03a.bmp")),
+                                        m_dir->filePath(QStringLiteral("p05a.jpg")),
+                                        m_dir->filePath(QStringLiteral("p08a.jpg"))}));
     QCOMPARE(cut4.paths, cut1.paths);
+    QCOMPARE(cut4.leftOut, cut1.leftOut);
     QCOMPARE(cut4.sheet, cut1.sheet);
+}
+
+void SheetTest::listsNamesThatAreNotUtf8()
+{
+    // A Shift-JIS name from an old Windows disc: 詞.png.
+    const QString path = m_dir->filePath(weftara::platform::decodeFileName("\x8e\x8c.png"));
+    QVERIFY(writeSolidPicture(m_dir->filePath(QStringLiteral("a.png")), {8, 8}, Qt::red));
+    QFile file;
+    QVERIFY(weftara::platform::openForReading(file, m_dir->filePath(QStringLiteral("a.png"))));
+    const QByteArray png = file.readAll();
+    const QByteArray native = weftara::platform::encodeFileName(path);
+    QVERIFY(native.endsWith("\x8e\x8c.png"));
+    const int descriptor = ::open(native.constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(descriptor >= 0);
+    QCOMPARE(::write(descriptor, png.constData(), png.size()), png.size());
+    ::close(descriptor);
+
+    const CollectionSheet result = fillCollectionSheet(m_dir->path(), {200, 100}, BaseGrid, Background);
+    QCOMPARE(result.paths, (QStringList{m_dir->filePath(QStringLiteral("a.png")), path}));
+    const PictureFile picture = readPictureFile(path);
+    QVERIFY(picture.ok());
+    QCOMPARE(picture.image.size(), QSize(8, 8));
 }
 
 void SheetTest::folderWithTrailingSeparator()

@@ -19,6 +19,7 @@ private slots:
     void sortsByNameIgnoringCase();
     void missingFolderFillsNothing();
     void sameSheetOnAnyNumberOfThreads();
+    void listsNamesThatAreNotUtf8();
     void folderWithTrailingSeparator();
     void sharesThumbnailsThroughTheCache();
     void cancelKeepsTheFilesBefore();

@@ -1,5 +1,6 @@
 #include "platform/programfoldertest.h"
 
+#include "platform/filenames.h"
 #include "platform/programfolder.h"
 
 #include <QCoreApplication>
@@ -118,4 +119,25 @@ void ProgramFolderTest::resolvesRelativePaths()
 void ProgramFolderTest::folderOfExecutable()
 {
     QCOMPARE(ProgramFolder::ofExecutable().path(), QCoreApplication::applicationDirPath());
+}
+
+void ProgramFolderTest::fileNamesKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("UTF-8") << QByteArray("\xe8\xa9\x9e.png") << QStringLiteral("詞.png");
+    QTest::newRow("Shift-JIS") << QByteArray("\x8e\x8c.png") << QStringLiteral("\uFFFD\uFFFD.png");
+    QTest::newRow("cut short") << QByteArray("a\xe8\xa9") << QStringLiteral("a\uFFFD\uFFFD");
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QStringLiteral("\uFFFD\uFFFD");
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << QStringLiteral("\uFFFD\uFFFD\uFFFD");
+    QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80") << QStringLiteral("\U0001F600");
+}
+
+void ProgramFolderTest::fileNamesKeepTheirBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString name = decodeFileName(bytes);
+    QCOMPARE(encodeFileName(name), bytes);
+    QCOMPARE(displayFileName(name), shown);
 }

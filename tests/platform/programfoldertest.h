@@ -15,4 +15,6 @@ private slots:
     void resolvesRelativePaths_data();
     void resolvesRelativePaths();
     void folderOfExecutable();
+    void fileNamesKeepTheirBytes_data();
+    void fileNamesKeepTheirBytes();
 };

@@ -36,27 +36,47 @@ bool putBytes(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-void TextFileTest::splitsLines_data()
+void TextFileTest::decodesLines_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<qsizetype>>("lineStarts");
+    QTest::addColumn<TextEncoding>("encoding");
 
-    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
-    QTest::newRow("lf, no final end") << "a\nb" << QStringList{"a", "b"};
-    QTest::newRow("mixed") << "a\r\nb\nc" << QStringList{"a", "b", "c"};
-    QTest::newRow("empty line kept") << "a\r\n\r\nb\r\n" << QStringList{"a", "", "b"};
-    QTest::newRow("empty last line kept") << "a\r\n\r\n" << QStringList{"a", ""};
-    QTest::newRow("only a line end") << "\r\n" << QStringList{""};
-    QTest::newRow("empty text") << "" << QStringList{};
-    QTest::newRow("lone CR stays") << "a\rb\n" << QStringList{"a\rb"};
-    QTest::newRow("CR before CR LF") << "a\r\r\n" << QStringList{"a\r"};
+    using Starts = QList<qsizetype>;
+    const auto utf8 = TextEncoding::Utf8;
+    QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"} << Starts{0, 3, 6} << utf8;
+    QTest::newRow("lf, no final end") << QByteArray("a\nb") << QStringList{"a", "b"} << Starts{0, 2, 3} << utf8;
+    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n\r\n") << QStringList{"a", "", "b", ""}
+                                      << Starts{0, 3, 5, 8, 10} << utf8;
+    QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""} << Starts{0, 2} << utf8;
+    QTest::newRow("empty") << QByteArray() << QStringList{} << Starts{0} << utf8;
+    QTest::newRow("lone CR stays") << QByteArray("a\rb\n") << QStringList{"a\rb"} << Starts{0, 4} << utf8;
+    QTest::newRow("CR before CR LF") << QByteArray("a\r\r\n") << QStringList{"a\r"} << Starts{0, 4} << utf8;
+    // One line in the other encoding spoils neither its neighbours nor the
+    // choice for new lines.
+    QTest::newRow("UTF-8 with one Shift-JIS line")
+        << QByteArray(Kotoba.toUtf8() + "\r\n" + OrikomiSjis + "\r\n" + Kotoba.toUtf8())
+        << QStringList{Kotoba, QStringLiteral("織込"), Kotoba} << Starts{0, 11, 17, 26} << utf8;
+    QTest::newRow("Shift-JIS with one UTF-8 line")
+        << QByteArray(KotobaSjis + "\n" + Kotoba.toUtf8() + "\nx\n" + OrikomiSjis)
+        << QStringList{Kotoba, Kotoba, "x", QStringLiteral("織込")} << Starts{0, 7, 17, 19, 23}
+        << TextEncoding::ShiftJis;
+    QTest::newRow("byte-order mark dropped at the start only")
+        << QByteArray("\xEF\xBB\xBF\xC3\xA9\n\xEF\xBB\xBF" "b") << QStringList{QStringLiteral("\u00E9"), QStringLiteral("\uFEFFb")}
+        << Starts{0, 6, 10} << utf8;
 }
 
-void TextFileTest::splitsLines()
+void TextFileTest::decodesLines()
 {
-    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    QCOMPARE(splitLines(text), lines);
+    QFETCH(QList<qsizetype>, lineStarts);
+    QFETCH(TextEncoding, encoding);
+    const DecodedLines decoded = decodeLines(bytes);
+    QCOMPARE(decoded.lines, lines);
+    QCOMPARE(decoded.lineStarts, lineStarts);
+    QCOMPARE(decoded.encoding, encoding);
 }
 
 void TextFileTest::tellsMissingFromEmpty()
@@ -172,6 +192,18 @@ void TextFileTest::appendKeepsEncoding()
     QCOMPARE(readTextFile(path).encoding, encoding);
 }
 
+void TextFileTest::appendKeepsWhatShiftJisWouldLose()
+{
+    // Hangul has no Shift-JIS form; "ﾃｩ" has one whose bytes read as UTF-8.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kotoba.txt");
+    const QStringList added{QStringLiteral("詞の説明=그림"), QStringLiteral("ﾃｩ")};
+    QVERIFY(putBytes(path, KotobaSjis + "\r\n"));
+    QVERIFY(appendTextFile(path, added));
+    QCOMPARE(bytesOf(path), QByteArray(KotobaSjis + "\r\n" + added.join("\r\n").toUtf8() + "\r\n"));
+    QCOMPARE(readTextFile(path).lines, QStringList{Kotoba} + added);
+}
+
 void TextFileTest::replacesAtomically()
 {
     QTemporaryDir dir;
@@ -184,6 +216,20 @@ void TextFileTest::replacesAtomically()
     const QStringList entries =
         QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     QCOMPARE(entries, QStringList{"Weftara.ini"});
+}
+
+void TextFileTest::appendWritesOnlyTheNewLines()
+{
+    // A file opened before the append sees the new lines: the file was added
+    // to, not replaced by a copy (which would lose what another program
+    // added in between).
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kotoba.txt");
+    QVERIFY(putBytes(path, "a\r\n"));
+    QFile opened(path);
+    QVERIFY(opened.open(QIODevice::ReadOnly));
+    QVERIFY(appendTextFile(path, {"b"}));
+    QCOMPARE(opened.readAll(), QByteArray("a\r\nb\r\n"));
 }
 
 void TextFileTest::reportsUnwritablePlaces()

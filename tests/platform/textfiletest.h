@@ -7,8 +7,8 @@ class TextFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void splitsLines_data();
-    void splitsLines();
+    void decodesLines_data();
+    void decodesLines();
     void tellsMissingFromEmpty();
     void writesCrLfUtf8();
     void readsShiftJis();
@@ -16,6 +16,8 @@ private slots:
     void replacesUnmappableCharacters();
     void appendKeepsEncoding_data();
     void appendKeepsEncoding();
+    void appendKeepsWhatShiftJisWouldLose();
     void replacesAtomically();
+    void appendWritesOnlyTheNewLines();
     void reportsUnwritablePlaces();
 };

@@ -160,7 +160,7 @@ void RecipeBookTest::deleteTheSelected()
     b.book.openPanel();
     b.clickName(0);
     b.panel->deleteButton()->click();
-    QCOMPARE(readBytes(b.file()), crlf({"詞初め夜", "詞の説明=", "SelectedItem=2", "単色 2", "詞終わり"}));
+    QCOMPARE(readBytes(b.file()), crlf({"詞初め夜", "詞の説明=", "SelectedItem=2", "単色 2", "詞終わり", ""}));
     QCOMPARE(b.names(), QStringList{"夜"});
     QVERIFY(b.panel->nameBox()->text().isEmpty());
 
@@ -172,7 +172,15 @@ void RecipeBookTest::deleteTheSelected()
     b.panel->nameList()->setCurrentRow(1);
     b.panel->deleteButton()->click();
     QCOMPARE(readBytes(b.file()), crlf({"詞初め朝", "詞の説明=朝の庭", "Motoe=C:\\pic\\a.bmp", "Text2=50", "Orikomi",
-                                      "詞終わり"}));
+                                      "詞終わり", ""}));
+
+    // Gone from the file meanwhile: said so, and the list shows the file.
+    QVERIFY(writeBytes(b.file(), crlf({"詞初め昼", "詞終わり"})));
+    b.clickName(0);
+    b.panel->deleteButton()->click();
+    QCOMPARE(b.dialogs.messages().size(), 1);
+    QCOMPARE(readBytes(b.file()), crlf({"詞初め昼", "詞終わり"}));
+    QCOMPARE(b.names(), QStringList{"昼"});
 
     // Nothing selected: nothing happens.
     b.panel->nameList()->setCurrentRow(-1);

@@ -98,6 +98,11 @@ void RecipeFileTest::loadLists_data()
     QTest::newRow("header needs all three characters")
         << QByteArray("詞初\r\n詞初めx\r\nab\r\n詞初め\r\n")
         << QStringList{"詞初", "詞初めx", "ab", "詞初め"} << QStringList{"x", ""};
+    QTest::newRow("UTF-8 file with one Shift-JIS line")
+        << QByteArray(crlf({"詞初め朝", "詞の説明=朝の庭"}) + sjisHeader() + sjisSakura() + "\r\n"
+                      + crlf({"詞終わり", "詞初め夜"}))
+        << QStringList{"詞初め朝", "詞の説明=朝の庭", "詞初め桜", "詞終わり", "詞初め夜"}
+        << QStringList{"朝", "桜", "夜"};
     QTest::newRow("lines between blocks are kept in the lines")
         << QByteArray("memo\r\n\r\n詞初めx\r\n") << QStringList{"memo", "", "詞初めx"}
         << QStringList{"x"};
@@ -307,74 +312,73 @@ void RecipeFileTest::markBlock()
     QCOMPARE(block.lines, lines);
 }
 
-void RecipeFileTest::deleteOneOfTwo()
+void RecipeFileTest::deleteCutsOutOnlyTheBlock_data()
 {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("remaining");
+
+    const QByteArray morning = crlf({"詞初め朝", "詞の説明=朝の庭", "Motoe=/p/a.bmp", "SelectedItem=2", "単色 2",
+                                     "詞終わり", ""});
+    const QByteArray night = crlf({"詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5", "Command8= 1",
+                                   "色変更", "詞終わり", ""});
+    QTest::newRow("first of two") << QByteArray(morning + night) << "朝" << night;
+    QTest::newRow("last of two") << QByteArray(morning + night) << "夜" << morning;
+    // The Shift-JIS description of a block pasted into a UTF-8 file keeps
+    // its bytes, and so does every other line.
+    const QByteArray pasted = sjisHeader() + sjisHana() + "\r\n" + sjisDescription() + sjisNatsunoUmi() + "\r\n"
+                              + sjisIroHenkou() + "\r\n" + sjisEnd() + "\r\n\r\n";
+    QTest::newRow("mixed encodings") << QByteArray(morning + pasted + night) << "朝" << QByteArray(pasted + night);
+    QTest::newRow("Shift-JIS, the other encoding's block deleted")
+        << QByteArray(morning + pasted + night) << "花" << QByteArray(morning + night);
+    QTest::newRow("damaged block keeps the next")
+        << QByteArray(crlf({"詞初め壊", "詞の説明=", "Orikomi", ""}) + night) << "壊" << night;
+    QTest::newRow("LF line ends, memo lines and missing empty lines kept")
+        << QByteArray("memo\n詞初めa\n詞終わり\n詞初めb\n詞終わり") << "a" << QByteArray("memo\n詞初めb\n詞終わり");
+    QTest::newRow("blank lines inside the block go with it")
+        << QByteArray("詞初めa\r\n\r\n  \r\n詞終わり\r\n\r\n\r\nx\r\n") << "a" << QByteArray("\r\nx\r\n");
+    QTest::newRow("the only recipe") << night << "夜" << QByteArray();
+}
+
+void RecipeFileTest::deleteCutsOutOnlyTheBlock()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, remaining);
+    QVERIFY(writeBytes(recipePath(), bytes));
+    auto lists = loadRecipeLists(recipePath());
+    QVERIFY(lists.has_value());
+    QVERIFY(lists->names.contains(name));
+
+    const RecipeBlock block = markRecipeBlock(lists->lines, name);
+    QCOMPARE(deleteRecipe(recipePath(), name, block.lines, *lists), DeleteStatus::Deleted);
+    QCOMPARE(readBytes(recipePath()), remaining);
+    QCOMPARE(lists->names, loadRecipeLists(recipePath())->names);
+}
+
+void RecipeFileTest::seesTheFileAsItIsNow()
+{
+    // Another window saves a recipe after this panel read the file.
     QVERIFY(writeBytes(recipePath(), twoRecipes()));
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
-    QCOMPARE(lists->names, (QStringList{"朝", "夜"}));
+    QCOMPARE(saveRecipe(recipePath(), {}, u"昼", u"", {"Orikomi"}).status, SaveStatus::Saved);
+    QCOMPARE(saveRecipe(recipePath(), lists->names, u"昼", u"", {}).status, SaveStatus::DuplicateName);
 
-    const RecipeBlock block = markRecipeBlock(lists->lines, lists->names[0]);
-    QCOMPARE(deleteRecipe(recipePath(), *lists, 0, block.marked), DeleteStatus::Deleted);
+    const QStringList morning = markRecipeBlock(lists->lines, QStringLiteral("朝")).lines;
+    QCOMPARE(deleteRecipe(recipePath(), QStringLiteral("朝"), morning, *lists), DeleteStatus::Deleted);
+    QCOMPARE(lists->names, (QStringList{"夜", "昼"}));
 
-    QCOMPARE(readBytes(recipePath()), crlf({"詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
-                                            "Command8= 1", "色変更", "詞終わり"}));
-    QCOMPARE(lists->names, QStringList{"夜"});
-    QCOMPARE(lists->lines, (QStringList{"", "詞初め夜", "詞の説明=夜の街", "Motoe=/p/b.bmp", "Text6= 5",
-                                        "Command8= 1", "色変更", "詞終わり", ""}));
-
-    // The remaining recipe is still found and its block intact.
-    const RecipeBlock rest = markRecipeBlock(lists->lines, QStringLiteral("夜"));
-    QCOMPARE(rest.lines.size(), 7);
-    QCOMPARE(deleteRecipe(recipePath(), *lists, 0, rest.marked), DeleteStatus::Deleted);
-    QCOMPARE(readBytes(recipePath()), QByteArray());
-    QVERIFY(lists->names.isEmpty());
-}
-
-void RecipeFileTest::deleteDamagedBlockKeepsTheNext()
-{
-    // The first recipe lost its end line (a file cut by hand); deleting it
-    // must leave the following recipe whole.
-    QVERIFY(writeBytes(recipePath(), crlf({"詞初め壊", "詞の説明=", "Orikomi", "", "詞初め夜", "詞の説明=街",
-                                   "単色 2", "詞終わり", ""})));
-    auto lists = loadRecipeLists(recipePath());
-    QVERIFY(lists.has_value());
-    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("壊"));
-    QCOMPARE(block.lines, (QStringList{"詞初め壊", "詞の説明=", "Orikomi"}));
-    QCOMPARE(deleteRecipe(recipePath(), *lists, 0, block.marked), DeleteStatus::Deleted);
-    QCOMPARE(readBytes(recipePath()), crlf({"詞初め夜", "詞の説明=街", "単色 2", "詞終わり"}));
-    QCOMPARE(lists->names, QStringList{"夜"});
-}
-
-void RecipeFileTest::deleteKeepsShiftJis()
-{
-    const QByteArray first = sjisHeader() + sjisSakura() + "\r\n" + sjisDescription() + sjisHarunoE()
-                             + "\r\n" + sjisTanshoku() + " 2\r\n" + sjisEnd() + "\r\n";
-    const QByteArray second = sjisHeader() + sjisHana() + "\r\n" + sjisDescription() + sjisNatsunoUmi()
-                              + "\r\n" + sjisIroHenkou() + "\r\n" + sjisEnd() + "\r\n";
-    QVERIFY(writeBytes(recipePath(), first + "\r\n" + second + "\r\n"));
-    auto lists = loadRecipeLists(recipePath());
-    QVERIFY(lists.has_value());
-    QCOMPARE(lists->names, (QStringList{"桜", "花"}));
-
-    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("花"));
-    QCOMPARE(deleteRecipe(recipePath(), *lists, 1, block.marked), DeleteStatus::Deleted);
-    QCOMPARE(readBytes(recipePath()), first);
-}
-
-void RecipeFileTest::deleteWithoutSelection()
-{
-    QVERIFY(writeBytes(recipePath(), twoRecipes()));
-    auto lists = loadRecipeLists(recipePath());
-    QVERIFY(lists.has_value());
-    const RecipeLists before = *lists;
-    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("朝"));
-    for (qsizetype selected : {qsizetype(-1), qsizetype(2)}) {
-        QCOMPARE(deleteRecipe(recipePath(), *lists, selected, block.marked), DeleteStatus::NoSelection);
-        QCOMPARE(lists->lines, before.lines);
-        QCOMPARE(lists->names, before.names);
-        QCOMPARE(readBytes(recipePath()), twoRecipes());
-    }
+    // A recipe changed or gone since it was shown is not deleted.
+    QByteArray edited = readBytes(recipePath());
+    edited.replace("夜の街", "夜の港");
+    QVERIFY(writeBytes(recipePath(), edited));
+    const QStringList night = markRecipeBlock(lists->lines, QStringLiteral("夜")).lines;
+    QCOMPARE(deleteRecipe(recipePath(), QStringLiteral("夜"), night, *lists), DeleteStatus::BlockChanged);
+    QCOMPARE(readBytes(recipePath()), edited);
+    QCOMPARE(deleteRecipe(recipePath(), QStringLiteral("朝"), morning, *lists), DeleteStatus::BlockChanged);
+    QCOMPARE(readBytes(recipePath()), edited);
+    QCOMPARE(lists->names, (QStringList{"夜", "昼"}));
 }
 
 void RecipeFileTest::deleteFailureKeepsLists()
@@ -383,17 +387,13 @@ void RecipeFileTest::deleteFailureKeepsLists()
     auto lists = loadRecipeLists(recipePath());
     QVERIFY(lists.has_value());
     const RecipeLists before = *lists;
-    const RecipeBlock block = markRecipeBlock(lists->lines, QStringLiteral("朝"));
+    const QStringList block = markRecipeBlock(lists->lines, QStringLiteral("朝")).lines;
 
+    // A path that cannot be read is not overwritten.
     QString error;
-    const QString unwritable = m_dir.filePath(QStringLiteral("missing/kotoba.txt"));
-    QCOMPARE(deleteRecipe(unwritable, *lists, 0, block.marked, &error), DeleteStatus::WriteFailed);
+    QCOMPARE(deleteRecipe(m_dir.path(), QStringLiteral("朝"), block, *lists, &error), DeleteStatus::WriteFailed);
     QVERIFY(!error.isEmpty());
     QCOMPARE(lists->lines, before.lines);
-    QCOMPARE(lists->names, before.names);
-
-    // A path that cannot be read is not overwritten either.
-    QCOMPARE(deleteRecipe(m_dir.path(), *lists, 0, block.marked), DeleteStatus::WriteFailed);
     QCOMPARE(lists->names, before.names);
 }
 

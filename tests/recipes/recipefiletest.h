@@ -28,10 +28,9 @@ private slots:
     void markBlock_data();
     void markBlock();
 
-    void deleteOneOfTwo();
-    void deleteDamagedBlockKeepsTheNext();
-    void deleteKeepsShiftJis();
-    void deleteWithoutSelection();
+    void deleteCutsOutOnlyTheBlock_data();
+    void deleteCutsOutOnlyTheBlock();
+    void seesTheFileAsItIsNow();
     void deleteFailureKeepsLists();
 
     void windowsRecipeReplays();

@@ -165,6 +165,7 @@ void SettingsTest::valuesSurviveWriteAndRead_data()
     QTest::newRow("trailing blank") << "trailing ";
     QTest::newRow("empty") << "";
     QTest::newRow("line break") << "two\nlines";
+    QTest::newRow("CR LF and lone CR") << "a\r\nb\rc\r";
     QTest::newRow("Japanese with comma") << QString::fromUtf8("元絵,柄絵");
     QTest::newRow("backslashes") << "C:\\Weftara\\Motoe\\";
 }
@@ -241,16 +242,19 @@ void SettingsTest::shiftJisFileStaysShiftJis()
 
 void SettingsTest::unmappableValueTurnsFileUtf8()
 {
-    QVERIFY(writeBytes(iniPath(), toShiftJis(QString::fromUtf8("MotoEpath,元絵\r\n"))));
-    ScriptedDialogs dialogs;
-    Settings settings(iniPath(), dialogs);
-    settings.read();
-    const QString korean = QString::fromUtf8("/home/u/그림");
-    settings.setValue(QStringLiteral("GaraEpath"), korean);
-    QVERIFY(settings.write());
-    QCOMPARE(readBytes(iniPath()), QString::fromUtf8("MotoEpath,元絵\r\nGaraEpath,/home/u/그림\r\n").toUtf8());
+    // Hangul has no Shift-JIS form; the half-width "ﾃｩ" has one, but its two
+    // bytes are also valid UTF-8 ("é"), so a line read back would change.
+    for (const QString &value : {QString::fromUtf8("/home/u/그림"), QString::fromUtf8("/home/u/ﾃｩ")}) {
+        QVERIFY(writeBytes(iniPath(), toShiftJis(QString::fromUtf8("MotoEpath,元絵\r\n"))));
+        ScriptedDialogs dialogs;
+        Settings settings(iniPath(), dialogs);
+        settings.read();
+        settings.setValue(QStringLiteral("GaraEpath"), value);
+        QVERIFY(settings.write());
+        QCOMPARE(readBytes(iniPath()), QString(QString::fromUtf8("MotoEpath,元絵\r\nGaraEpath,") + value + "\r\n").toUtf8());
 
-    Settings again(iniPath(), dialogs);
-    again.read();
-    QCOMPARE(again.value(QStringLiteral("GaraEpath"), QString()), korean);
+        Settings again(iniPath(), dialogs);
+        again.read();
+        QCOMPARE(again.value(QStringLiteral("GaraEpath"), QString()), value);
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "textfixture.h"
 
+#include "platform/picturememory.h"
+
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QTest>
@@ -173,4 +175,20 @@ void TextDrawingTest::japaneseTextIsDrawn()
     const QRect ink = testing::inkBounds(f.woven(), White);
     QVERIFY(ink.width() > 60);
     QVERIFY(ink.height() > 15);
+}
+
+void TextDrawingTest::tooLargeForMemoryDrawsNothing()
+{
+    TextFixture f;
+    f.loadWoven(testing::uniformPicture(200, 120, White));
+    f.weaver.toggleTextMode();
+    const QImage before = f.woven();
+    const QStringList log = f.log();
+    f.typeText(QStringLiteral("H"), 5, 5);
+    platform::setPicturePixelCap(20'000);
+    f.panel.drawButton()->click();
+    platform::setPicturePixelCap(0);
+    QCOMPARE(f.dialogs.messages().size(), 1);
+    QVERIFY(testing::sameColours(f.woven(), before));
+    QCOMPARE(f.log(), log);
 }

@@ -14,4 +14,5 @@ private slots:
     void loggedGroup_data();
     void loggedGroup();
     void japaneseTextIsDrawn();
+    void tooLargeForMemoryDrawsNothing();
 };

@@ -3,8 +3,10 @@
 #include "formulas.h"
 #include "workspacefixture.h"
 
+#include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "workspace/flips.h"
+#include "workspace/surfaceops.h"
 #include "workspace/zoom.h"
 
 #include <QCheckBox>
@@ -35,6 +37,19 @@ QString selectPattern()
 {
     return QStringLiteral("柄絵を選択してくださいね。");
 }
+
+QString tooLarge(int width, int height)
+{
+    return QStringLiteral("画像が大きすぎて、このコンピューターのメモリーでは扱えません（%1 × %2 ピクセル）。"
+                          "元の画像はそのままです。").arg(width).arg(height);
+}
+
+// A lower picture limit for as long as it lives, so that the tests stay small.
+struct PixelCap
+{
+    explicit PixelCap(qint64 pixels) { weftara::platform::setPicturePixelCap(pixels); }
+    ~PixelCap() { weftara::platform::setPicturePixelCap(0); }
+};
 
 // A base whose pixels run through light, dark and mixed colours.
 QImage thresholdBase()
@@ -492,6 +507,70 @@ void PicturesTest::zoomWovenAfterTone()
     QCOMPARE(f.ws.flags().copyState[Picture::Woven], CopyState::Zoomed);
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=2", "FlgState(t)=3", "Text3.Text= 20", "Noutan2",
                                           "Text4= 200", "FlgState(0)= 2", "oZoom"}));
+}
+
+void PicturesTest::refusesPicturesTooLarge()
+{
+    const PixelCap cap(1'000'000);
+    WorkspaceFixture f;
+    // A zoom after a tone starts from the zoomed picture: three steps of
+    // 500 % would make 25000 × 18750 pixels from 200 × 150.
+    f.loadBase(variedPicture(200, 150, 30));
+    f.selectTab(Tab::Base);
+    f.c().zoomSlider->setValue(500);
+    f.c().toneSlider->setValue(10);
+    f.loadPattern(variedPicture(1000, 750, 31));
+    f.ws.flags().patternLoaded = true;
+    f.selectTab(Tab::Base);
+    const QImage base = f.picture(Picture::Base);
+    QCOMPARE(base.size(), QSize(1000, 750));
+    const QStringList log = f.log();
+
+    f.c().zoomSlider->setValue(400);
+    QCOMPARE(f.dialogs.messages(), QStringList{tooLarge(4000, 3000)});
+    QVERIFY(sameColours(f.picture(Picture::Base), base));
+    QCOMPARE(f.log(), log);
+    // The pattern still fits the base, so it stays.
+    QVERIFY(f.ws.flags().patternLoaded);
+    QVERIFY(f.ws.picture(Picture::Pattern).hasPicture());
+
+    // A woven zoom, a weave and a tone that are too large keep their pictures too.
+    f.clickEffectButton(EffectButton::Weave);
+    const QImage woven = f.picture(Picture::Woven);
+    const QStringList wovenLog = f.log();
+    f.c().zoomSlider->setValue(200);
+    QCOMPARE(f.dialogs.messages().last(), tooLarge(2000, 1500));
+    {
+        const PixelCap smaller(500'000);
+        f.c().toneSlider->setValue(30);
+        QCOMPARE(f.dialogs.messages().last(), tooLarge(1000, 750));
+        f.clickEffectButton(EffectButton::Weave);
+        QCOMPARE(f.dialogs.messages().last(), tooLarge(1000, 750));
+    }
+    QCOMPARE(f.dialogs.messages().size(), 4);
+    QVERIFY(sameColours(f.picture(Picture::Woven), woven));
+    QCOMPARE(f.log(), wovenLog);
+}
+
+void PicturesTest::failedPictureIsPutBack()
+{
+    // Memory that runs out after the limit let a step through: every surface
+    // the step touched is put back, none is left blank.
+    WorkspaceFixture f;
+    f.loadBase(variedPicture(60, 40, 32));
+    weftara::platform::Surface &base = f.ws.picture(Picture::Base);
+    weftara::platform::Surface &copy = f.ws.copy(Picture::Base);
+    const QImage before = base.image().copy();
+    const QImage copyBefore = copy.picture();
+    weftara::workspace::SurfaceRollback rollback{&base, &copy};
+    base.setPixelSize(90, 70);
+    base.setPicture(variedPicture(90, 70, 33));
+    copy.clearPicture();
+    QVERIFY(!rollback.keepIfMade(f.ws, {90, 70}, false));
+    QCOMPARE(f.dialogs.messages(), QStringList{tooLarge(90, 70)});
+    QVERIFY(sameColours(base.image(), before));
+    QCOMPARE(base.size(), QSize(60, 40));
+    QCOMPARE(copy.picture(), copyBefore);
 }
 
 void PicturesTest::zoomedSize_data()

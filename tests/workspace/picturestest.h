@@ -25,6 +25,8 @@ private slots:
     void zoomBaseTwice();
     void zoomWovenWithoutPattern();
     void zoomWovenAfterTone();
+    void refusesPicturesTooLarge();
+    void failedPictureIsPutBack();
     void zoomedSize_data();
     void zoomedSize();
     void applyButtons_data();
