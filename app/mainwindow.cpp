@@ -18,7 +18,9 @@
 #include "output/snapshotpanel.h"
 #include "output/snapshotstore.h"
 #include "platform/qtdialogs.h"
+#include "platform/busycursor.h"
 #include "recipes/loggroups.h"
+#include "recipes/picturerecipe.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipekeys.h"
 #include "recipes/recipepanel.h"
@@ -35,6 +37,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -279,6 +282,27 @@ void MainWindow::connectTextAndRecipes()
     book->setFixPendingText([textWeaver] { textWeaver->fixText(); },
                             [textWeaver] { return textWeaver->panelShown(); });
     book->setReplayFinished([textWeaver] { textWeaver->replayFinished(); });
+    connect(m_collections, &collections::Collections::basePictureChosen, this, &MainWindow::offerBaseRecipe);
+}
+
+void MainWindow::offerBaseRecipe()
+{
+    // The log starts with the base just loaded; a failed load left no line.
+    const QString first = m_form->workspace().log().line(0);
+    if (first.startsWith(recipes::BaseKey))
+        offerPictureRecipe(first.sliced(recipes::BaseKey.size()));
+}
+
+bool MainWindow::offerPictureRecipe(const QString &fileName)
+{
+    const QStringList lines = recipes::readPictureRecipe(fileName);
+    if (lines.isEmpty() || !m_dialogs.ask(QStringLiteral("この絵の織り詞を再生しますか？")))
+        return false;
+    const QString name = QFileInfo(fileName).completeBaseName();
+    m_recipeBook->openPanel();
+    const platform::BusyCursor busy;
+    m_recipeBook->replay(name, recipes::recipeBlockOf(name, lines));
+    return true;
 }
 
 void MainWindow::connectOutput()

@@ -91,6 +91,11 @@ public:
     // The guide over the tab strip's client area, until the first tab change.
     QPlainTextEdit *guideBox() const { return m_guideBox; }
 
+    // A JPEG saved by the program carries its recipe: asks whether to
+    // replay it and, if so, replays it with the recipe panel open and the
+    // file's name in the name box, ready to be stored. False when the file
+    // carries no recipe or the answer was no.
+    bool offerPictureRecipe(const QString &fileName);
     // Loads a picture file as the base picture, as a click on its thumbnail
     // would (the command line's picture).
     void openPicture(const QString &path);
@@ -120,6 +125,8 @@ private:
     void connectWorkspaceMenus();
     void connectCollections();
     void connectTextAndRecipes();
+    // After a base chosen from its collection: the offer of its recipe.
+    void offerBaseRecipe();
     void connectHelp();
     void makePanelsDraggable();
     // The About box, modal over this window; it closes with it.

@@ -13,7 +13,11 @@ endfunction()
 
 # weftara_add_test(<subsystem> SOURCES ... [LIBS ...] [PLATFORM <qpa platform>])
 # One Qt Test executable per subsystem, run headless by CTest (on the
-# offscreen platform unless PLATFORM says otherwise).
+# offscreen platform unless PLATFORM says otherwise). The leak checker does
+# not follow dynamically allocated thread-local storage: with this toolchain
+# and C library it sometimes reads a dead block's range and its tracer
+# crashes at exit ("Tracer caught signal 11"), failing a passed test.
+# Leaving those blocks out only narrows where it looks for pointers.
 function(weftara_add_test subsystem)
     cmake_parse_arguments(ARG "" "PLATFORM" "SOURCES;LIBS" ${ARGN})
     if(NOT ARG_PLATFORM)
@@ -24,6 +28,6 @@ function(weftara_add_test subsystem)
     target_link_libraries(${target} PRIVATE weftara_testsupport Qt6::Test ${ARG_LIBS})
     add_test(NAME ${subsystem} COMMAND ${target})
     set_tests_properties(${subsystem} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=${ARG_PLATFORM};ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+        ENVIRONMENT "QT_QPA_PLATFORM=${ARG_PLATFORM};ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:intercept_tls_get_addr=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
         TIMEOUT 600)
 endfunction()

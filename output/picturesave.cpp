@@ -3,6 +3,7 @@
 #include "output/rgbimage.h"
 #include "platform/dialogs.h"
 #include "platform/surface.h"
+#include "recipes/picturerecipe.h"
 #include "workspace/workspace.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@ namespace weftara::output {
 namespace {
 
 constexpr int JpegQuality = 70;
+// What fits into one comment after the key and ": ".
+constexpr qsizetype MaxRecipeBytes = 65000;
 
 QString jpegEnding()
 {
@@ -43,16 +46,14 @@ QString notWrittenMessage(const QString &fileName)
         .arg(QDir::toNativeSeparators(fileName));
 }
 
-bool writePicture(const QImage &picture, const QString &fileName, const char *format, int quality)
+bool writePicture(const QImage &picture, const QString &fileName, SaveFormat format, const QStringList &log = {})
 {
     if (picture.isNull())
         return false;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, format);
-    writer.setQuality(quality);
-    if (!writer.write(rgbImage(picture))) {
+    if (!encodePicture(picture, file, format, log)) {
         file.cancelWriting();
         return false;
     }
@@ -60,6 +61,23 @@ bool writePicture(const QImage &picture, const QString &fileName, const char *fo
 }
 
 } // namespace
+
+bool encodePicture(const QImage &picture, QIODevice &device, SaveFormat format, const QStringList &log)
+{
+    if (picture.isNull())
+        return false;
+    const bool jpeg = format == SaveFormat::Jpeg;
+    QImageWriter writer(&device, jpeg ? "jpeg" : "bmp");
+    writer.setQuality(jpeg ? JpegQuality : -1);
+    QImage written = rgbImage(picture);
+    // A JPEG comment holds at most 65533 bytes; a log that long is left out
+    // rather than cut into a recipe that replays something else. The text
+    // goes on the image, not the writer, which would fold its lines.
+    const QByteArray recipe = log.join(u'\n').toUtf8();
+    if (jpeg && !log.isEmpty() && recipe.size() <= MaxRecipeBytes)
+        written.setText(recipes::pictureRecipeKey(), QString::fromUtf8(recipe));
+    return writer.write(written);
+}
 
 bool jpegWritable()
 {
@@ -81,14 +99,14 @@ QImage pictureToSave(workspace::Workspace &ws)
     return ws.picture(picture).image();
 }
 
-bool saveJpeg(const QImage &picture, const QString &fileName)
+bool saveJpeg(const QImage &picture, const QString &fileName, const QStringList &log)
 {
-    return writePicture(picture, fileName, "jpeg", JpegQuality);
+    return writePicture(picture, fileName, SaveFormat::Jpeg, log);
 }
 
 bool saveBmp(const QImage &picture, const QString &fileName)
 {
-    return writePicture(picture, fileName, "bmp", -1);
+    return writePicture(picture, fileName, SaveFormat::Bmp);
 }
 
 void savePicture(workspace::Workspace &ws)
@@ -115,7 +133,7 @@ void savePicture(workspace::Workspace &ws)
 
     bool written = false;
     if (ending == jpegEnding() && jpeg) {
-        written = saveJpeg(picture, fileName);
+        written = saveJpeg(picture, fileName, ws.log().lines());
     } else if (ending == bmpEnding()) {
         written = saveBmp(picture, fileName);
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,16 @@ QImage pictureToSave(workspace::Workspace &ws);
 // Writes `picture` as a JPEG of quality 70, or as an uncompressed 24-bit
 // BMP. The file is replaced only once the new one is written whole; false
 // when it could not be written (the old file, if any, is then untouched).
-bool saveJpeg(const QImage &picture, const QString &fileName);
+// A JPEG carries `log`, the operation log that made the picture, in its
+// comment (recipes/picturerecipe.h); BMP has no place for it.
+bool saveJpeg(const QImage &picture, const QString &fileName, const QStringList &log = {});
 bool saveBmp(const QImage &picture, const QString &fileName);
+
+enum class SaveFormat { Jpeg, Bmp };
+
+// Writes `picture` to `device` byte for byte as saveJpeg or saveBmp write
+// it (`log` goes into a JPEG only).
+bool encodePicture(const QImage &picture, QIODevice &device, SaveFormat format, const QStringList &log = {});
 
 // Menu "絵の保存(&A)...": asks for a file name and saves the shown picture as
 // its ending says. A name without an ending gets the chosen filter's; a

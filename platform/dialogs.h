@@ -39,6 +39,9 @@ public:
     // A message box with one OK button; returns once it has been dismissed.
     virtual void message(const QString &text) = 0;
 
+    // A question with "はい" and "いいえ"; true for yes.
+    virtual bool ask(const QString &question) = 0;
+
     // The font dialog, opened on `initial`; nullopt when cancelled.
     virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
 

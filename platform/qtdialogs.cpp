@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QProgressDialog>
 
 namespace weftara::platform {
@@ -52,6 +53,16 @@ void QtDialogs::message(const QString &text)
                     m_parent.data());
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
+}
+
+bool QtDialogs::ask(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Weftara"), question, QMessageBox::Yes | QMessageBox::No,
+                    m_parent.data());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont &initial)

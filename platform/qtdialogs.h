@@ -16,6 +16,7 @@ public:
     explicit QtDialogs(QWidget *parent = nullptr);
 
     void message(const QString &text) override;
+    bool ask(const QString &question) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     // A progress box with a "中止" button, window-modal over the parent,

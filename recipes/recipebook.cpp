@@ -183,14 +183,16 @@ void RecipeBook::selectRecipe()
     const int selected = m_panel.nameList()->currentRow();
     if (selected < 0 || selected >= m_lists.names.size())
         return;
+    const QString name = m_lists.names[selected];
+    replay(name, markBlockOf(name));
+}
 
+void RecipeBook::replay(const QString &name, const QStringList &block)
+{
     workspace::Flags &flags = m_ws.flags();
     flags.replaying = true;
     m_ws.picture(workspace::Picture::Pattern).hide();
-
-    const QString name = m_lists.names[selected];
     m_panel.nameBox()->setText(name);
-    const QStringList block = markBlockOf(name);
     m_panel.raise();
 
     replayRecipe(block, m_replayActions);

@@ -48,6 +48,9 @@ public:
     void onNameClicked();
     // Marks the selected name's block, shows its name and replays it.
     void selectRecipe();
+    // Replays `block` as a click on a name does, with `name` in the name
+    // box, so that the rebuilt log can be stored under it.
+    void replay(const QString &name, const QStringList &block);
 
     const QString &recipeFile() const { return m_recipeFile; }
 

@@ -22,6 +22,16 @@ void ScriptedDialogs::message(const QString &text)
     m_messages.append(text);
 }
 
+bool ScriptedDialogs::ask(const QString &question)
+{
+    m_questions.append(question);
+    if (m_answers.empty())
+        return false;
+    const bool yes = m_answers.front();
+    m_answers.pop_front();
+    return yes;
+}
+
 std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &initial)
 {
     m_fontRequests.append(initial);

@@ -20,6 +20,7 @@ class ScriptedDialogs final : public platform::Dialogs
 {
 public:
     void message(const QString &text) override;
+    bool ask(const QString &question) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<platform::SaveChoice> chooseSaveFile(const QString &title, const QStringList &filters) override;
@@ -32,12 +33,15 @@ public:
     const QStringList &progressTexts() const { return m_progressTexts; }
 
     // The next answers; nullopt stands for the user cancelling.
+    void queueAnswer(bool yes) { m_answers.push_back(yes); }
     void queueFont(std::optional<QFont> answer) { m_fonts.push_back(std::move(answer)); }
     void queueColor(std::optional<QColor> answer) { m_colors.push_back(std::move(answer)); }
     void queueSaveFile(std::optional<platform::SaveChoice> answer) { m_saveFiles.push_back(std::move(answer)); }
 
     // Every message shown so far, oldest first.
     const QStringList &messages() const { return m_messages; }
+    // Every question asked so far (unanswered ones are answered "no").
+    const QStringList &questions() const { return m_questions; }
     void clearMessages() { m_messages.clear(); }
 
     // What each dialog was opened on, oldest first.
@@ -48,6 +52,8 @@ public:
 
 private:
     QStringList m_messages;
+    QStringList m_questions;
+    std::deque<bool> m_answers;
     QStringList m_progressTexts;
     bool m_cancelProgress = false;
     std::deque<std::optional<QFont>> m_fonts;
