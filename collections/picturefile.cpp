@@ -69,6 +69,25 @@ void convertToSrgb(QImage &image)
         image.convertToColorSpace(QColorSpace::SRgb);
 }
 
+bool isPalette(QImage::Format format)
+{
+    return format == QImage::Format_Indexed8 || format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+}
+
+// A damaged palette picture may use entries past its colour table, which
+// Qt's scaling and conversion then read beyond; those pixels become black.
+void completeColorTable(QImage &image)
+{
+    if (!isPalette(image.format()))
+        return;
+    const int entries = image.format() == QImage::Format_Indexed8 ? 256 : 2;
+    QList<QRgb> table = image.colorTable();
+    if (table.size() >= entries)
+        return;
+    table.resize(entries, qRgb(0, 0, 0));
+    image.setColorTable(table);
+}
+
 // The size a picture of upright size `upright` is read at: `request.size`
 // itself, or when the aspect ratio is kept, the largest size of the picture's
 // shape within it (never larger than the picture).
@@ -109,7 +128,9 @@ PictureFile decodeWithQt(QFile &file, const ScaleRequest &request, QSize &target
         if (result.image.width() >= target.width() && result.image.height() >= target.height())
             return result;
     }
-    if (target.isValid())
+    // Formats that decode at reduced scale do so; the others are stretched
+    // in pictureFromImage, once a palette picture's colour table is checked.
+    if (target.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize))
         reader.setScaledSize(turned ? target.transposed() : target);
     if (!reader.read(&result.image) || result.image.isNull())
         return failure(PictureError::Corrupt);
@@ -163,6 +184,7 @@ PictureFile read(const QString &path, const ScaleRequest &request)
 
 PictureFile pictureFromImage(QImage image, QSize size)
 {
+    completeColorTable(image);
     // Qt's reader stretches to the size itself; a HEIF picture, whole or its
     // stored thumbnail, and a picture from the thumbnail cache are stretched here.
     if (size.isValid() && !size.isEmpty() && image.size() != size)
