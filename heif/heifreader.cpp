@@ -1,7 +1,8 @@
 #include "heif/heifreader.h"
 
-#include "heif/heifgrid.h"
+#include "heif/heifderived.h"
 #include "platform/filenames.h"
+#include "platform/picturememory.h"
 
 #include <QColorSpace>
 #include <QFile>
@@ -157,7 +158,9 @@ HeifReader::Item HeifReader::thumbnailOfAtLeast(QSize enough) const
         const int width = heif_image_handle_get_width(found);
         const int height = heif_image_handle_get_height(found);
         const qint64 area = qint64(width) * height;
-        if (width >= enough.width() && height >= enough.height() && (!smallest.handle || area < smallestArea)) {
+        // A thumbnail larger than the picture is no thumbnail.
+        const bool fits = area <= qint64(size().width()) * size().height() && platform::pictureFits({width, height});
+        if (fits && width >= enough.width() && height >= enough.height() && (!smallest.handle || area < smallestArea)) {
             smallest = {std::move(thumbnail), ids[std::size_t(i)]};
             smallestArea = area;
         }
@@ -176,12 +179,18 @@ QImage HeifReader::read(QSize enough) const
     heif_item_id id = thumbnail.id;
     if (!thumbnail.handle && !ok(heif_context_get_primary_image_ID(m_context.get(), &id)))
         return {};
-    // A grid larger than the picture it makes up would be made at the grid's
-    // size (libheif's own files may state the two turned, which is fine).
-    const std::optional<QSize> grid = gridSize(m_file, id);
-    const qint64 stated = qint64(heif_image_handle_get_ispe_width(handle)) * heif_image_handle_get_ispe_height(handle);
-    if (grid && qint64(grid->width()) * grid->height() > stated)
+    // A grid or overlay is made at its own canvas size: one larger than the
+    // picture it makes up, or than any picture may be, is refused (libheif's
+    // own files may state the two turned, which is fine).
+    const std::optional<std::vector<DerivedPicture>> derived = derivedPictures(m_file);
+    if (!derived)
         return {};
+    const qint64 stated = qint64(heif_image_handle_get_ispe_width(handle)) * heif_image_handle_get_ispe_height(handle);
+    for (const DerivedPicture &picture : *derived) {
+        if (!platform::pictureFits(picture.size)
+            || (picture.item == id && qint64(picture.size.width()) * picture.size.height() > stated))
+            return {};
+    }
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
     const Owned<heif_decoding_options, heif_decoding_options_free> options(heif_decoding_options_alloc());

@@ -93,11 +93,11 @@ QColor displayP3ToSrgb(const QColor &p3)
                   encoded(-0.0196376 * r - 0.0786361 * g + 1.0982735 * b));
 }
 
-QByteArray heicBytes(QSize size)
+QByteArray heicBytes(QSize size, int thumbnailSize = 0)
 {
     const QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("x.heic"));
-    return writeHeif(path, quadrantPicture(size)) ? readBytes(path) : QByteArray();
+    return writeHeif(path, quadrantPicture(size), {.thumbnailSize = thumbnailSize}) ? readBytes(path) : QByteArray();
 }
 
 } // namespace
@@ -254,6 +254,18 @@ void PictureTest::tellsWhyReadingFailed_data()
     const qsizetype descriptor = grid.indexOf("idat") + 4;
     grid.replace(descriptor + 4, 4, "grid");
     QTest::newRow("HEIC grid larger than its picture") << "grid.heic" << grid << PictureError::Corrupt;
+    // The thumbnail's grid and the size the thumbnail states both say
+    // 26482 × 26980: a thumbnail larger than the picture is no thumbnail, and
+    // no grid in the file may be larger than any picture may be.
+    QByteArray thumbnail = heicBytes({64, 48}, 16);
+    const qsizetype thumbnailGrid = thumbnail.indexOf("idat") + 4 + 8;
+    const QByteArray thumbnailSize = thumbnail.mid(thumbnailGrid + 4, 4);
+    for (qsizetype at = thumbnail.indexOf("ispe"); at >= 0; at = thumbnail.indexOf("ispe", at + 1)) {
+        if (thumbnail.mid(at + 8, 8) == QByteArray(2, 0) + thumbnailSize.left(2) + QByteArray(2, 0) + thumbnailSize.mid(2))
+            thumbnail.replace(at + 8, 8, QByteArray(2, 0) + "gr" + QByteArray(2, 0) + "id");
+    }
+    thumbnail.replace(thumbnailGrid + 4, 4, "grid");
+    QTest::newRow("HEIC thumbnail grid larger than any picture") << "thumb.heic" << thumbnail << PictureError::Corrupt;
 }
 
 void PictureTest::tellsWhyReadingFailed()

@@ -295,7 +295,7 @@ void SheetTest::sharesThumbnailsThroughTheCache()
              QString::number(QFileInfo(big).lastModified().toSecsSinceEpoch()));
     QVERIFY(!QFileInfo::exists(cache.entryPath(small)));
     QCOMPARE(QFileInfo(cache.entryPath(big)).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
-    for (const QString folder : {QStringLiteral("thumbnails"), QStringLiteral("thumbnails/normal")})
+    for (const QString &folder : {QStringLiteral("thumbnails"), QStringLiteral("thumbnails/normal")})
         QCOMPARE(QFileInfo(cacheRoot.filePath(folder)).permissions() & (QFile::ExeOther | QFile::ExeGroup), 0);
 
     // A hit is used: a green entry shows green, whatever the file holds.

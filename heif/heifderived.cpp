@@ -1,4 +1,4 @@
-#include "heif/heifgrid.h"
+#include "heif/heifderived.h"
 
 #include <algorithm>
 #include <climits>
@@ -92,32 +92,44 @@ Box findBox(QByteArrayView bytes, QByteArrayView type)
     return {};
 }
 
-bool isGrid(QByteArrayView itemInfo, quint32 item)
+// The grids and overlays the item information lists, with the type of each.
+std::vector<std::pair<quint32, QByteArrayView>> derivedItems(QByteArrayView itemInfo)
 {
+    std::vector<std::pair<quint32, QByteArrayView>> items;
     Fields fields(itemInfo);
     const int version = int(fields.read(1));
     fields.read(3);
     fields.read(version == 0 ? 2 : 4);
     while (fields.ok() && !fields.atEnd()) {
         const Box entry = nextBox(fields);
+        if (entry.type.isEmpty())
+            break;
         if (entry.type != "infe")
-            return false;
+            continue;
         Fields info(entry.body);
         const int entryVersion = int(info.read(1));
         info.read(3);
         if (entryVersion < 2)
             continue;
-        const quint64 id = info.read(entryVersion == 2 ? 2 : 4);
+        const auto id = quint32(info.read(entryVersion == 2 ? 2 : 4));
         info.read(2);
-        if (info.ok() && id == item)
-            return info.take(4) == "grid";
+        const QByteArrayView type = info.take(4);
+        if (info.ok() && (type == "grid" || type == "iovl"))
+            items.emplace_back(id, type);
     }
-    return false;
+    return items;
 }
 
+struct Location
+{
+    int method = 0;
+    quint64 offset = 0;
+    quint64 length = 0; // 0: to the end of the data
+};
+
 // Where the item's data starts, in the file (construction method 0) or in
-// the idat box (method 1).
-std::optional<std::pair<int, quint64>> itemOffset(QByteArrayView location, quint32 item)
+// the idat box (method 1), as libheif finds it: the first entry for the item.
+std::optional<Location> itemLocation(QByteArrayView location, quint32 item)
 {
     Fields fields(location);
     const int version = int(fields.read(1));
@@ -135,46 +147,63 @@ std::optional<std::pair<int, quint64>> itemOffset(QByteArrayView location, quint
         fields.read(2);
         const quint64 base = fields.read(baseOffsetSize);
         const quint64 extents = fields.read(2);
-        quint64 first = 0;
+        Location first;
         for (quint64 e = 0; e < extents && fields.ok(); ++e) {
             fields.read(indexSize);
             const quint64 offset = fields.read(offsetSize);
-            fields.read(lengthSize);
+            const quint64 length = fields.read(lengthSize);
             if (e == 0)
-                first = offset;
+                first = {method, base + offset, length};
         }
-        if (fields.ok() && id == item && extents > 0 && method <= 1)
-            return std::pair{method, base + first};
+        if (!fields.ok())
+            return std::nullopt;
+        if (id == item)
+            return extents > 0 && method <= 1 ? std::optional(first) : std::nullopt;
     }
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<QSize> gridSize(QByteArrayView file, quint32 item)
+// The canvas size a grid or overlay descriptor states.
+std::optional<QSize> canvasSize(QByteArrayView descriptor, QByteArrayView type)
 {
-    const Box meta = findBox(file, "meta");
-    if (meta.body.size() < 4)
-        return std::nullopt;
-    const QByteArrayView children = meta.body.sliced(4);
-    if (!isGrid(findBox(children, "iinf").body, item))
-        return std::nullopt;
-    const auto offset = itemOffset(findBox(children, "iloc").body, item);
-    if (!offset)
-        return std::nullopt;
-    const QByteArrayView data = offset->first == 0 ? file : findBox(children, "idat").body;
-    if (offset->second >= quint64(data.size()))
-        return std::nullopt;
-    Fields descriptor(data.sliced(qsizetype(offset->second)));
-    descriptor.read(1);
-    const int fieldSize = (descriptor.read(1) & 1) ? 4 : 2;
-    descriptor.read(2);
-    const quint64 width = descriptor.read(fieldSize);
-    const quint64 height = descriptor.read(fieldSize);
-    if (!descriptor.ok())
+    Fields fields(descriptor);
+    fields.read(1);
+    const int fieldSize = (fields.read(1) & 1) ? 4 : 2;
+    // A grid's row and column counts, or an overlay's four fill values.
+    fields.read(type == "grid" ? 2 : 8);
+    const quint64 width = fields.read(fieldSize);
+    const quint64 height = fields.read(fieldSize);
+    if (!fields.ok())
         return std::nullopt;
     // Sizes past the int range cannot be stated by a picture at all.
     return QSize(int(std::min<quint64>(width, INT_MAX)), int(std::min<quint64>(height, INT_MAX)));
+}
+
+} // namespace
+
+std::optional<std::vector<DerivedPicture>> derivedPictures(QByteArrayView file)
+{
+    std::vector<DerivedPicture> pictures;
+    const Box meta = findBox(file, "meta");
+    if (meta.body.size() < 4)
+        return pictures;
+    const QByteArrayView children = meta.body.sliced(4);
+    for (const auto &[item, type] : derivedItems(findBox(children, "iinf").body)) {
+        const std::optional<Location> location = itemLocation(findBox(children, "iloc").body, item);
+        if (!location)
+            return std::nullopt;
+        const QByteArrayView data = location->method == 0 ? file : findBox(children, "idat").body;
+        if (location->offset >= quint64(data.size()))
+            return std::nullopt;
+        QByteArrayView descriptor = data.sliced(qsizetype(location->offset));
+        if (location->length > 0 && location->length < quint64(descriptor.size()))
+            descriptor.truncate(qsizetype(location->length));
+        const std::optional<QSize> size = canvasSize(descriptor, type);
+        if (!size)
+            return std::nullopt;
+        pictures.push_back({item, *size});
+    }
+    return pictures;
 }
 
 } // namespace weftara::heif
