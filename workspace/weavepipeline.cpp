@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace weftara::workspace {
 
@@ -50,6 +51,40 @@ void resetWovenSliders(Workspace &ws)
     c.zoomBox->setText(QStringLiteral("100"));
 }
 
+// Weaves into the memory of the woven picture when that is the picture both
+// woven surfaces show, at the size the new one takes, and nothing else holds
+// it. No memory is taken, so nothing can run out and nothing needs keeping
+// to put back; and the new picture does not pay for fresh memory (at 24 MP,
+// first touching it is a good part of the wait after a slider release).
+// False, with both surfaces as they were, when it cannot.
+template <class Weaving>
+bool weaveInPlace(platform::Surface &woven, platform::Surface &unzoomed, QSize size, Weaving &&weaving)
+{
+    const QImage &shown = woven.picture();
+    if (shown.size() != size || woven.size() != size || shown.format() != QImage::Format_RGB32
+        || shown.cacheKey() != woven.image().cacheKey() || unzoomed.picture().cacheKey() != shown.cacheKey())
+        return false;
+    unzoomed.clearPicture();
+    bool alone = false;
+    woven.rewritePicture([&](QImage &dst) {
+        // Shared with anything else, the first write would copy it.
+        alone = dst.isDetached();
+        if (!alone)
+            return false;
+        // A weave the engine refuses shows the plain back colour, as on a
+        // fresh picture.
+        if (!weaving(dst))
+            dst.fill(woven.backColor());
+        return true;
+    });
+    if (!alone) {
+        unzoomed.setPicture(woven.picture());
+        return false;
+    }
+    woven.refresh();
+    return true;
+}
+
 } // namespace
 
 bool weave(Workspace &ws)
@@ -62,19 +97,6 @@ bool weave(Workspace &ws)
     platform::Surface &unzoomed = ws.unzoomedWoven();
     if (!pictureAllowed(ws, base.size()))
         return false;
-    SurfaceRollback rollback{&woven, &unzoomed};
-    resetWovenSliders(ws);
-    // The next print layout starts again from the woven picture.
-    flags.pageComposed = false;
-
-    // The unzoomed copy takes the new woven picture below; letting go of
-    // the old one first lets the woven picture be made in its memory.
-    unzoomed.clearPicture();
-    woven.cls();
-    woven.clearPicture();
-    woven.setAutoSize(false);
-    woven.setGeometry(base.geometry());
-    pattern.setGeometry(base.geometry());
 
     std::optional<engine::WeavePart> part;
     for (const engine::WeavePart each : WeaveParts) {
@@ -84,28 +106,45 @@ bool weave(Workspace &ws)
         }
     }
     const QString thresholdText = part ? c.thresholdBoxes[*part]->text() : QString();
-    if (flags.patternLoaded) {
-        const std::int16_t ratio = weaveRatio(c.weaveRatioBox->text());
-        const std::int16_t threshold = platform::readInt16(thresholdText);
-        runOnPicture(woven, [&](QImage &dst) {
-            if (part == engine::WeavePart::Light)
-                return engine::weaveIntoLight(base.image(), pattern.image(), dst, ratio, threshold);
-            if (part == engine::WeavePart::Dark)
-                return engine::weaveIntoDark(base.image(), pattern.image(), dst, ratio, threshold);
-            return engine::blendPictures(base.image(), pattern.image(), dst, ratio);
-        });
-    } else {
+    const std::int16_t ratio = weaveRatio(c.weaveRatioBox->text());
+    const std::int16_t threshold = platform::readInt16(thresholdText);
+    const auto weaving = [&](QImage &dst) {
+        if (part == engine::WeavePart::Light)
+            return engine::weaveIntoLight(base.image(), pattern.image(), dst, ratio, threshold);
+        if (part == engine::WeavePart::Dark)
+            return engine::weaveIntoDark(base.image(), pattern.image(), dst, ratio, threshold);
+        return engine::blendPictures(base.image(), pattern.image(), dst, ratio);
+    };
+
+    resetWovenSliders(ws);
+    // The next print layout starts again from the woven picture.
+    flags.pageComposed = false;
+
+    const bool inPlace = flags.patternLoaded && weaveInPlace(woven, unzoomed, base.size(), weaving);
+    std::optional<SurfaceRollback> rollback;
+    if (!inPlace) {
+        rollback.emplace(std::initializer_list<platform::Surface *>{&woven, &unzoomed});
+        unzoomed.clearPicture();
+        woven.cls();
+        woven.clearPicture();
+    }
+    woven.setAutoSize(false);
+    woven.setGeometry(base.geometry());
+    pattern.setGeometry(base.geometry());
+    if (!flags.patternLoaded) {
         // No pattern: the woven picture is the base picture as it is shown,
         // zoomed or filtered as it may be.
         woven.setPicture(base.image());
         woven.refresh();
+    } else if (!inPlace) {
+        runOnPicture(woven, weaving);
     }
     pattern.hide();
 
     unzoomed.setGeometry(base.geometry());
     unzoomed.hide();
     unzoomed.setPicture(woven.image());
-    if (!rollback.keepIfMade(ws, base.size()))
+    if (rollback && !rollback->keepIfMade(ws, base.size()))
         return false;
 
     // The woven picture is its own unzoomed copy, on the surface the

@@ -195,6 +195,25 @@ void PicturesTest::weaveWithoutPattern()
     QVERIFY(samePixels(f.picture(Picture::Woven), f.picture(Picture::Base)));
 }
 
+void PicturesTest::reweaveLeavesHeldPictureAlone()
+{
+    // A weave at the woven picture's size rewrites its memory when nothing
+    // else holds it; a picture handed out before (to the store, the
+    // clipboard, a print) keeps what it showed.
+    WorkspaceFixture f;
+    const QImage base = variedPicture(7, 5, 1), pattern = variedPicture(7, 5, 2);
+    loadAndWeave(f, base, pattern);
+    const QImage held = f.ws.picture(Picture::Woven).image();
+    const QImage before = held.copy();
+    for (const char *ratio : {"80", "101", "20"}) {
+        f.c().weaveRatioBox->setText(QString::fromLatin1(ratio));
+        f.clickEffectButton(EffectButton::Weave);
+    }
+    QVERIFY(samePixels(held, before));
+    QVERIFY(samePixels(f.picture(Picture::Woven), formula::weave(base, pattern, 20)));
+    QVERIFY(samePixels(f.ws.unzoomedWoven().image(), f.picture(Picture::Woven)));
+}
+
 void PicturesTest::missingPictures_data()
 {
     QTest::addColumn<bool>("base");

@@ -13,6 +13,7 @@ private slots:
     void weaveButton();
     void thresholdWeaves();
     void weaveWithoutPattern();
+    void reweaveLeavesHeldPictureAlone();
     void missingPictures_data();
     void missingPictures();
     void effects_data();
