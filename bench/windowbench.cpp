@@ -18,7 +18,7 @@
 #include "benchsupport.h"
 
 #include "app/mainwindow.h"
-#include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
 #include "support/scripteddialogs.h"
@@ -70,7 +70,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && qobject_cast<platform::Surface *>(watched)) {
+        if (event->type() == QEvent::Paint && qobject_cast<platform::SurfaceView *>(watched)) {
             ++paints;
             for (const QRect &rect : static_cast<QPaintEvent *>(event)->region())
                 pixels += double(rect.width()) * rect.height();

@@ -132,7 +132,6 @@ bool PictureLoading::loadPattern(QString &path)
     tile.setAutoSize(true);
     tile.setPicture(file.image);
     tile.show();
-    tile.raise();
 
     tilePattern();
     if (!rollback.keepIfMade(m_ws, base.size())) {

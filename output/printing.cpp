@@ -6,8 +6,11 @@
 #include "platform/dialogs.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "textweave/textweaver.h"
 #include "workspace/controlpanel.h"
+#include "workspace/picturecanvas.h"
+#include "workspace/picturetabs.h"
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
@@ -38,13 +41,26 @@ QString printFailedMessage()
     return QStringLiteral("印刷できませんでした。「印刷設定」でプリンターか印刷先のファイルを選んでください。");
 }
 
-platform::Surface *makePageSurface(QWidget *canvas, const QString &name)
+platform::Surface *makePageSurface(QObject *owner, const QString &name)
 {
-    auto *surface = new platform::Surface(canvas);
+    auto *surface = new platform::Surface(owner);
     surface->setObjectName(name);
-    surface->setGeometry(0, 0, 0, 0);
     surface->hide();
     return surface;
+}
+
+// The picture view's canvas, where the window has one.
+workspace::PictureCanvas *canvasOf(const workspace::Workspace &ws)
+{
+    const workspace::PictureTabs *tabs = ws.controls().pictureTabs;
+    return tabs ? tabs->canvas() : nullptr;
+}
+
+// Puts the view of a page surface above the pictures.
+void raiseView(const workspace::Workspace &ws, const platform::Surface &surface)
+{
+    if (const workspace::PictureCanvas *canvas = canvasOf(ws))
+        canvas->viewOf(surface)->raise();
 }
 
 // A page of `size` pixels, white.
@@ -69,9 +85,13 @@ Printing::Printing(workspace::Workspace &ws, textweave::TextWeaver &textWeaver, 
     QWidget *controlPanel = ws.controls().controlPanel;
     m_panel = new PrintPanel(controlPanel ? controlPanel->parentWidget() : nullptr);
     m_panel->hide();
-    QWidget *canvas = ws.picture(workspace::Picture::Woven).parentWidget();
-    m_pagePreview = makePageSurface(canvas, QStringLiteral("pagePreview"));
-    m_wholePageView = makePageSurface(canvas, QStringLiteral("wholePageView"));
+    m_pagePreview = makePageSurface(this, QStringLiteral("pagePreview"));
+    m_wholePageView = makePageSurface(this, QStringLiteral("wholePageView"));
+    // Shown over the woven picture.
+    if (workspace::PictureCanvas *canvas = canvasOf(ws)) {
+        canvas->addView(*m_pagePreview);
+        canvas->addView(*m_wholePageView);
+    }
     connectPanel();
 }
 
@@ -161,7 +181,7 @@ void Printing::showPage()
     preview.stretchDraw(m_page.picture, inPreviewPixels(m_page.place), platform::Surface::Stretch::Smooth);
     woven.hide();
     preview.show();
-    preview.raise();
+    raiseView(m_ws, preview);
     if (m_wholePageShown)
         showWholePage();
 }
@@ -204,7 +224,7 @@ void Printing::showWholePage()
     // The reduced page stands in for the preview.
     m_pagePreview->hide();
     view.show();
-    view.raise();
+    raiseView(m_ws, view);
 }
 
 void Printing::hideWholePage()

@@ -35,8 +35,8 @@ class Printing : public QObject
 
 public:
     // The panel is created beside the control panel (same parent), the two
-    // page surfaces beside the woven picture; all three belong to those
-    // parents. `printer` must outlive this object.
+    // page surfaces are shown beside the woven picture. `printer` must
+    // outlive this object.
     Printing(workspace::Workspace &ws, textweave::TextWeaver &textWeaver, platform::Printer &printer,
              QObject *parent = nullptr);
 

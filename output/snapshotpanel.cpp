@@ -1,6 +1,6 @@
 #include "output/snapshotpanel.h"
 
-#include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "platform/twips.h"
 #include "workspace/panelcontrols.h"
 
@@ -44,9 +44,10 @@ SnapshotPanel::SnapshotPanel(QWidget *parent)
     previewFrame->setFrameShape(QFrame::Panel);
     previewFrame->setFrameShadow(QFrame::Sunken);
     previewFrame->setGeometry(Margin, 135, InnerWidth, 188);
-    m_snapshotPreview = new platform::Surface(previewFrame);
+    m_snapshotPreview = new platform::Surface(this);
     m_snapshotPreview->setObjectName(QStringLiteral("snapshotPreview"));
     m_snapshotPreview->setGeometry(previewFrame->contentsRect());
+    new platform::SurfaceView(*m_snapshotPreview, previewFrame);
 
     m_storeButton = makeButton(this, QStringLiteral("保存"), QRect(Margin, ButtonTop, ButtonWidth, 22));
     m_loadButton = makeButton(this, QStringLiteral("読込"), QRect(Margin + ButtonPitch, ButtonTop, ButtonWidth, 22));

@@ -1,8 +1,6 @@
 #include "platform/surface.h"
 
 #include <QFontMetricsF>
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -39,6 +37,10 @@ QImage blankImage(QSize size, const QColor &back)
     return image;
 }
 
+// The largest width or height a surface takes, that of a widget, so that its
+// views can follow it.
+constexpr int MaximumExtent = (1 << 24) - 1;
+
 // Copies the overlapping top-left area byte for byte (all four bytes).
 void copyTopLeft(const QImage &from, QImage &to)
 {
@@ -65,20 +67,11 @@ QFontMetricsF metricsOf(const QFont &font)
     return QFontMetricsF(font, &device);
 }
 
-QPoint pixelAt(QPointF position)
-{
-    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
-}
-
 } // namespace
 
-Surface::Surface(QWidget *parent)
-    : QWidget(parent)
+Surface::Surface(QObject *parent)
+    : QObject(parent)
 {
-    // Every exposed pixel is painted from the image, and mouse moves are
-    // reported with or without a button held.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
 }
 
 QImage &Surface::image()
@@ -144,8 +137,12 @@ void Surface::setPicture(QImage picture)
     // At the image's resolution, so that the image can share the picture's
     // pixels.
     setResolution(m_picture);
-    if (m_autoSize)
+    if (m_autoSize && size() != m_picture.size()) {
+        // The image is composed again below: it is not brought to the new
+        // size first.
+        m_image = QImage();
         resize(m_picture.size());
+    }
     compose();
 }
 
@@ -174,8 +171,31 @@ void Surface::setAutoSize(bool on)
 
 void Surface::setPixelSize(int width, int height)
 {
-    resize(std::max(0, width), std::max(0, height));
+    resize(width, height);
     syncImage();
+}
+
+void Surface::setGeometry(const QRect &geometry)
+{
+    const QRect wanted(geometry.topLeft(), QSize(std::clamp(geometry.width(), 0, MaximumExtent),
+                                                 std::clamp(geometry.height(), 0, MaximumExtent)));
+    if (wanted == m_geometry)
+        return;
+    const bool resized = wanted.size() != m_geometry.size();
+    m_geometry = wanted;
+    // An image still to be made is made at the size the surface has when
+    // it is needed.
+    if (resized && !m_image.isNull())
+        syncImage();
+    emit geometryChanged(m_geometry);
+}
+
+void Surface::setVisible(bool visible)
+{
+    if (visible == !m_hidden)
+        return;
+    m_hidden = !visible;
+    emit visibilityChanged(visible);
 }
 
 void Surface::stretchDraw(const QImage &source, const QRectF &target, Stretch mode)
@@ -231,62 +251,6 @@ void Surface::restore(const Contents &contents)
 bool Surface::holdsImage() const
 {
     return size().isEmpty() || !image().isNull();
-}
-
-void Surface::paintEvent(QPaintEvent *event)
-{
-    const QImage &shown = image();
-    QPainter painter(this);
-    // Only what is exposed is painted: a large picture in the scrolled view
-    // costs no more than the view.
-    for (const QRect &rect : event->region()) {
-        const QRect exposed = rect & shown.rect();
-        if (exposed.isEmpty())
-            continue;
-        // Byte 3 is no colour: paint from a copy of the exposed area with
-        // byte 3 set, so that no paint path can read it as alpha.
-        QImage part(exposed.size(), QImage::Format_RGB32);
-        if (part.isNull())
-            continue;
-        const int columns = exposed.width();
-        for (int y = 0; y < part.height(); ++y) {
-            const auto *from = reinterpret_cast<const QRgb *>(shown.constScanLine(exposed.top() + y)) + exposed.left();
-            auto *to = reinterpret_cast<QRgb *>(part.scanLine(y));
-            for (int x = 0; x < columns; ++x)
-                to[x] = from[x] | 0xFF000000u;
-        }
-        painter.drawImage(exposed.topLeft(), part);
-    }
-    const QRegion uncovered = event->region() - QRegion(shown.rect());
-    for (const QRect &rect : uncovered)
-        painter.fillRect(rect, m_backColor);
-}
-
-void Surface::resizeEvent(QResizeEvent *event)
-{
-    // An image still to be made is made at the size the surface has when
-    // it is needed.
-    if (!m_image.isNull())
-        syncImage();
-    QWidget::resizeEvent(event);
-}
-
-void Surface::mousePressEvent(QMouseEvent *event)
-{
-    emit mousePressed(event->button(), pixelAt(event->position()));
-    event->accept();
-}
-
-void Surface::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event->buttons(), pixelAt(event->position()));
-    event->accept();
-}
-
-void Surface::mouseReleaseEvent(QMouseEvent *event)
-{
-    emit mouseReleased(event->button(), pixelAt(event->position()));
-    event->accept();
 }
 
 } // namespace weftara::platform

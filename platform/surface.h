@@ -3,15 +3,18 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QRectF>
-#include <QWidget>
 
 #include <utility>
 
 namespace weftara::platform {
 
-// A picture surface: a widget that shows its persistent image, in pixels.
+// A picture surface: a persistent image in pixels, with the place and
+// visibility it has among the pictures. No widget is needed to draw on it;
+// a SurfaceView shows it where the window has one.
 //
 // Three layers make it up:
 //  - the picture (may be null): what was loaded or fixed into the surface;
@@ -19,10 +22,10 @@ namespace weftara::platform {
 //    on top, whatever was drawn since (text, stretched copies, pixel
 //    operations). It is always Format_RGB32 and exactly the surface's size;
 //    it is what is shown and what pixel operations read and write;
-//  - the screen, painted from the persistent image only.
+//  - the screen, painted by views from the persistent image only.
 // cls() throws the drawing away (image := back colour + picture);
 // fixDrawing() keeps it (picture := image).
-class Surface : public QWidget
+class Surface : public QObject
 {
     Q_OBJECT
 
@@ -33,7 +36,7 @@ public:
     // The back colour of a new surface.
     static constexpr QRgb DefaultBackColor = 0xFFF0F0F0; // RGB 240, 240, 240
 
-    explicit Surface(QWidget *parent = nullptr);
+    explicit Surface(QObject *parent = nullptr);
 
     // The persistent image; writable. Keep its size and format: resize the
     // surface instead. Null only for a 0-pixel surface or when memory ran out.
@@ -84,6 +87,28 @@ public:
     int pixelHeight() const { return height(); }
     void setPixelSize(int width, int height);
 
+    // Place among the pictures (the top left in the views' parent) and
+    // size, in pixels.
+    QRect geometry() const { return m_geometry; }
+    void setGeometry(const QRect &geometry);
+    void setGeometry(int x, int y, int width, int height) { setGeometry(QRect(x, y, width, height)); }
+    QPoint pos() const { return m_geometry.topLeft(); }
+    void move(QPoint position) { setGeometry(QRect(position, size())); }
+    void move(int x, int y) { move(QPoint(x, y)); }
+    QSize size() const { return m_geometry.size(); }
+    void resize(QSize size) { setGeometry(QRect(pos(), size)); }
+    void resize(int width, int height) { resize(QSize(width, height)); }
+    int width() const { return m_geometry.width(); }
+    int height() const { return m_geometry.height(); }
+    // The surface's own area: (0, 0) and its size.
+    QRect rect() const { return {QPoint(0, 0), size()}; }
+
+    // Whether the views show the surface.
+    bool isHidden() const { return m_hidden; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+
     // The back colour under the picture.
     QColor backColor() const { return m_backColor; }
 
@@ -125,25 +150,25 @@ public:
     bool holdsImage() const;
 
 signals:
-    // Mouse activity on the surface, positions in pixels from its top left.
+    // The image changed within `area` (the surface's pixels).
+    void changed(QRect area);
+    void geometryChanged(QRect geometry);
+    void visibilityChanged(bool visible);
+
+    // Mouse activity on a view of the surface, positions in pixels from its
+    // top left.
     void mousePressed(Qt::MouseButton button, QPoint position);
     // Sent also while no button is held; `buttons` are those held.
     void mouseMoved(Qt::MouseButtons buttons, QPoint position);
     void mouseReleased(Qt::MouseButton button, QPoint position);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
 private:
-    // Brings the image to the widget's size and RGB32 (the widget can be
-    // resized through QWidget's own calls too).
+    // Brings the image to the surface's size and RGB32.
     void syncImage() const;
-    // A fresh image of the widget's size: back colour + picture.
+    // A fresh image of the surface's size: back colour + picture.
     void compose();
+    // Tells the views that the whole image may have changed.
+    void update() { emit changed(rect()); }
 
     mutable QImage m_image;
     QImage m_picture;
@@ -152,7 +177,9 @@ private:
     QColor m_foreColor{Qt::black};
     double m_currentX = 0.0;
     double m_currentY = 0.0;
+    QRect m_geometry{0, 0, 0, 0};
     bool m_autoSize = false;
+    bool m_hidden = false;
 };
 
 } // namespace weftara::platform

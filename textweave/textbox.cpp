@@ -7,8 +7,8 @@
 
 namespace weftara::textweave {
 
-TextBox::TextBox(QWidget *surface)
-    : QPlainTextEdit(surface)
+TextBox::TextBox(QWidget *surfaceView)
+    : QPlainTextEdit(surfaceView)
 {
     setObjectName(QStringLiteral("textBox"));
     setAccessibleName(QStringLiteral("文字"));

@@ -20,8 +20,8 @@ public:
     // writes colours).
     static constexpr QRgb BackColor = 0xFFFFFFC0;
 
-    // `surface` is the picture surface the box lies on (its parent).
-    explicit TextBox(QWidget *surface);
+    // `surfaceView` shows the picture surface the box lies on (its parent).
+    explicit TextBox(QWidget *surfaceView);
 
     // The text with CR LF line ends; setting accepts any line breaks.
     QString text() const;

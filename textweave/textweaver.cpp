@@ -3,12 +3,15 @@
 #include "platform/dialogs.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "recipes/loggroups.h"
 #include "recipes/textgroup.h"
 #include "textweave/textbox.h"
 #include "textweave/textlines.h"
 #include "textweave/textpanel.h"
 #include "workspace/controlpanel.h"
+#include "workspace/picturecanvas.h"
+#include "workspace/picturetabs.h"
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
@@ -27,7 +30,9 @@ TextWeaver::TextWeaver(workspace::Workspace &ws, platform::Dialogs &dialogs, QOb
     QWidget *controlPanel = ws.controls().controlPanel;
     m_panel = new TextPanel(controlPanel ? controlPanel->parentWidget() : nullptr);
     m_panel->hide();
-    m_box = new TextBox(&woven());
+    // The box lies on the woven picture's view.
+    const workspace::PictureTabs *tabs = ws.controls().pictureTabs;
+    m_box = new TextBox(tabs ? tabs->canvas()->viewOf(woven()) : nullptr);
     // Owned by this object, like the panel and the box by their parents.
     new TextPlacement(woven(), *m_box, m_flags, this);
     connectPanel();

@@ -1,5 +1,7 @@
 #include "workspace/picturecanvas.h"
 
+#include "platform/surfaceview.h"
+
 #include <QChildEvent>
 #include <QEvent>
 
@@ -11,6 +13,20 @@ PictureCanvas::PictureCanvas(QWidget *parent)
     : QWidget(parent)
 {
     resize(1, 1);
+}
+
+platform::SurfaceView *PictureCanvas::addView(platform::Surface &surface)
+{
+    return new platform::SurfaceView(surface, this);
+}
+
+platform::SurfaceView *PictureCanvas::viewOf(const platform::Surface &surface) const
+{
+    for (platform::SurfaceView *view : findChildren<platform::SurfaceView *>(Qt::FindDirectChildrenOnly)) {
+        if (view->surface() == &surface)
+            return view;
+    }
+    return nullptr;
 }
 
 void PictureCanvas::updateExtent()

@@ -1,5 +1,7 @@
 #include "workspace/workspace.h"
 
+#include "platform/surface.h"
+
 #include <QTabBar>
 
 namespace weftara::workspace {
@@ -21,13 +23,29 @@ QString tabCaption(Tab tab)
     return {};
 }
 
-Workspace::Workspace(const Surfaces &surfaces, const Controls &controls, platform::Dialogs &dialogs,
-                     QObject *parent)
+Workspace::Workspace(const Controls &controls, platform::Dialogs &dialogs, QObject *parent)
     : QObject(parent)
-    , m_surfaces(surfaces)
     , m_controls(controls)
     , m_dialogs(dialogs)
 {
+    const auto make = [this](const char *name, bool autoSize) {
+        auto *surface = new platform::Surface(this);
+        surface->setObjectName(QString::fromLatin1(name));
+        surface->setAutoSize(autoSize);
+        surface->hide();
+        return surface;
+    };
+    const std::array<const char *, 5> tabSurfaces{"basePicture", "patternPicture", "wovenPicture", "baseSheet",
+                                                  "patternSheet"};
+    for (std::size_t k = 0; k < tabSurfaces.size(); ++k)
+        m_surfaces.tabSurfaces[k] = make(tabSurfaces[k], false);
+    m_surfaces.patternTile = make("patternTile", false);
+    m_surfaces.baseZoomScratch = make("baseZoomScratch", false);
+    m_surfaces.wovenZoomScratch = make("wovenZoomScratch", false);
+    // The hidden copies always take the size of the picture they hold.
+    m_surfaces.copies[Picture::Base] = make("baseCopy", true);
+    m_surfaces.copies[Picture::Pattern] = make("patternCopy", true);
+    m_surfaces.copies[Picture::Woven] = make("wovenCopy", true);
 }
 
 platform::Surface &Workspace::surfaceOfTab(Tab tab)

@@ -66,7 +66,8 @@ inline constexpr std::array<engine::WeavePart, 2> WeaveParts{engine::WeavePart::
 template <class T>
 using PerWeavePart = EnumArray<engine::WeavePart, T, 2>;
 
-// The picture surfaces.
+// The picture surfaces, made and owned by the workspace. The window shows
+// the tab surfaces through views of its own; the others are never shown.
 struct Surfaces
 {
     // What the tabs show: the three pictures (indexed by Picture), then the
@@ -135,8 +136,8 @@ class Workspace : public QObject
     Q_OBJECT
 
 public:
-    Workspace(const Surfaces &surfaces, const Controls &controls, platform::Dialogs &dialogs,
-              QObject *parent = nullptr);
+    // Makes the surfaces, all hidden and empty.
+    Workspace(const Controls &controls, platform::Dialogs &dialogs, QObject *parent = nullptr);
 
     Flags &flags() { return m_flags; }
     const Flags &flags() const { return m_flags; }

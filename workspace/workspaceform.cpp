@@ -19,20 +19,6 @@
 
 namespace weftara::workspace {
 
-namespace {
-
-platform::Surface *makeSurface(QWidget *canvas, const QString &name, bool autoSize)
-{
-    auto *surface = new platform::Surface(canvas);
-    surface->setObjectName(name);
-    surface->setAutoSize(autoSize);
-    surface->setGeometry(0, 0, 0, 0);
-    surface->hide();
-    return surface;
-}
-
-} // namespace
-
 WorkspaceForm::WorkspaceForm(platform::Dialogs &dialogs, QWidget *parent)
     : QWidget(parent)
 {
@@ -41,20 +27,6 @@ WorkspaceForm::WorkspaceForm(platform::Dialogs &dialogs, QWidget *parent)
     m_controlPanel = new ControlPanel(this);
     m_controlPanel->move(0, 0);
     m_weaveOptionsPanel = new WeaveOptionsPanel(this);
-
-    Surfaces surfaces;
-    QWidget *canvas = m_pictureTabs->canvas();
-    const std::array<const char *, 5> tabSurfaces{"basePicture", "patternPicture", "wovenPicture", "baseSheet",
-                                                  "patternSheet"};
-    for (std::size_t k = 0; k < tabSurfaces.size(); ++k)
-        surfaces.tabSurfaces[k] = makeSurface(canvas, QString::fromLatin1(tabSurfaces[k]), false);
-    surfaces.patternTile = makeSurface(canvas, QStringLiteral("patternTile"), false);
-    surfaces.baseZoomScratch = makeSurface(canvas, QStringLiteral("baseZoomScratch"), false);
-    surfaces.wovenZoomScratch = makeSurface(canvas, QStringLiteral("wovenZoomScratch"), false);
-    // The hidden copies always take the size of the picture they hold.
-    surfaces.copies[Picture::Base] = makeSurface(canvas, QStringLiteral("baseCopy"), true);
-    surfaces.copies[Picture::Pattern] = makeSurface(canvas, QStringLiteral("patternCopy"), true);
-    surfaces.copies[Picture::Woven] = makeSurface(canvas, QStringLiteral("wovenCopy"), true);
 
     Controls controls;
     controls.weaveRatioSlider = m_controlPanel->weaveRatioSlider();
@@ -75,10 +47,20 @@ WorkspaceForm::WorkspaceForm(platform::Dialogs &dialogs, QWidget *parent)
     controls.weaveOptionsPanel = m_weaveOptionsPanel;
     controls.pictureTabs = m_pictureTabs;
 
-    m_workspace = new Workspace(surfaces, controls, dialogs, this);
+    m_workspace = new Workspace(controls, dialogs, this);
+    // Stacked as the pictures come, the sheets above them.
+    for (platform::Surface *surface : {&m_workspace->picture(Picture::Base), &m_workspace->picture(Picture::Pattern),
+                                       &m_workspace->picture(Picture::Woven), &m_workspace->baseSheet(),
+                                       &m_workspace->patternSheet()})
+        m_pictureTabs->canvas()->addView(*surface);
     m_sliders = new Sliders(*m_workspace, this);
     connectControls();
     layOutForm();
+}
+
+platform::SurfaceView *WorkspaceForm::surfaceView(const platform::Surface &surface) const
+{
+    return m_pictureTabs->canvas()->viewOf(surface);
 }
 
 void WorkspaceForm::connectControls()

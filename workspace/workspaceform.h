@@ -9,6 +9,8 @@
 
 namespace weftara::platform {
 class Dialogs;
+class Surface;
+class SurfaceView;
 } // namespace weftara::platform
 
 namespace weftara::workspace {
@@ -35,6 +37,9 @@ public:
     ControlPanel *controlPanel() const { return m_controlPanel; }
     WeaveOptionsPanel *weaveOptionsPanel() const { return m_weaveOptionsPanel; }
     PictureTabs *pictureTabs() const { return m_pictureTabs; }
+    // The view showing `surface` in the picture area; none for surfaces
+    // that are never shown there.
+    platform::SurfaceView *surfaceView(const platform::Surface &surface) const;
 
     // Places the tab strip for the current window size.
     void layOutForm();

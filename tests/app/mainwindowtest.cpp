@@ -19,6 +19,7 @@
 #include "output/snapshotpanel.h"
 #include "output/snapshotstore.h"
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "platform/twips.h"
 #include "recipes/recipepanel.h"
 #include "support/filebytes.h"
@@ -346,7 +347,7 @@ void MainWindowTest::tabButtonsSelectTabs()
     QVERIFY(!w.guideBox()->isVisible());
     QVERIFY(ws.log().isEmpty());
     QCOMPARE(w.collections().thumbnailPaths(Tab::BaseCollection).size(), 3);
-    QVERIFY(ws.baseSheet().isVisible());
+    QVERIFY(w.form().surfaceView(ws.baseSheet())->isVisible());
     QVERIFY(buttons.selectedButton(Tab::BaseCollection)->isVisible());
     QVERIFY(!buttons.normalButton(Tab::BaseCollection)->isVisible());
 

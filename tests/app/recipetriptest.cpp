@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "platform/picturememory.h"
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
 #include "support/exiforientation.h"
@@ -99,7 +100,7 @@ struct Window
     void clickSheet(ws::Tab collectionTab, QPoint at)
     {
         w.form().clickTab(collectionTab);
-        QTest::mouseClick(&s.surfaceOfTab(collectionTab), Qt::LeftButton, {}, at);
+        QTest::mouseClick(w.form().surfaceView(s.surfaceOfTab(collectionTab)), Qt::LeftButton, {}, at);
     }
     void loadBoth()
     {

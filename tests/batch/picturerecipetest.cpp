@@ -5,6 +5,7 @@
 #include "batch/batchrunner.h"
 #include "output/picturesave.h"
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "recipes/loggroups.h"
 #include "recipes/picturerecipe.h"
 #include "recipes/recipebook.h"
@@ -58,7 +59,7 @@ void PictureRecipeTest::savedJpegReplaysToTheSamePicture()
     MainWindow b(ProgramFolder(other.path()), &dialogs);
     dialogs.queueAnswer(true);
     b.form().clickTab(ws::Tab::BaseCollection);
-    QTest::mouseClick(&b.form().workspace().baseSheet(), Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseClick(b.form().surfaceView(b.form().workspace().baseSheet()), Qt::LeftButton, {}, QPoint(50, 50));
     QCOMPARE(dialogs.questions(), QStringList{QStringLiteral("この絵の織り詞を再生しますか？")});
     QVERIFY(weftara::testing::samePixels(weftara::output::pictureToSave(b.form().workspace()), made));
     QCOMPARE(b.recipePanel().nameBox()->text(), QStringLiteral("fuji"));

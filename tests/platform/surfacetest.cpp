@@ -1,6 +1,7 @@
 #include "platform/surfacetest.h"
 
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 
 #include <QFontMetricsF>
 #include <QSignalSpy>
@@ -9,6 +10,7 @@
 #include <cstring>
 
 using weftara::platform::Surface;
+using weftara::platform::SurfaceView;
 
 namespace {
 
@@ -294,15 +296,17 @@ void SurfaceTest::paintingIgnoresByte3()
     zero.image() = numberedPicture(12, 9, 0x00);
     full.image() = numberedPicture(12, 9, 0xFF);
 
-    const QImage shownZero = zero.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage shownFull = full.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    SurfaceView zeroView(zero, nullptr);
+    SurfaceView fullView(full, nullptr);
+    const QImage shownZero = zeroView.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shownFull = fullView.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shownZero.size(), QSize(12, 9));
     QCOMPARE(shownZero, shownFull);
     // And what is shown is the picture's colour, not something else alike.
     for (QPoint p : {QPoint(0, 0), QPoint(11, 8), QPoint(5, 3)})
         QCOMPARE(shownZero.pixel(p), qRgb(0x5A, p.y(), p.x()));
     // A part painted alone shows the same pixels as in the whole.
-    const QImage part = zero.grab(QRect(3, 2, 6, 5)).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage part = zeroView.grab(QRect(3, 2, 6, 5)).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(part, shownZero.copy(3, 2, 6, 5));
 }
 
@@ -351,18 +355,44 @@ void SurfaceTest::printAdvancesLines()
     QVERIFY(inkPerBand[2] > 0);
 }
 
+void SurfaceTest::viewFollowsSurface()
+{
+    QWidget parent;
+    parent.resize(100, 80);
+    Surface surface;
+    surface.hide();
+    surface.setGeometry(3, 4, 20, 10);
+    SurfaceView view(surface, &parent);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QVERIFY(view.isHidden());
+    QCOMPARE(view.geometry(), QRect(3, 4, 20, 10));
+
+    surface.show();
+    surface.setPixelSize(30, 25);
+    surface.move(7, 1);
+    QVERIFY(view.isVisible());
+    QCOMPARE(view.geometry(), QRect(7, 1, 30, 25));
+    QCOMPARE(surface.image().size(), QSize(30, 25));
+    surface.setVisible(false);
+    QVERIFY(view.isHidden());
+}
+
 void SurfaceTest::mouseSignalsCarryPixels()
 {
+    QWidget parent;
+    parent.resize(100, 80);
     Surface surface;
-    surface.setPixelSize(40, 30);
-    surface.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&surface));
+    surface.setGeometry(10, 10, 40, 30);
+    SurfaceView view(surface, &parent);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
 
     QSignalSpy pressed(&surface, &Surface::mousePressed);
     QSignalSpy moved(&surface, &Surface::mouseMoved);
     QSignalSpy released(&surface, &Surface::mouseReleased);
 
-    QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(7, 4));
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(7, 4));
     QCOMPARE(pressed.count(), 1);
     QCOMPARE(pressed[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
     QCOMPARE(pressed[0][1].toPoint(), QPoint(7, 4));
@@ -370,9 +400,9 @@ void SurfaceTest::mouseSignalsCarryPixels()
     QCOMPARE(released[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
     QCOMPARE(released[0][1].toPoint(), QPoint(7, 4));
 
-    QTest::mousePress(&surface, Qt::RightButton, {}, QPoint(30, 20));
-    QTest::mouseMove(&surface, QPoint(33, 25));
-    QTest::mouseRelease(&surface, Qt::RightButton, {}, QPoint(33, 25));
+    QTest::mousePress(&view, Qt::RightButton, {}, QPoint(30, 20));
+    QTest::mouseMove(&view, QPoint(33, 25));
+    QTest::mouseRelease(&view, Qt::RightButton, {}, QPoint(33, 25));
     QCOMPARE(pressed.last()[0].value<Qt::MouseButton>(), Qt::RightButton);
     QVERIFY(!moved.isEmpty());
     QCOMPARE(moved.last()[0].value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::RightButton));

@@ -21,5 +21,6 @@ private slots:
     void smoothStretchIgnoresByte3();
     void paintingIgnoresByte3();
     void printAdvancesLines();
+    void viewFollowsSurface();
     void mouseSignalsCarryPixels();
 };

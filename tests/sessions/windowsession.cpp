@@ -2,6 +2,7 @@
 
 #include "collections/collectionsheet.h"
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
 #include "textweave/textbox.h"
@@ -64,12 +65,12 @@ void WindowSession::apply(const Operation &op)
     switch (op.action) {
     case Action::ChooseBase:
         form.clickTab(Tab::BaseCollection);
-        QTest::mouseClick(&ws.baseSheet(), Qt::LeftButton, {},
+        QTest::mouseClick(form.surfaceView(ws.baseSheet()), Qt::LeftButton, {},
                           thumbnail(op.number, collections::BaseGrid.cell, collections::BaseGrid.columns));
         return;
     case Action::ChoosePattern:
         form.clickTab(Tab::PatternCollection);
-        QTest::mouseClick(&ws.patternSheet(), Qt::LeftButton, {},
+        QTest::mouseClick(form.surfaceView(ws.patternSheet()), Qt::LeftButton, {},
                           thumbnail(op.number, collections::PatternGrid.cell, collections::PatternGrid.columns));
         return;
     case Action::ClickTab:
@@ -142,11 +143,11 @@ void WindowSession::applyText(const Operation &op)
 {
     textweave::TextWeaver &text = m_window.textWeaver();
     textweave::TextPanel &panel = text.textPanel();
-    platform::Surface &woven = workspace().picture(Picture::Woven);
+    QWidget *woven = m_window.form().surfaceView(workspace().picture(Picture::Woven));
     switch (op.action) {
     case Action::PlaceTextBox:
-        QTest::mousePress(&woven, Qt::LeftButton, {}, QPoint(op.number, op.y));
-        QTest::mouseRelease(&woven, Qt::LeftButton, {}, QPoint(op.number, op.y));
+        QTest::mousePress(woven, Qt::LeftButton, {}, QPoint(op.number, op.y));
+        QTest::mouseRelease(woven, Qt::LeftButton, {}, QPoint(op.number, op.y));
         return;
     case Action::TypeText:
         text.textBox().setText(QString(op.text).replace(u'|', QStringLiteral("\r\n")));

@@ -1,6 +1,7 @@
 #include "textpaneltest.h"
 
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "textfixture.h"
 
 #include <QLabel>
@@ -164,38 +165,40 @@ void TextPanelTest::mousePlacesAndSizesTheBox()
     f.loadWoven(testing::uniformPicture(240, 160, 0xFFFFFFFF));
     f.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-    platform::Surface &surface = f.ws.picture(weftara::workspace::Picture::Woven);
+    const platform::Surface &woven = f.ws.picture(weftara::workspace::Picture::Woven);
+    QWidget *surface = f.form.surfaceView(woven);
+    QVERIFY(surface);
 
     // Outside text mode a press places nothing.
-    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(30, 30));
-    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(30, 30));
     QVERIFY(f.box.isHidden());
 
     f.weaver.toggleTextMode();
     f.box.setFontSize(18);
-    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(20, 15));
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(20, 15));
     QCOMPARE(f.box.pos(), QPoint(20, 15));
     QCOMPARE(f.box.left(), 20.0f);
     QCOMPARE(f.box.top(), 15.0f);
     QVERIFY(f.box.isVisible());
-    QCOMPARE(surface.textFont().pointSizeF(), 18.0);
+    QCOMPARE(woven.textFont().pointSizeF(), 18.0);
 
-    QTest::mouseMove(&surface, QPoint(120, 75));
+    QTest::mouseMove(surface, QPoint(120, 75));
     QCOMPARE(f.box.size(), QSize(100, 60));
     // Left of the corner: the width is refused, the height taken.
-    QTest::mouseMove(&surface, QPoint(10, 90));
+    QTest::mouseMove(surface, QPoint(10, 90));
     QCOMPARE(f.box.size(), QSize(100, 75));
-    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(10, 90));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(10, 90));
 
     // Moving without a button held sizes nothing.
-    QTest::mouseMove(&surface, QPoint(200, 150));
+    QTest::mouseMove(surface, QPoint(200, 150));
     QCOMPARE(f.box.size(), QSize(100, 75));
 
     // The next press starts a new box.
-    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(150, 100));
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(150, 100));
     QCOMPARE(f.box.pos(), QPoint(150, 100));
-    QTest::mouseMove(&surface, QPoint(200, 130));
-    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(200, 130));
+    QTest::mouseMove(surface, QPoint(200, 130));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(200, 130));
     QCOMPARE(f.box.geometry(), QRect(150, 100, 50, 30));
 
     // Typed text is drawn at the box's corner.
