@@ -4,9 +4,9 @@
 #include "workspacefixture.h"
 
 #include "platform/surface.h"
+#include "platform/surfaceview.h"
 #include "workspace/controlpanel.h"
 #include "workspace/formlayout.h"
-#include "platform/surfaceview.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
 #include "workspace/tabchange.h"
