@@ -1,6 +1,6 @@
 #include "workspace/workspace.h"
 
-#include <QTabBar>
+#include <QString>
 
 namespace weftara::workspace {
 
@@ -21,11 +21,21 @@ QString tabCaption(Tab tab)
     return {};
 }
 
-Workspace::Workspace(const Surfaces &surfaces, const Controls &controls, platform::Dialogs &dialogs,
-                     QObject *parent)
+Controls::Controls()
+    : tabStrip(Tab::BaseCollection)
+{
+    // The light threshold starts at white, the dark one at black.
+    for (const engine::WeavePart part : WeaveParts) {
+        const int threshold = part == engine::WeavePart::Light ? 255 : 0;
+        thresholdSliders[part].setRange(0, 255);
+        thresholdSliders[part].setValue(threshold);
+        thresholdBoxes[part].setText(QString::number(threshold));
+    }
+}
+
+Workspace::Workspace(const Surfaces &surfaces, platform::Dialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_surfaces(surfaces)
-    , m_controls(controls)
     , m_dialogs(dialogs)
 {
 }
@@ -47,12 +57,12 @@ platform::Surface &Workspace::surfaceOfTab(Tab tab)
 
 Tab Workspace::selectedTab() const
 {
-    return Tab(m_controls.tabStrip->currentIndex() + 1);
+    return m_controls.tabStrip.current();
 }
 
 void Workspace::selectTab(Tab tab)
 {
-    m_controls.tabStrip->setCurrentIndex(int(tab) - 1);
+    m_controls.tabStrip.select(tab);
 }
 
 std::optional<Picture> Workspace::pictureOfTab(Tab tab)

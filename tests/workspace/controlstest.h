@@ -15,7 +15,8 @@ private slots:
     void nothingClipped_data();
     void nothingClipped();
     void dragActsOnce();
-    void unchangedTextRaisesNothing();
+    void valuesReportOnlyChanges();
+    void widgetsShowValues();
     void weaveOptionsPanel();
     void toneChangeDuringToneIsIgnored();
     void sliderMemoryPerTab();

@@ -103,12 +103,12 @@ void WorkspaceFixture::clickChannelButton(engine::ChannelStep channel)
 
 void WorkspaceFixture::setThreshold(engine::WeavePart part, int value)
 {
-    ws.controls().thresholdSliders[part]->setValue(value);
+    ws.controls().thresholdSliders[part].setValue(value);
 }
 
 void WorkspaceFixture::tick(engine::WeavePart part, bool on)
 {
-    ws.controls().weaveOptionCheckBoxes[part]->setChecked(on);
+    ws.controls().weaveOptionCheckBoxes[part].setChecked(on);
 }
 
 } // namespace weftara::testing
