@@ -4,7 +4,9 @@
 #include "workspacefixture.h"
 
 #include "platform/surface.h"
+#include "support/fakeload.h"
 #include "workspace/controlpanel.h"
+#include "workspace/controlreactions.h"
 #include "workspace/formlayout.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
@@ -22,6 +24,9 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTest>
+
+#include <memory>
+#include <vector>
 
 using namespace weftara::testing;
 using weftara::engine::ChannelStep;
@@ -242,6 +247,51 @@ void ControlsTest::widgetsShowValues()
     QCOMPARE(f.ws.selectedTab(), Tab::Base);
     f.selectTab(Tab::Pattern);
     QCOMPARE(strip.currentIndex(), 3);
+}
+
+// The handlers need no control widgets: a workspace whose values have no
+// view makes the same pictures and log as the form. (The surfaces are still
+// widgets, never shown.)
+void ControlsTest::handlersRunWithoutWidgets()
+{
+    std::vector<std::unique_ptr<weftara::platform::Surface>> owned;
+    const auto make = [&owned](bool autoSize) {
+        owned.push_back(std::make_unique<weftara::platform::Surface>());
+        owned.back()->setAutoSize(autoSize);
+        return owned.back().get();
+    };
+    workspace::Surfaces surfaces;
+    for (weftara::platform::Surface *&each : surfaces.tabSurfaces)
+        each = make(false);
+    surfaces.patternTile = make(false);
+    surfaces.baseZoomScratch = make(false);
+    surfaces.wovenZoomScratch = make(false);
+    for (const Picture picture : workspace::Pictures)
+        surfaces.copies[picture] = make(true);
+    ScriptedDialogs dialogs;
+    workspace::Workspace bare(surfaces, dialogs);
+    workspace::Sliders sliders(bare);
+    workspace::connectReactions(bare, sliders);
+
+    WorkspaceFixture f;
+    for (workspace::Workspace *ws : {&bare, &f.ws}) {
+        fakeBaseLoad(*ws, variedPicture(12, 9, 40));
+        fakePatternLoad(*ws, variedPicture(12, 9, 41));
+        workspace::Controls &c = ws->controls();
+        c.weaveRatioSlider.setValue(30);
+        c.weaveOptionCheckBoxes[WeavePart::Dark].setChecked(true);
+        c.thresholdSliders[WeavePart::Dark].setValue(120);
+        c.zoomSlider.setValue(60);
+        ws->selectTab(Tab::Base);
+        c.toneSlider.setValue(-20);
+        c.zoomSlider.setValue(150);
+    }
+    QCOMPARE(bare.log().lines(), f.log());
+    QCOMPARE(bare.log().lines().size(), 17); // every step ran
+    for (const Picture picture : workspace::Pictures)
+        QVERIFY(samePixels(bare.picture(picture).image(), f.picture(picture)));
+    QCOMPARE(bare.selectedTab(), Tab::Base);
+    QVERIFY(dialogs.messages().isEmpty() && f.dialogs.messages().isEmpty());
 }
 
 void ControlsTest::weaveOptionsPanel()

@@ -17,6 +17,7 @@ private slots:
     void dragActsOnce();
     void valuesReportOnlyChanges();
     void widgetsShowValues();
+    void handlersRunWithoutWidgets();
     void weaveOptionsPanel();
     void toneChangeDuringToneIsIgnored();
     void sliderMemoryPerTab();
