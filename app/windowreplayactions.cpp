@@ -77,8 +77,8 @@ void WindowReplayActions::setThresholdBox(engine::WeavePart part, const QString 
 void WindowReplayActions::setWeaveRatioBox(const QString &text) { m_ws.controls().weaveRatioBox.setText(text); }
 void WindowReplayActions::weave() { workspace::weave(m_ws); }
 
-// The sliders keep a value within their own range, and
-// react only when the value changes.
+// The sliders keep a value within their own range, and react only when the
+// value changes.
 void WindowReplayActions::setZoomSlider(qint16 value) { m_ws.controls().zoomSlider.setValue(value); }
 void WindowReplayActions::setToneSlider(qint16 value) { m_ws.controls().toneSlider.setValue(value); }
 

@@ -10,7 +10,6 @@
 #include "workspace/surfaceops.h"
 #include "workspace/weavepipeline.h"
 
-
 namespace weftara::workspace {
 
 namespace {
