@@ -22,7 +22,6 @@ QString tabCaption(Tab tab)
 }
 
 Controls::Controls()
-    : tabStrip(Tab::BaseCollection)
 {
     // The light threshold starts at white, the dark one at black.
     for (const engine::WeavePart part : WeaveParts) {

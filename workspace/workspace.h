@@ -125,7 +125,7 @@ struct Controls
     PerWeavePart<RangedValue> thresholdSliders;
     PerWeavePart<TextValue> thresholdBoxes;
     PerWeavePart<OnOffValue> weaveOptionCheckBoxes;
-    TabSelection tabStrip;
+    TabSelection tabStrip{Tab::BaseCollection};
     ControlPanel *controlPanel = nullptr;
     WeaveOptionsPanel *weaveOptionsPanel = nullptr;
     PictureTabs *pictureTabs = nullptr;
