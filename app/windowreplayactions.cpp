@@ -10,10 +10,7 @@
 #include "workspace/weavepipeline.h"
 #include "workspace/workspace.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 #include <functional>
 
@@ -23,12 +20,12 @@ namespace {
 
 // Presses the apply button beside a slider's box. A slider that already
 // stands at the box's number does not move, so its reaction is run here.
-void applyBox(workspace::Workspace &ws, const QScrollBar *slider, workspace::EffectButton button,
+void applyBox(workspace::Workspace &ws, const workspace::RangedValue &slider, workspace::EffectButton button,
               const std::function<void()> &reaction)
 {
-    const int before = slider->value();
+    const int before = slider.value();
     workspace::runEffect(ws, button);
-    if (slider->value() == before)
+    if (slider.value() == before)
         reaction();
 }
 
@@ -69,43 +66,43 @@ void WindowReplayActions::selectTab(workspace::Tab tab) { m_ws.selectTab(tab); }
 
 void WindowReplayActions::setWeaveOptionChecked(engine::WeavePart part, bool ticked)
 {
-    m_ws.controls().weaveOptionCheckBoxes[part]->setChecked(ticked);
+    m_ws.controls().weaveOptionCheckBoxes[part].setChecked(ticked);
 }
 
 void WindowReplayActions::setThresholdBox(engine::WeavePart part, const QString &text)
 {
-    m_ws.controls().thresholdBoxes[part]->setText(text);
+    m_ws.controls().thresholdBoxes[part].setText(text);
 }
 
-void WindowReplayActions::setWeaveRatioBox(const QString &text) { m_ws.controls().weaveRatioBox->setText(text); }
+void WindowReplayActions::setWeaveRatioBox(const QString &text) { m_ws.controls().weaveRatioBox.setText(text); }
 void WindowReplayActions::weave() { workspace::weave(m_ws); }
 
-// The sliders keep a value within their own range (QScrollBar clamps), and
-// react only when the value changes.
-void WindowReplayActions::setZoomSlider(qint16 value) { m_ws.controls().zoomSlider->setValue(value); }
-void WindowReplayActions::setToneSlider(qint16 value) { m_ws.controls().toneSlider->setValue(value); }
+// The sliders keep a value within their own range, and react only when the
+// value changes.
+void WindowReplayActions::setZoomSlider(qint16 value) { m_ws.controls().zoomSlider.setValue(value); }
+void WindowReplayActions::setToneSlider(qint16 value) { m_ws.controls().toneSlider.setValue(value); }
 
 void WindowReplayActions::resetWeaveOptions()
 {
-    const workspace::Controls &c = m_ws.controls();
+    workspace::Controls &c = m_ws.controls();
     for (const engine::WeavePart part : workspace::WeaveParts) {
-        c.weaveOptionCheckBoxes[part]->setChecked(false);
-        QScrollBar *slider = c.thresholdSliders[part];
-        slider->setValue(part == engine::WeavePart::Light ? slider->maximum() : slider->minimum());
+        c.weaveOptionCheckBoxes[part].setChecked(false);
+        workspace::RangedValue &slider = c.thresholdSliders[part];
+        slider.setValue(part == engine::WeavePart::Light ? slider.maximum() : slider.minimum());
         // A box the replay set beside a slider that did not move shows the
         // slider again.
-        c.thresholdBoxes[part]->setText(platform::formatNumber(slider->value()));
+        c.thresholdBoxes[part].setText(platform::formatNumber(slider.value()));
     }
 }
 
-void WindowReplayActions::setZoomBox(const QString &text) { m_ws.controls().zoomBox->setText(text); }
+void WindowReplayActions::setZoomBox(const QString &text) { m_ws.controls().zoomBox.setText(text); }
 
 void WindowReplayActions::applyZoom()
 {
     applyBox(m_ws, m_ws.controls().zoomSlider, workspace::EffectButton::Zoom, [this] { m_sliders.onZoomChanged(); });
 }
 
-void WindowReplayActions::setToneBox(const QString &text) { m_ws.controls().toneBox->setText(text); }
+void WindowReplayActions::setToneBox(const QString &text) { m_ws.controls().toneBox.setText(text); }
 
 void WindowReplayActions::applyTone()
 {
@@ -113,7 +110,7 @@ void WindowReplayActions::applyTone()
 }
 
 void WindowReplayActions::runEffect(workspace::EffectButton button) { workspace::runEffect(m_ws, button); }
-void WindowReplayActions::setColorStepBox(const QString &text) { m_ws.controls().colorStepBox->setText(text); }
+void WindowReplayActions::setColorStepBox(const QString &text) { m_ws.controls().colorStepBox.setText(text); }
 void WindowReplayActions::runChannelStep(engine::ChannelStep channel) { workspace::runChannelStep(m_ws, channel); }
 
 void WindowReplayActions::fixText() { m_textWeaver.fixText(); }

@@ -227,7 +227,7 @@ int main(int argc, char **argv)
         Window window(program.path());
         replay(window, QStringLiteral("大"));
         settle();
-        QScrollBar *slider = window.ws().controls().weaveRatioSlider;
+        QScrollBar *slider = window.main.form().controlPanel()->weaveRatioSlider();
         int k = 0;
         const bench::Timing t = measureWait(repetitions, paints, [] {}, [&] { slider->setValue(++k % 2 ? 40 : 60); });
         report("weave ratio released -> woven repainted, 6000x4000", t, 0.06, paints);
@@ -241,13 +241,13 @@ int main(int argc, char **argv)
         settle();
         // The second weave, into the light parts, is a step of its own in
         // the log (a plain weave right after a plain one replaces it).
-        ws.controls().weaveRatioSlider->setValue(35);
-        ws.controls().thresholdBoxes[engine::WeavePart::Light]->setText(QStringLiteral("200"));
-        ws.controls().weaveOptionCheckBoxes[engine::WeavePart::Light]->setChecked(true);
+        ws.controls().weaveRatioSlider.setValue(35);
+        ws.controls().thresholdBoxes[engine::WeavePart::Light].setText(QStringLiteral("200"));
+        ws.controls().weaveOptionCheckBoxes[engine::WeavePart::Light].setChecked(true);
         panel.effectButton(EffectButton::Weave)->click();
-        ws.controls().toneBox->setText(QStringLiteral("20"));
+        ws.controls().toneBox.setText(QStringLiteral("20"));
         panel.effectButton(EffectButton::Tone)->click();
-        ws.controls().zoomBox->setText(QStringLiteral("80"));
+        ws.controls().zoomBox.setText(QStringLiteral("80"));
         panel.effectButton(EffectButton::Zoom)->click();
         constexpr EffectButton effects[] = {EffectButton::Gray,      EffectButton::Solarize, EffectButton::FadeTop,
                                             EffectButton::FadeLeft,  EffectButton::Emphasize, EffectButton::FadeRight};

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -218,10 +217,10 @@ void Collections::chooseBase(QString path)
     // A load that failed leaves the earlier base picture (if any) in place.
     flags.baseLoaded = flags.baseLoaded || loaded;
     flags.wovenUpToDate = false;
-    const workspace::Controls &c = m_ws.controls();
-    c.weaveRatioSlider->setValue(50);
-    c.zoomSlider->setValue(100);
-    c.toneSlider->setValue(0);
+    workspace::Controls &c = m_ws.controls();
+    c.weaveRatioSlider.setValue(50);
+    c.zoomSlider.setValue(100);
+    c.toneSlider.setValue(0);
 
     if (c.controlPanel)
         c.controlPanel->show();

@@ -9,7 +9,6 @@
 #include "workspace/surfaceops.h"
 
 #include <QBrush>
-#include <QLineEdit>
 #include <QPainter>
 
 #include <utility>
@@ -100,7 +99,7 @@ bool PictureLoading::loadBase(QString &path)
     base.setAutoSize(false);
 
     showTab(workspace::Tab::Base);
-    m_ws.controls().zoomBox->setText(QStringLiteral("100"));
+    m_ws.controls().zoomBox.setText(QStringLiteral("100"));
     m_ws.flags().copyState.fill(workspace::CopyState::Loaded);
     recipes::recordBaseLoad(m_ws.log(), path);
     return true;

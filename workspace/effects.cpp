@@ -10,9 +10,6 @@
 #include "workspace/surfaceops.h"
 #include "workspace/weavepipeline.h"
 
-#include <QLineEdit>
-#include <QScrollBar>
-
 namespace weftara::workspace {
 
 namespace {
@@ -54,9 +51,9 @@ void applyEffect(Workspace &ws, const Effect &effect)
 
 // Sets the slider to the box's number; the slider keeps it within its range,
 // and its change reaction runs only when the value changes.
-void applyBox(QScrollBar *slider, const QLineEdit *box)
+void applyBox(RangedValue &slider, const TextValue &box)
 {
-    slider->setValue(platform::readInt16(box->text()));
+    slider.setValue(platform::readInt16(box.text()));
 }
 
 void weaveNow(Workspace &ws)
@@ -85,7 +82,7 @@ void runEffect(Workspace &ws, EffectButton button)
             return;
         }
     }
-    const Controls &c = ws.controls();
+    Controls &c = ws.controls();
     switch (button) {
     case EffectButton::Zoom:
         applyBox(c.zoomSlider, c.zoomBox);
@@ -103,7 +100,7 @@ void runEffect(Workspace &ws, EffectButton button)
 
 void runChannelStep(Workspace &ws, engine::ChannelStep channel)
 {
-    const QString stepText = ws.controls().colorStepBox->text();
+    const QString stepText = ws.controls().colorStepBox.text();
     if (const std::optional<Picture> target = ws.selectedPicture()) {
         const platform::BusyCursor busy;
         const std::int16_t step = platform::readInt16(stepText);

@@ -15,10 +15,7 @@
 #include "workspace/weavepipeline.h"
 #include "workspace/zoom.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 namespace weftara::workspace {
 
@@ -31,8 +28,8 @@ Sliders::Sliders(Workspace &ws, QObject *parent)
 void Sliders::onWeaveRatioChanged()
 {
     Flags &flags = m_ws.flags();
-    const Controls &c = m_ws.controls();
-    c.weaveRatioBox->setText(platform::formatNumber(c.weaveRatioSlider->value()));
+    Controls &c = m_ws.controls();
+    c.weaveRatioBox.setText(platform::formatNumber(c.weaveRatioSlider.value()));
     if (!flags.baseLoaded) {
         m_ws.dialogs().message(selectBaseMessage());
         return;
@@ -40,22 +37,22 @@ void Sliders::onWeaveRatioChanged()
     if (!flags.patternLoaded || !weave(m_ws))
         return;
     m_ws.selectTab(Tab::Woven);
-    c.zoomSlider->setValue(100);
-    c.toneSlider->setValue(0);
+    c.zoomSlider.setValue(100);
+    c.toneSlider.setValue(0);
 }
 
 void Sliders::onToneChanged()
 {
     Flags &flags = m_ws.flags();
-    const Controls &c = m_ws.controls();
+    Controls &c = m_ws.controls();
     if (m_toneBusy)
         return;
     const FlagScope busy(m_toneBusy);
 
-    c.toneBox->setText(platform::formatNumber(c.toneSlider->value()));
+    c.toneBox.setText(platform::formatNumber(c.toneSlider.value()));
     const std::optional<Picture> selected = m_ws.selectedPicture();
     const Picture target = selected.value_or(Picture::Base);
-    const std::int16_t amount = platform::readInt16(c.toneBox->text());
+    const std::int16_t amount = platform::readInt16(c.toneBox.text());
     platform::Surface &picture = m_ws.picture(target);
     platform::Surface &untoned = m_ws.copy(target);
     if (!pictureAllowed(m_ws, picture.size()))
@@ -103,47 +100,47 @@ void Sliders::onToneChanged()
 
     // The base's first shift depends on the amount its fresh copy was taken
     // with: that group is kept, and later moves get a group of their own.
-    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox->text(),
+    recipes::recordTone(m_ws.log(), int(target), int(state), c.toneBox.text(),
                         selected == Picture::Base && freshCopy);
 }
 
 void Sliders::onZoomChanged()
 {
-    const Controls &c = m_ws.controls();
-    c.zoomBox->setText(platform::formatNumber(c.zoomSlider->value()));
+    Controls &c = m_ws.controls();
+    c.zoomBox.setText(platform::formatNumber(c.zoomSlider.value()));
     zoom(m_ws);
 }
 
 void Sliders::onColorStepChanged()
 {
-    const Controls &c = m_ws.controls();
-    c.colorStepBox->setText(platform::formatPlainNumber(c.colorStepSlider->value()));
+    Controls &c = m_ws.controls();
+    c.colorStepBox.setText(platform::formatPlainNumber(c.colorStepSlider.value()));
 }
 
 void Sliders::onThresholdChanged(engine::WeavePart part)
 {
-    const Controls &c = m_ws.controls();
-    c.thresholdBoxes[part]->setText(platform::formatNumber(c.thresholdSliders[part]->value()));
-    if (c.weaveOptionCheckBoxes[engine::WeavePart::Light]->isChecked()
-        || c.weaveOptionCheckBoxes[engine::WeavePart::Dark]->isChecked())
+    Controls &c = m_ws.controls();
+    c.thresholdBoxes[part].setText(platform::formatNumber(c.thresholdSliders[part].value()));
+    if (c.weaveOptionCheckBoxes[engine::WeavePart::Light].isChecked()
+        || c.weaveOptionCheckBoxes[engine::WeavePart::Dark].isChecked())
         runEffect(m_ws, EffectButton::Weave);
 }
 
 void Sliders::onWeaveOptionClicked(engine::WeavePart part)
 {
-    const Controls &c = m_ws.controls();
+    Controls &c = m_ws.controls();
     const engine::WeavePart other =
         part == engine::WeavePart::Light ? engine::WeavePart::Dark : engine::WeavePart::Light;
-    if (c.weaveOptionCheckBoxes[part]->isChecked())
-        c.weaveOptionCheckBoxes[other]->setChecked(false);
+    if (c.weaveOptionCheckBoxes[part].isChecked())
+        c.weaveOptionCheckBoxes[other].setChecked(false);
 }
 
 void Sliders::closeWeaveOptions()
 {
-    const Controls &c = m_ws.controls();
+    Controls &c = m_ws.controls();
     c.weaveOptionsPanel->hide();
     for (const engine::WeavePart part : WeaveParts)
-        c.weaveOptionCheckBoxes[part]->setChecked(false);
+        c.weaveOptionCheckBoxes[part].setChecked(false);
 }
 
 void Sliders::openWeaveOptions()

@@ -6,30 +6,23 @@
 #include "workspace/picturetabs.h"
 #include "workspace/weavepipeline.h"
 
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QSignalBlocker>
 
 namespace weftara::workspace {
 
 void swapSliderMemory(Workspace &ws, Tab tab)
 {
     SliderMemory &memory = ws.sliderMemory();
-    const Controls &c = ws.controls();
+    Controls &c = ws.controls();
     const Tab shown = memory.sliderTab.value_or(Tab::BaseCollection);
-    memory.zoomValues[shown] = std::int16_t(c.zoomSlider->value());
-    memory.zoomTexts[shown] = c.zoomBox->text();
-    memory.toneValues[shown] = std::int16_t(c.toneSlider->value());
-    memory.toneTexts[shown] = c.toneBox->text();
+    memory.zoomValues[shown] = std::int16_t(c.zoomSlider.value());
+    memory.zoomTexts[shown] = c.zoomBox.text();
+    memory.toneValues[shown] = std::int16_t(c.toneSlider.value());
+    memory.toneTexts[shown] = c.toneBox.text();
 
-    {
-        const QSignalBlocker quietTone(c.toneSlider);
-        const QSignalBlocker quietZoom(c.zoomSlider);
-        c.toneSlider->setValue(memory.toneValues[tab]);
-        c.toneBox->setText(memory.toneTexts[tab]);
-        c.zoomSlider->setValue(memory.zoomValues[tab]);
-        c.zoomBox->setText(memory.zoomTexts[tab]);
-    }
+    c.toneSlider.setValueQuietly(memory.toneValues[tab]);
+    c.toneBox.setText(memory.toneTexts[tab]);
+    c.zoomSlider.setValueQuietly(memory.zoomValues[tab]);
+    c.zoomBox.setText(memory.zoomTexts[tab]);
     memory.sliderTab = tab;
 }
 

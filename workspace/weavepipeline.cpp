@@ -7,10 +7,6 @@
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -37,18 +33,16 @@ namespace {
 // quietly.
 void resetWovenSliders(Workspace &ws)
 {
-    const Controls &c = ws.controls();
+    Controls &c = ws.controls();
     SliderMemory &memory = ws.sliderMemory();
     memory.zoomValues[Tab::Woven] = SliderMemory::InitialZoom;
     memory.toneValues[Tab::Woven] = SliderMemory::InitialTone;
     memory.zoomTexts[Tab::Woven] = QStringLiteral("100");
     memory.toneTexts[Tab::Woven] = QStringLiteral("0");
-    const QSignalBlocker quietTone(c.toneSlider);
-    const QSignalBlocker quietZoom(c.zoomSlider);
-    c.toneSlider->setValue(0);
-    c.toneBox->setText(QStringLiteral("0"));
-    c.zoomSlider->setValue(100);
-    c.zoomBox->setText(QStringLiteral("100"));
+    c.toneSlider.setValueQuietly(0);
+    c.toneBox.setText(QStringLiteral("0"));
+    c.zoomSlider.setValueQuietly(100);
+    c.zoomBox.setText(QStringLiteral("100"));
 }
 
 // Weaves into the memory of the woven picture when that is the picture both
@@ -89,7 +83,7 @@ bool weaveInPlace(platform::Surface &woven, platform::Surface &unzoomed, QSize s
 
 bool weave(Workspace &ws)
 {
-    const Controls &c = ws.controls();
+    Controls &c = ws.controls();
     Flags &flags = ws.flags();
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &pattern = ws.picture(Picture::Pattern);
@@ -100,13 +94,13 @@ bool weave(Workspace &ws)
 
     std::optional<engine::WeavePart> part;
     for (const engine::WeavePart each : WeaveParts) {
-        if (c.weaveOptionCheckBoxes[each]->isChecked()) {
+        if (c.weaveOptionCheckBoxes[each].isChecked()) {
             part = each;
             break;
         }
     }
-    const QString thresholdText = part ? c.thresholdBoxes[*part]->text() : QString();
-    const std::int16_t ratio = weaveRatio(c.weaveRatioBox->text());
+    const QString thresholdText = part ? c.thresholdBoxes[*part].text() : QString();
+    const std::int16_t ratio = weaveRatio(c.weaveRatioBox.text());
     const std::int16_t threshold = platform::readInt16(thresholdText);
     const auto weaving = [&](QImage &dst) {
         if (part == engine::WeavePart::Light)
@@ -156,7 +150,7 @@ bool weave(Workspace &ws)
     // Selecting the woven tab next need not weave again.
     flags.wovenUpToDate = true;
 
-    recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox->text());
+    recipes::recordWeave(ws.log(), part, thresholdText, c.weaveRatioBox.text());
     return true;
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/surface.h"
 
-#include <QTabBar>
+#include <QString>
 
 namespace weftara::workspace {
 
@@ -23,9 +23,19 @@ QString tabCaption(Tab tab)
     return {};
 }
 
-Workspace::Workspace(const Controls &controls, platform::Dialogs &dialogs, QObject *parent)
+Controls::Controls()
+{
+    // The light threshold starts at white, the dark one at black.
+    for (const engine::WeavePart part : WeaveParts) {
+        const int threshold = part == engine::WeavePart::Light ? 255 : 0;
+        thresholdSliders[part].setRange(0, 255);
+        thresholdSliders[part].setValue(threshold);
+        thresholdBoxes[part].setText(QString::number(threshold));
+    }
+}
+
+Workspace::Workspace(platform::Dialogs &dialogs, QObject *parent)
     : QObject(parent)
-    , m_controls(controls)
     , m_dialogs(dialogs)
 {
     const auto make = [this](const char *name, bool autoSize) {
@@ -65,12 +75,12 @@ platform::Surface &Workspace::surfaceOfTab(Tab tab)
 
 Tab Workspace::selectedTab() const
 {
-    return Tab(m_controls.tabStrip->currentIndex() + 1);
+    return m_controls.tabStrip.current();
 }
 
 void Workspace::selectTab(Tab tab)
 {
-    m_controls.tabStrip->setCurrentIndex(int(tab) - 1);
+    m_controls.tabStrip.select(tab);
 }
 
 std::optional<Picture> Workspace::pictureOfTab(Tab tab)

@@ -3,6 +3,10 @@
 #include "engine/weaveselect.h"
 #include "recipes/operationlog.h"
 #include "workspace/enumarray.h"
+#include "workspace/onoffvalue.h"
+#include "workspace/rangedvalue.h"
+#include "workspace/tabselection.h"
+#include "workspace/textvalue.h"
 
 #include <QObject>
 #include <QString>
@@ -10,11 +14,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-
-class QCheckBox;
-class QLineEdit;
-class QScrollBar;
-class QTabBar;
 
 namespace weftara::platform {
 class Dialogs;
@@ -108,21 +107,26 @@ struct SliderMemory
     std::optional<Tab> sliderTab;
 };
 
-// The controls the handlers read and set (owned by their panels).
+// The values of the controls, which the handlers read and set and whose
+// changes run the reactions, and the panels that show them (none when the
+// workspace runs without a window). The panels' widgets are views of the
+// values.
 struct Controls
 {
-    QScrollBar *weaveRatioSlider = nullptr;
-    QScrollBar *toneSlider = nullptr;
-    QScrollBar *zoomSlider = nullptr;
-    QScrollBar *colorStepSlider = nullptr;
-    QLineEdit *weaveRatioBox = nullptr;
-    QLineEdit *toneBox = nullptr;
-    QLineEdit *zoomBox = nullptr;
-    QLineEdit *colorStepBox = nullptr;
-    PerWeavePart<QScrollBar *> thresholdSliders;
-    PerWeavePart<QLineEdit *> thresholdBoxes;
-    PerWeavePart<QCheckBox *> weaveOptionCheckBoxes;
-    QTabBar *tabStrip = nullptr;
+    Controls();
+
+    RangedValue weaveRatioSlider{1, 100, 50};
+    RangedValue toneSlider{-100, 100, 0};
+    RangedValue zoomSlider{1, 500, 100};
+    RangedValue colorStepSlider{0, 255, 20};
+    TextValue weaveRatioBox{QStringLiteral("50")};
+    TextValue toneBox{QStringLiteral("0")};
+    TextValue zoomBox{QStringLiteral("100")};
+    TextValue colorStepBox{QStringLiteral("20")};
+    PerWeavePart<RangedValue> thresholdSliders;
+    PerWeavePart<TextValue> thresholdBoxes;
+    PerWeavePart<OnOffValue> weaveOptionCheckBoxes;
+    TabSelection tabStrip{Tab::BaseCollection};
     ControlPanel *controlPanel = nullptr;
     WeaveOptionsPanel *weaveOptionsPanel = nullptr;
     PictureTabs *pictureTabs = nullptr;
@@ -137,13 +141,14 @@ class Workspace : public QObject
 
 public:
     // Makes the surfaces, all hidden and empty.
-    Workspace(const Controls &controls, platform::Dialogs &dialogs, QObject *parent = nullptr);
+    explicit Workspace(platform::Dialogs &dialogs, QObject *parent = nullptr);
 
     Flags &flags() { return m_flags; }
     const Flags &flags() const { return m_flags; }
     SliderMemory &sliderMemory() { return m_sliderMemory; }
     recipes::OperationLog &log() { return m_log; }
     const recipes::OperationLog &log() const { return m_log; }
+    Controls &controls() { return m_controls; }
     const Controls &controls() const { return m_controls; }
     platform::Dialogs &dialogs() { return m_dialogs; }
 

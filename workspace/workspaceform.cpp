@@ -3,6 +3,8 @@
 #include "platform/surface.h"
 #include "platform/twips.h"
 #include "workspace/controlpanel.h"
+#include "workspace/controlreactions.h"
+#include "workspace/controlviews.h"
 #include "workspace/effects.h"
 #include "workspace/formlayout.h"
 #include "workspace/picturecanvas.h"
@@ -12,9 +14,7 @@
 #include "workspace/weaveoptionspanel.h"
 #include "workspace/workspace.h"
 
-#include <QCheckBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTabBar>
 
 namespace weftara::workspace {
@@ -28,31 +28,17 @@ WorkspaceForm::WorkspaceForm(platform::Dialogs &dialogs, QWidget *parent)
     m_controlPanel->move(0, 0);
     m_weaveOptionsPanel = new WeaveOptionsPanel(this);
 
-    Controls controls;
-    controls.weaveRatioSlider = m_controlPanel->weaveRatioSlider();
-    controls.toneSlider = m_controlPanel->toneSlider();
-    controls.zoomSlider = m_controlPanel->zoomSlider();
-    controls.colorStepSlider = m_controlPanel->colorStepSlider();
-    controls.weaveRatioBox = m_controlPanel->weaveRatioBox();
-    controls.toneBox = m_controlPanel->toneBox();
-    controls.zoomBox = m_controlPanel->zoomBox();
-    controls.colorStepBox = m_controlPanel->colorStepBox();
-    for (const engine::WeavePart part : WeaveParts) {
-        controls.thresholdSliders[part] = m_weaveOptionsPanel->thresholdSlider(part);
-        controls.thresholdBoxes[part] = m_weaveOptionsPanel->thresholdBox(part);
-        controls.weaveOptionCheckBoxes[part] = m_weaveOptionsPanel->weaveOptionCheckBox(part);
-    }
-    controls.tabStrip = m_pictureTabs->tabStrip();
-    controls.controlPanel = m_controlPanel;
-    controls.weaveOptionsPanel = m_weaveOptionsPanel;
-    controls.pictureTabs = m_pictureTabs;
-
-    m_workspace = new Workspace(controls, dialogs, this);
+    m_workspace = new Workspace(dialogs, this);
     // Stacked as the pictures come, the sheets above them.
     for (platform::Surface *surface : {&m_workspace->picture(Picture::Base), &m_workspace->picture(Picture::Pattern),
                                        &m_workspace->picture(Picture::Woven), &m_workspace->baseSheet(),
                                        &m_workspace->patternSheet()})
         m_pictureTabs->canvas()->addView(*surface);
+    Controls &controls = m_workspace->controls();
+    controls.controlPanel = m_controlPanel;
+    controls.weaveOptionsPanel = m_weaveOptionsPanel;
+    controls.pictureTabs = m_pictureTabs;
+    bindViews();
     m_sliders = new Sliders(*m_workspace, this);
     connectControls();
     layOutForm();
@@ -63,10 +49,28 @@ platform::SurfaceView *WorkspaceForm::surfaceView(const platform::Surface &surfa
     return m_pictureTabs->canvas()->viewOf(surface);
 }
 
+void WorkspaceForm::bindViews()
+{
+    Controls &c = m_workspace->controls();
+    bindView(*m_controlPanel->weaveRatioSlider(), c.weaveRatioSlider);
+    bindView(*m_controlPanel->toneSlider(), c.toneSlider);
+    bindView(*m_controlPanel->zoomSlider(), c.zoomSlider);
+    bindView(*m_controlPanel->colorStepSlider(), c.colorStepSlider);
+    bindView(*m_controlPanel->weaveRatioBox(), c.weaveRatioBox);
+    bindView(*m_controlPanel->toneBox(), c.toneBox);
+    bindView(*m_controlPanel->zoomBox(), c.zoomBox);
+    bindView(*m_controlPanel->colorStepBox(), c.colorStepBox);
+    for (const engine::WeavePart part : WeaveParts) {
+        bindView(*m_weaveOptionsPanel->thresholdSlider(part), c.thresholdSliders[part]);
+        bindView(*m_weaveOptionsPanel->thresholdBox(part), c.thresholdBoxes[part]);
+        bindView(*m_weaveOptionsPanel->weaveOptionCheckBox(part), c.weaveOptionCheckBoxes[part]);
+    }
+    bindView(*m_pictureTabs->tabStrip(), c.tabStrip);
+}
+
 void WorkspaceForm::connectControls()
 {
     Workspace &ws = *m_workspace;
-    const Controls &c = ws.controls();
 
     for (const EffectButton button : EffectButtons)
         connect(m_controlPanel->effectButton(button), &QPushButton::clicked, this,
@@ -78,28 +82,14 @@ void WorkspaceForm::connectControls()
     }
     connect(m_controlPanel->closeButton(), &QPushButton::clicked, m_controlPanel, &QWidget::hide);
 
-    connect(c.weaveRatioSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onWeaveRatioChanged);
-    connect(c.toneSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onToneChanged);
-    connect(c.zoomSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onZoomChanged);
-    connect(c.colorStepSlider, &QScrollBar::valueChanged, m_sliders, &Sliders::onColorStepChanged);
-    for (const engine::WeavePart part : WeaveParts) {
-        Sliders *sliders = m_sliders;
-        connect(c.thresholdSliders[part], &QScrollBar::valueChanged, sliders,
-                [sliders, part] { sliders->onThresholdChanged(part); });
-        connect(c.weaveOptionCheckBoxes[part], &QCheckBox::toggled, sliders,
-                [sliders, part] { sliders->onWeaveOptionClicked(part); });
-    }
+    connectReactions(ws, *m_sliders);
     connect(m_weaveOptionsPanel->closeButton(), &QPushButton::clicked, m_sliders, &Sliders::closeWeaveOptions);
 
-    connect(c.tabStrip, &QTabBar::currentChanged, this, [&ws](int index) {
-        if (index >= 0)
-            tabChange(ws, Tab(index + 1));
-    });
     // A click on the tab already selected runs its tab change again (the
     // base collection clears the log each time); a click on another tab runs
     // it through the change of selection.
-    connect(c.tabStrip, &QTabBar::tabBarClicked, this, [&ws](int index) {
-        if (index >= 0 && index == ws.controls().tabStrip->currentIndex())
+    connect(m_pictureTabs->tabStrip(), &QTabBar::tabBarClicked, this, [&ws](int index) {
+        if (index >= 0 && Tab(index + 1) == ws.selectedTab())
             tabChange(ws, Tab(index + 1));
     });
 }

@@ -56,6 +56,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void bindViews();
     void connectControls();
 
     ControlPanel *m_controlPanel = nullptr;

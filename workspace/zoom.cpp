@@ -8,7 +8,6 @@
 #include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
-#include <QLineEdit>
 
 #include <algorithm>
 #include <cmath>
@@ -62,7 +61,7 @@ void zoom(Workspace &ws)
         return;
     }
     Flags &flags = ws.flags();
-    const QString percentText = ws.controls().zoomBox->text();
+    const QString percentText = ws.controls().zoomBox.text();
     const double percent = zoomPercent(percentText);
     platform::Surface &base = ws.picture(Picture::Base);
     platform::Surface &unzoomedBase = ws.copy(Picture::Base);
@@ -100,7 +99,7 @@ void zoom(Workspace &ws)
 void zoomWoven(Workspace &ws)
 {
     Flags &flags = ws.flags();
-    const QString percentText = ws.controls().zoomBox->text();
+    const QString percentText = ws.controls().zoomBox.text();
     const double percent = zoomPercent(percentText);
     if (percent == 0)
         return;

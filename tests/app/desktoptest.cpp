@@ -152,14 +152,14 @@ void DesktopTest::droppedPictureLoadsLikeClick()
     emit ws.baseSheet().mousePressed(Qt::LeftButton, QPoint(10, 10));
     const QStringList clicked = ws.log().lines();
     QCOMPARE(clicked, QStringList{QStringLiteral("Motoe=") + first});
-    ws.controls().weaveRatioSlider->setValue(70);
+    ws.controls().weaveRatioSlider.setValue(70);
 
     // On a base tab the file becomes the base picture, as after a click.
     const std::unique_ptr<QMimeData> base(filesData({dropped}));
     QVERIFY(drop(w, *base));
     QCOMPARE(ws.log().lines(), QStringList{QStringLiteral("Motoe=") + dropped});
     QCOMPARE(ws.selectedTab(), Tab::Base);
-    QCOMPARE(ws.controls().weaveRatioSlider->value(), 50);
+    QCOMPARE(ws.controls().weaveRatioSlider.value(), 50);
     QCOMPARE(QColor(ws.picture(weftara::workspace::Picture::Base).image().pixel(5, 5)), QColor(Qt::green));
 
     // On a pattern tab, the pattern picture.

@@ -174,7 +174,7 @@ void MainWindowTest::firstStartWithoutSettings()
         QVERIFY(buttons.normalButton(tab)->isVisible());
         QVERIFY(!buttons.selectedButton(tab)->isVisible());
         // Each button lies on its own tab of the strip.
-        QTabBar *strip = form.workspace().controls().tabStrip;
+        QTabBar *strip = form.pictureTabs()->tabStrip();
         const QRect onStrip(strip->mapTo(&form, strip->tabRect(i).topLeft()), strip->tabRect(i).size());
         QVERIFY2(onStrip.contains(buttons.normalButton(tab)->geometry()), qPrintable(QString::number(i)));
     }
@@ -373,7 +373,7 @@ void MainWindowTest::tabStripClickOnSelectedTab()
     MainWindow w(p.folder(), &p.dialogs);
     QVERIFY(showAndWait(w));
     weftara::workspace::Workspace &ws = w.form().workspace();
-    QTabBar *strip = ws.controls().tabStrip;
+    QTabBar *strip = w.form().pictureTabs()->tabStrip();
     // A point of the first tab that its picture button does not cover.
     const QPoint edge = strip->tabRect(0).topLeft() + QPoint(1, strip->tabRect(0).height() - 2);
 

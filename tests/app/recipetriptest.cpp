@@ -297,21 +297,21 @@ void RecipeTripTest::thresholdWeaveRoundTrip()
     {
         Window a(program);
         a.loadBoth();
-        ws::Controls c = a.s.controls();
-        c.weaveOptionCheckBoxes[WeavePart::Dark]->setChecked(true);
-        c.thresholdSliders[WeavePart::Dark]->setValue(120); // weave into the dark parts below 120
+        ws::Controls &c = a.s.controls();
+        c.weaveOptionCheckBoxes[WeavePart::Dark].setChecked(true);
+        c.thresholdSliders[WeavePart::Dark].setValue(120); // weave into the dark parts below 120
         made = a.woven();
         a.save(QStringLiteral("暗"));
     }
     Window b(program);
     b.replay(0);
     QVERIFY(samePixels(b.woven(), made));
-    const ws::Controls c = b.s.controls();
+    const ws::Controls &c = b.s.controls();
     // After the replayed weave the options are back to their defaults.
-    QVERIFY(!c.weaveOptionCheckBoxes[WeavePart::Light]->isChecked()
-            && !c.weaveOptionCheckBoxes[WeavePart::Dark]->isChecked());
-    QCOMPARE(c.thresholdSliders[WeavePart::Light]->value(), 255);
-    QCOMPARE(c.thresholdSliders[WeavePart::Dark]->value(), 0);
+    QVERIFY(!c.weaveOptionCheckBoxes[WeavePart::Light].isChecked()
+            && !c.weaveOptionCheckBoxes[WeavePart::Dark].isChecked());
+    QCOMPARE(c.thresholdSliders[WeavePart::Light].value(), 255);
+    QCOMPARE(c.thresholdSliders[WeavePart::Dark].value(), 0);
     QCOMPARE(b.s.log().lines().mid(b.s.log().count() - 3),
              (QStringList{"ChechValue2= 120", "Text2=50", "Orikomi"}));
 }

@@ -4,12 +4,12 @@
 #include "collections/foldermode.h"
 #include "collections/testfiles.h"
 #include "platform/surface.h"
+#include "workspace/picturetabs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
@@ -87,11 +87,8 @@ void CollectionsTest::thumbnailClickLoadsFile()
     CollectionsFixture f;
     const QStringList bases = f.writePictures(QStringLiteral("Motoe"), 12, {50, 40});
     const QStringList patterns = f.writePictures(QStringLiteral("Garae"), 25, {8, 6});
-    const weftara::workspace::Controls &c = f.ws.controls();
-    {
-        const QSignalBlocker quiet(c.weaveRatioSlider); // no reaction: no base picture yet
-        c.weaveRatioSlider->setValue(70);
-    }
+    weftara::workspace::Controls &c = f.ws.controls();
+    c.weaveRatioSlider.setValueQuietly(70); // no reaction: no base picture yet
     QSignalSpy chosen(&f.collections, &Collections::baseThumbnailChosen);
     QSignalSpy loaded(&f.collections, &Collections::basePictureChosen);
 
@@ -102,9 +99,9 @@ void CollectionsTest::thumbnailClickLoadsFile()
     QCOMPARE(f.ws.selectedTab(), Tab::Base);
     QVERIFY(f.ws.flags().baseLoaded);
     QVERIFY(!f.ws.flags().wovenUpToDate);
-    QCOMPARE(c.weaveRatioSlider->value(), 50);
-    QCOMPARE(c.zoomSlider->value(), 100);
-    QCOMPARE(c.toneSlider->value(), 0);
+    QCOMPARE(c.weaveRatioSlider.value(), 50);
+    QCOMPARE(c.zoomSlider.value(), 100);
+    QCOMPARE(c.toneSlider.value(), 0);
     QCOMPARE(chosen.size(), 1);
     QCOMPARE(loaded.size(), 1);
 
@@ -293,7 +290,7 @@ void CollectionsTest::baseCollectionClearsLogEveryTime()
 
     // The same through a click on the strip itself.
     f.ws.log().append(QStringLiteral("Size"));
-    QTabBar *strip = f.ws.controls().tabStrip;
+    QTabBar *strip = f.form.pictureTabs()->tabStrip();
     emit strip->tabBarClicked(0);
     QVERIFY(f.log().isEmpty());
     QVERIFY(f.dialogs.messages().isEmpty());

@@ -85,7 +85,7 @@ void LoadingTest::logAfterBaseThenPattern()
     f.ws.flags().copyState[Picture::Base] = CopyState::Unzoomed;
     f.ws.flags().copyState[Picture::Pattern] = CopyState::Untoned;
     f.ws.flags().copyState[Picture::Woven] = CopyState::Zoomed;
-    f.ws.controls().zoomBox->setText(QStringLiteral("250"));
+    f.ws.controls().zoomBox.setText(QStringLiteral("250"));
     QString base = f.path(QStringLiteral("base.bmp"));
     QString pattern = f.path(QStringLiteral("pattern.bmp"));
     QVERIFY(save(patterned({100, 70}, 3), base));
@@ -99,7 +99,7 @@ void LoadingTest::logAfterBaseThenPattern()
     QVERIFY(!f.ws.picture(Picture::Base).autoSize());
     QCOMPARE(f.ws.flags().copyState, PerPicture<CopyState>(CopyState::Loaded));
     QVERIFY(!f.ws.flags().patternLoaded);
-    QCOMPARE(f.ws.controls().zoomBox->text(), QStringLiteral("100"));
+    QCOMPARE(f.ws.controls().zoomBox.text(), QStringLiteral("100"));
     QVERIFY(weftara::testing::sameColours(f.ws.copy(Picture::Base).image(), f.ws.picture(Picture::Base).image()));
     for (const Picture picture : {Picture::Pattern, Picture::Woven})
         QVERIFY(!f.ws.picture(picture).hasPicture());

@@ -60,7 +60,7 @@ void WindowSession::apply(const Operation &op)
 {
     workspace::WorkspaceForm &form = m_window.form();
     workspace::Workspace &ws = workspace();
-    const workspace::Controls &c = ws.controls();
+    workspace::Controls &c = ws.controls();
     workspace::ControlPanel &panel = *form.controlPanel();
     switch (op.action) {
     case Action::ChooseBase:
@@ -77,51 +77,51 @@ void WindowSession::apply(const Operation &op)
         form.clickTab(Tab(op.number));
         return;
     case Action::MoveWeaveRatio:
-        c.weaveRatioSlider->setValue(op.number);
+        c.weaveRatioSlider.setValue(op.number);
         return;
     case Action::TypeWeaveRatio:
-        c.weaveRatioBox->setText(op.text);
+        c.weaveRatioBox.setText(op.text);
         return;
     case Action::PressWeave:
         panel.effectButton(workspace::EffectButton::Weave)->click();
         return;
     case Action::TickOption:
     case Action::UntickOption:
-        c.weaveOptionCheckBoxes[op.part]->setChecked(op.action == Action::TickOption);
+        c.weaveOptionCheckBoxes[op.part].setChecked(op.action == Action::TickOption);
         return;
     case Action::CloseOptions:
         c.weaveOptionsPanel->closeButton()->click();
         return;
     case Action::MoveThreshold:
-        c.thresholdSliders[op.part]->setValue(op.number);
+        c.thresholdSliders[op.part].setValue(op.number);
         return;
     case Action::TypeThreshold:
-        c.thresholdBoxes[op.part]->setText(op.text);
+        c.thresholdBoxes[op.part].setText(op.text);
         return;
     case Action::PressEffect:
         panel.effectButton(op.effect)->click();
         return;
     case Action::MoveColorStep:
-        c.colorStepSlider->setValue(op.number);
+        c.colorStepSlider.setValue(op.number);
         return;
     case Action::TypeColorStep:
-        c.colorStepBox->setText(op.text);
+        c.colorStepBox.setText(op.text);
         return;
     case Action::PressChannel:
         panel.channelButton(op.channel)->click();
         return;
     case Action::MoveTone:
-        c.toneSlider->setValue(op.number);
+        c.toneSlider.setValue(op.number);
         return;
     case Action::ApplyTone:
-        c.toneBox->setText(op.text);
+        c.toneBox.setText(op.text);
         panel.effectButton(workspace::EffectButton::Tone)->click();
         return;
     case Action::MoveZoom:
-        c.zoomSlider->setValue(op.number);
+        c.zoomSlider.setValue(op.number);
         return;
     case Action::ApplyZoom:
-        c.zoomBox->setText(op.text);
+        c.zoomBox.setText(op.text);
         panel.effectButton(workspace::EffectButton::Zoom)->click();
         return;
     case Action::ToggleTextMode:

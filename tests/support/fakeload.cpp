@@ -25,4 +25,18 @@ void fakeBaseLoad(workspace::Workspace &ws, const QImage &picture)
     ws.flags().wovenUpToDate = false;
 }
 
+void fakePatternLoad(workspace::Workspace &ws, const QImage &tiled)
+{
+    using workspace::Picture;
+    platform::Surface &pattern = ws.picture(Picture::Pattern);
+    pattern.setAutoSize(false);
+    pattern.setGeometry(ws.picture(Picture::Base).geometry());
+    pattern.setPicture(tiled);
+    ws.picture(Picture::Woven).setGeometry(ws.picture(Picture::Base).geometry());
+    ws.copy(Picture::Woven).setPicture(tiled);
+    recipes::recordPatternLoad(ws.log(), QStringLiteral("C:\\Garae\\pattern.bmp"));
+    ws.flags().patternLoaded = true;
+    ws.flags().wovenUpToDate = false;
+}
+
 } // namespace weftara::testing

@@ -13,5 +13,8 @@ namespace weftara::testing {
 // and other copies are emptied, every copy counts as loaded, the log holds
 // one base load line, the base tab is selected and the base counts as chosen.
 void fakeBaseLoad(workspace::Workspace &ws, const QImage &picture);
+// As a pattern load: the pattern (already the base's size, as tiled) lies
+// over the base, and its load is logged.
+void fakePatternLoad(workspace::Workspace &ws, const QImage &tiled);
 
 } // namespace weftara::testing

@@ -5,13 +5,17 @@
 
 #include "platform/surface.h"
 #include "platform/surfaceview.h"
+#include "support/fakeload.h"
 #include "workspace/controlpanel.h"
+#include "workspace/controlreactions.h"
+#include "workspace/effects.h"
 #include "workspace/formlayout.h"
 #include "workspace/picturetabs.h"
 #include "workspace/sliders.h"
 #include "workspace/tabchange.h"
 #include "workspace/weaveoptionspanel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,33 +162,126 @@ void ControlsTest::nothingClipped()
 void ControlsTest::dragActsOnce()
 {
     WorkspaceFixture f;
-    QScrollBar *step = f.c().colorStepSlider;
+    QScrollBar *step = f.form.controlPanel()->colorStepSlider();
     QSignalSpy changes(step, &QScrollBar::valueChanged);
     step->setSliderDown(true);
     for (int position : {30, 60, 90})
         step->setSliderPosition(position);
     QCOMPARE(changes.size(), 0);
-    QCOMPARE(f.c().colorStepBox->text(), QStringLiteral("20"));
+    QCOMPARE(f.c().colorStepBox.text(), QStringLiteral("20"));
     step->setSliderDown(false);
     QCOMPARE(changes.size(), 1);
-    QCOMPARE(f.c().colorStepBox->text(), QStringLiteral("90"));
+    QCOMPARE(f.c().colorStepBox.text(), QStringLiteral("90"));
     // A click in the trough is one completed change too.
     step->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(changes.size(), 2);
-    QCOMPARE(f.c().colorStepBox->text(), QStringLiteral("110"));
+    QCOMPARE(f.c().colorStepBox.text(), QStringLiteral("110"));
 }
 
-void ControlsTest::unchangedTextRaisesNothing()
+// A value reports a change only when it really changes, as the widgets
+// did; a quiet set shows the value but runs no reaction.
+void ControlsTest::valuesReportOnlyChanges()
+{
+    workspace::RangedValue ratio(1, 100, 50);
+    QSignalSpy shown(&ratio, &workspace::RangedValue::valueSet);
+    QSignalSpy changed(&ratio, &workspace::RangedValue::valueChanged);
+    for (const int value : {50, 400, 100})
+        ratio.setValue(value);
+    ratio.setValueQuietly(-5);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].toInt(), 100);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(ratio.value(), 1);
+    ratio.setRange(10, 20);
+    QCOMPARE(changed.size(), 2);
+    QCOMPARE(ratio.value(), 10);
+
+    workspace::TextValue box(QStringLiteral("0"));
+    QSignalSpy texts(&box, &workspace::TextValue::textChanged);
+    box.setText(QStringLiteral("0"));
+    box.setText(QString(40000, u'9')); // a line edit keeps as much
+    box.setText(QString(32767, u'9'));
+    QCOMPARE(texts.size(), 1);
+    QCOMPARE(box.text().size(), 32767);
+
+    workspace::OnOffValue option;
+    QSignalSpy toggles(&option, &workspace::OnOffValue::toggled);
+    for (const bool on : {false, true, true})
+        option.setChecked(on);
+    QCOMPARE(toggles.size(), 1);
+
+    workspace::TabSelection tabs(Tab::Base);
+    QSignalSpy selections(&tabs, &workspace::TabSelection::currentChanged);
+    for (const Tab tab : {Tab::Base, Tab::Woven, Tab::Woven})
+        tabs.select(tab);
+    QCOMPARE(selections.size(), 1);
+}
+
+// The widgets are views of the values: a value set from code shows in its
+// widget and reacts once, a user's change reaches the value and reacts once.
+void ControlsTest::widgetsShowValues()
 {
     WorkspaceFixture f;
-    QLineEdit *box = f.c().toneBox;
-    QSignalSpy spy(box, &QLineEdit::textChanged);
-    box->setText(box->text());
-    QCOMPARE(spy.size(), 0);
-    QCheckBox *check = f.c().weaveOptionCheckBoxes[WeavePart::Light];
-    QSignalSpy toggles(check, &QCheckBox::toggled);
-    check->setChecked(false);
-    QCOMPARE(toggles.size(), 0);
+    workspace::ControlPanel &panel = *f.form.controlPanel();
+    QSignalSpy reactions(&f.c().colorStepSlider, &workspace::RangedValue::valueChanged);
+    f.c().colorStepSlider.setValue(90);
+    QCOMPARE(panel.colorStepSlider()->value(), 90);
+    QCOMPARE(panel.colorStepBox()->text(), QStringLiteral("90"));
+    panel.colorStepSlider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(f.c().colorStepBox.text(), QStringLiteral("91"));
+    QCOMPARE(reactions.size(), 2);
+    QTest::keyClicks(panel.zoomBox(), QStringLiteral("5"));
+    QCOMPARE(f.c().zoomBox.text(), QStringLiteral("1005"));
+    f.c().toneSlider.setValueQuietly(30);
+    QCOMPARE(panel.toneSlider()->value(), 30);
+    QCOMPARE(f.c().toneBox.text(), QStringLiteral("0"));
+
+    workspace::WeaveOptionsPanel &options = *f.form.weaveOptionsPanel();
+    options.weaveOptionCheckBox(WeavePart::Light)->click();
+    QVERIFY(f.c().weaveOptionCheckBoxes[WeavePart::Light].isChecked());
+    f.tick(WeavePart::Dark, true);
+    QVERIFY(!options.weaveOptionCheckBox(WeavePart::Light)->isChecked());
+
+    QTabBar &strip = *f.form.pictureTabs()->tabStrip();
+    strip.setCurrentIndex(2);
+    QCOMPARE(f.ws.selectedTab(), Tab::Base);
+    f.selectTab(Tab::Pattern);
+    QCOMPARE(strip.currentIndex(), 3);
+}
+
+// The handlers need no widgets: a workspace whose surfaces and values have
+// no view makes the same pictures and log as the form.
+void ControlsTest::handlersRunWithoutWidgets()
+{
+    const auto steps = [](workspace::Workspace &ws) {
+        fakeBaseLoad(ws, variedPicture(12, 9, 40));
+        fakePatternLoad(ws, variedPicture(12, 9, 41));
+        workspace::Controls &c = ws.controls();
+        c.weaveRatioSlider.setValue(30);
+        c.weaveOptionCheckBoxes[WeavePart::Dark].setChecked(true);
+        c.thresholdSliders[WeavePart::Dark].setValue(120);
+        c.zoomSlider.setValue(60);
+        workspace::runEffect(ws, workspace::EffectButton::Solarize);
+        ws.selectTab(Tab::Base);
+        c.toneSlider.setValue(-20);
+        c.zoomSlider.setValue(150);
+    };
+    const qsizetype widgets = QApplication::allWidgets().size();
+    ScriptedDialogs dialogs;
+    workspace::Workspace bare(dialogs);
+    workspace::Sliders sliders(bare);
+    workspace::connectReactions(bare, sliders);
+    steps(bare);
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+
+    WorkspaceFixture f;
+    steps(f.ws);
+    QCOMPARE(bare.log().lines(), f.log());
+    QCOMPARE(bare.log().lines().size(), 19); // every step ran
+    for (const Picture picture : workspace::Pictures)
+        QVERIFY(samePixels(bare.picture(picture).image(), f.picture(picture)));
+    QCOMPARE(bare.selectedTab(), Tab::Base);
+    QVERIFY(dialogs.messages().isEmpty() && f.dialogs.messages().isEmpty());
 }
 
 void ControlsTest::weaveOptionsPanel()
@@ -238,16 +335,16 @@ void ControlsTest::toneChangeDuringToneIsIgnored()
     const QImage pattern = f.picture(Picture::Pattern);
 
     bool once = true;
-    QObject::connect(f.c().toneBox, &QLineEdit::textChanged, &f.form, [&] {
+    QObject::connect(&f.c().toneBox, &workspace::TextValue::textChanged, &f.form, [&] {
         if (std::exchange(once, false))
-            f.c().toneSlider->setValue(90);
+            f.c().toneSlider.setValue(90);
     });
-    f.c().toneSlider->setValue(20);
-    QCOMPARE(f.c().toneSlider->value(), 90);
+    f.c().toneSlider.setValue(20);
+    QCOMPARE(f.c().toneSlider.value(), 90);
     QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(pattern, 20)));
     QCOMPARE(f.log().mid(2), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 20", "Noutan1"}));
     // The guard is down again afterwards.
-    f.c().toneSlider->setValue(30);
+    f.c().toneSlider.setValue(30);
     QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(pattern, 30)));
 }
 
@@ -258,24 +355,24 @@ void ControlsTest::sliderMemoryPerTab()
     f.loadBase(base);
     f.loadPattern(variedPicture(6, 4, 35));
     f.selectTab(Tab::Base);
-    f.c().toneSlider->setValue(20);
+    f.c().toneSlider.setValue(20);
     const QImage toned = f.picture(Picture::Base);
     const QStringList log = f.log();
-    const workspace::Controls &c = f.c();
+    workspace::Controls &c = f.c();
 
     f.selectTab(Tab::Pattern);
-    QCOMPARE(c.toneSlider->value(), 0);
-    QCOMPARE(c.toneBox->text(), QStringLiteral("0"));
-    QCOMPARE(c.zoomSlider->value(), 100);
+    QCOMPARE(c.toneSlider.value(), 0);
+    QCOMPARE(c.toneBox.text(), QStringLiteral("0"));
+    QCOMPARE(c.zoomSlider.value(), 100);
     f.selectTab(Tab::Base);
-    QCOMPARE(c.toneSlider->value(), 20);
-    QCOMPARE(c.toneBox->text(), QStringLiteral(" 20"));
+    QCOMPARE(c.toneSlider.value(), 20);
+    QCOMPARE(c.toneBox.text(), QStringLiteral(" 20"));
     // Restoring a value runs no reaction.
     QCOMPARE(f.log(), log);
     QVERIFY(samePixels(f.picture(Picture::Base), toned));
 
     // A weave shows tone 0 and zoom 100 on the woven tab, also after a round trip.
-    f.c().weaveRatioSlider->setValue(60);
+    f.c().weaveRatioSlider.setValue(60);
     QCOMPARE(f.ws.selectedTab(), Tab::Woven);
     // The toned base keeps its untoned copy.
     QCOMPARE(f.ws.flags().copyState[Picture::Base], CopyState::Untoned);
@@ -283,10 +380,10 @@ void ControlsTest::sliderMemoryPerTab()
     for (const Tab tab : {Tab::Woven, Tab::Base, Tab::Woven}) {
         f.selectTab(tab);
         if (tab == Tab::Woven) {
-            QCOMPARE(c.toneSlider->value(), 0);
-            QCOMPARE(c.toneBox->text(), QStringLiteral("0"));
-            QCOMPARE(c.zoomSlider->value(), 100);
-            QCOMPARE(c.zoomBox->text(), QStringLiteral("100"));
+            QCOMPARE(c.toneSlider.value(), 0);
+            QCOMPARE(c.toneBox.text(), QStringLiteral("0"));
+            QCOMPARE(c.zoomSlider.value(), 100);
+            QCOMPARE(c.zoomBox.text(), QStringLiteral("100"));
         }
     }
     QCOMPARE(f.log().mid(2), (QStringList{"TbsSelect=0", "FlgState(t)=3", "Text3.Text= 20", "Noutan0",

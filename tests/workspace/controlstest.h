@@ -15,7 +15,9 @@ private slots:
     void nothingClipped_data();
     void nothingClipped();
     void dragActsOnce();
-    void unchangedTextRaisesNothing();
+    void valuesReportOnlyChanges();
+    void widgetsShowValues();
+    void handlersRunWithoutWidgets();
     void weaveOptionsPanel();
     void toneChangeDuringToneIsIgnored();
     void sliderMemoryPerTab();

@@ -117,7 +117,7 @@ void PicturesTest::weaveButton()
     const QImage base = variedPicture(7, 5, 1), pattern = variedPicture(7, 5, 2);
     f.loadBase(base);
     f.loadPattern(pattern);
-    f.c().weaveRatioBox->setText(text2);
+    f.c().weaveRatioBox.setText(text2);
     f.clickEffectButton(EffectButton::Weave);
 
     if (ratio < 0)
@@ -149,7 +149,7 @@ void PicturesTest::thresholdWeaves()
     f.tick(WeavePart::Light, true);
     QCOMPARE(f.log().size(), 2);
     f.setThreshold(WeavePart::Light, 200);
-    QCOMPARE(f.c().thresholdBoxes[WeavePart::Light]->text(), QStringLiteral(" 200"));
+    QCOMPARE(f.c().thresholdBoxes[WeavePart::Light].text(), QStringLiteral(" 200"));
     QVERIFY(samePixels(f.picture(Picture::Woven), select([](Bytes b) {
         return b.blue >= 200 && b.green >= 200 && b.red >= 200;
     })));
@@ -157,7 +157,7 @@ void PicturesTest::thresholdWeaves()
 
     // The dark weave replaces the light group whole.
     f.tick(WeavePart::Dark, true);
-    QVERIFY(!f.c().weaveOptionCheckBoxes[WeavePart::Light]->isChecked());
+    QVERIFY(!f.c().weaveOptionCheckBoxes[WeavePart::Light].isChecked());
     f.setThreshold(WeavePart::Dark, 60);
     QVERIFY(samePixels(f.picture(Picture::Woven), select([](Bytes b) {
         return b.blue <= 60 && b.green <= 60 && b.red <= 60;
@@ -168,7 +168,7 @@ void PicturesTest::thresholdWeaves()
     // two lines would leave the threshold line in front of them.
     const QStringList dark = f.log().mid(2);
     f.tick(WeavePart::Dark, false);
-    f.c().weaveRatioBox->setText("80");
+    f.c().weaveRatioBox.setText("80");
     f.clickEffectButton(EffectButton::Weave);
     QCOMPARE(f.log().mid(2), dark + QStringList({"Text2=80", "Orikomi"}));
     QVERIFY(samePixels(f.picture(Picture::Woven), formula::weave(base, pattern, 80)));
@@ -188,7 +188,7 @@ void PicturesTest::weaveWithoutPattern()
     // After a base zoom the woven copy is the zoomed base as shown, not an
     // empty picture.
     f.selectTab(Tab::Base);
-    f.c().zoomSlider->setValue(50);
+    f.c().zoomSlider.setValue(50);
     f.clickEffectButton(EffectButton::Emphasize);
     f.selectTab(Tab::Woven);
     QCOMPARE(f.picture(Picture::Woven).size(), QSize(4, 3));
@@ -206,7 +206,7 @@ void PicturesTest::reweaveLeavesHeldPictureAlone()
     const QImage held = f.ws.picture(Picture::Woven).image();
     const QImage before = held.copy();
     for (const char *ratio : {"80", "101", "20"}) {
-        f.c().weaveRatioBox->setText(QString::fromLatin1(ratio));
+        f.c().weaveRatioBox.setText(QString::fromLatin1(ratio));
         f.clickEffectButton(EffectButton::Weave);
     }
     QVERIFY(samePixels(held, before));
@@ -248,7 +248,7 @@ void PicturesTest::missingPictures()
     if (action == "button")
         f.clickEffectButton(EffectButton::Weave);
     else if (action == "ratio")
-        f.c().weaveRatioSlider->setValue(70);
+        f.c().weaveRatioSlider.setValue(70);
     else {
         f.tick(WeavePart::Light, action == "ticked threshold");
         f.setThreshold(WeavePart::Light, 200);
@@ -259,9 +259,9 @@ void PicturesTest::missingPictures()
     QCOMPARE(f.ws.selectedTab(), tab);
     QVERIFY(samePixels(f.picture(Picture::Woven), woven));
     if (action == "ratio")
-        QCOMPARE(f.c().weaveRatioBox->text(), QStringLiteral(" 70"));
+        QCOMPARE(f.c().weaveRatioBox.text(), QStringLiteral(" 70"));
     if (action.contains("threshold"))
-        QCOMPARE(f.c().thresholdBoxes[WeavePart::Light]->text(), QStringLiteral(" 200"));
+        QCOMPARE(f.c().thresholdBoxes[WeavePart::Light].text(), QStringLiteral(" 200"));
 }
 
 void PicturesTest::effects_data()
@@ -366,10 +366,10 @@ void PicturesTest::colourButtons()
     loadAndWeave(f, variedPicture(5, 4, 9), variedPicture(5, 4, 10));
     f.selectTab(tab);
     if (step >= 0)
-        f.c().colorStepSlider->setValue(step);
+        f.c().colorStepSlider.setValue(step);
     else
-        f.c().colorStepBox->setText("abc");
-    const QString stepText = f.c().colorStepBox->text();
+        f.c().colorStepBox.setText("abc");
+    const QString stepText = f.c().colorStepBox.text();
     QCOMPARE(stepText, step >= 0 ? QString::number(step) : QStringLiteral("abc"));
     const PerPicture<QImage> before = pictures(f);
     const QStringList log = f.log();
@@ -403,8 +403,8 @@ void PicturesTest::toneOnPattern()
     const QImage pattern = variedPicture(6, 4, 11);
     loadAndWeave(f, variedPicture(6, 4, 12), pattern);
     f.selectTab(Tab::Pattern);
-    f.c().toneSlider->setValue(20);
-    f.c().toneSlider->setValue(40);
+    f.c().toneSlider.setValue(20);
+    f.c().toneSlider.setValue(40);
     QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(pattern, 40)));
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1"}));
     QCOMPARE(f.ws.flags().copyState[Picture::Pattern], CopyState::Untoned);
@@ -413,7 +413,7 @@ void PicturesTest::toneOnPattern()
     // Another picture starts its own group; the woven tone sets wovenUpToDate.
     // The woven tab weaves again first (the pattern changed).
     f.selectTab(Tab::Woven);
-    f.c().toneSlider->setValue(-30);
+    f.c().toneSlider.setValue(-30);
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=1", "FlgState(t)=3", "Text3.Text= 40", "Noutan1",
                                           "Text2=50", "Orikomi", "TbsSelect=2", "FlgState(t)=3", "Text3.Text=-30", "Noutan2"}));
     QVERIFY(f.ws.flags().wovenUpToDate);
@@ -422,7 +422,7 @@ void PicturesTest::toneOnPattern()
     // woven picture is then stale.
     const QImage base = f.picture(Picture::Base);
     f.selectTab(Tab::PatternCollection);
-    f.c().toneSlider->setValue(10);
+    f.c().toneSlider.setValue(10);
     QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(base, 10)));
     QVERIFY(!f.ws.flags().wovenUpToDate);
     QCOMPARE(f.log().last(), QStringLiteral("Noutan0"));
@@ -436,16 +436,16 @@ void PicturesTest::toneOnBaseAfterWeave()
     f.loadPattern(variedPicture(6, 4, 14));
     f.clickEffectButton(EffectButton::Weave);
     f.selectTab(Tab::Base);
-    f.c().toneSlider->setValue(20);
+    f.c().toneSlider.setValue(20);
     // Shifted once by the pre-step (kept as the untoned copy), then again.
     const QImage untoned = formula::shifted(base, 20);
     QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(untoned, 20)));
     QVERIFY(!f.ws.flags().wovenUpToDate);
-    f.c().toneSlider->setValue(40);
+    f.c().toneSlider.setValue(40);
     QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(untoned, 40)));
     // The first group stays (its amount made the untoned copy), the later
     // moves share one.
-    f.c().toneSlider->setValue(30);
+    f.c().toneSlider.setValue(30);
     QCOMPARE(f.log().mid(4), (QStringList{"TbsSelect=0", "FlgState(t)=3", "Text3.Text= 20", "Noutan0",
                                           "TbsSelect=0", "FlgState(t)=3", "Text3.Text= 30", "Noutan0"}));
 }
@@ -458,24 +458,24 @@ void PicturesTest::toneStartsAfreshAfterReweave()
 
     // Woven toned, then the pattern changed: the new weave is what a later
     // tone of the woven picture starts from.
-    f.c().toneSlider->setValue(20);
+    f.c().toneSlider.setValue(20);
     f.selectTab(Tab::Pattern);
     f.clickEffectButton(EffectButton::Solarize);
     const QImage solarised = f.picture(Picture::Pattern);
     f.selectTab(Tab::Woven);
     QVERIFY(samePixels(f.picture(Picture::Woven), formula::weave(base, solarised, 50)));
-    f.c().toneSlider->setValue(40);
+    f.c().toneSlider.setValue(40);
     QVERIFY(samePixels(f.picture(Picture::Woven), formula::shifted(formula::weave(base, solarised, 50), 40)));
 
     // Pattern toned, then re-woven (which reuses its copy surface): a later tone
     // of the pattern starts from the pattern, not from the woven picture.
     f.selectTab(Tab::Pattern);
-    f.c().toneSlider->setValue(30);
+    f.c().toneSlider.setValue(30);
     const QImage toned = f.picture(Picture::Pattern);
     f.selectTab(Tab::Woven);
     f.selectTab(Tab::Pattern);
-    QCOMPARE(f.c().toneSlider->value(), 30);
-    f.c().toneSlider->setValue(50);
+    QCOMPARE(f.c().toneSlider.value(), 30);
+    f.c().toneSlider.setValue(50);
     QVERIFY(samePixels(f.picture(Picture::Pattern), formula::shifted(toned, 50)));
 }
 
@@ -486,9 +486,9 @@ void PicturesTest::zoomBaseTwice()
     f.loadBase(uniformPicture(40, 30, colour));
     f.loadPattern(variedPicture(40, 30, 17));
     f.selectTab(Tab::Pattern);
-    f.c().zoomSlider->setValue(200);
+    f.c().zoomSlider.setValue(200);
     QCOMPARE(f.picture(Picture::Base).size(), QSize(80, 60));
-    f.c().zoomSlider->setValue(50);
+    f.c().zoomSlider.setValue(50);
     // Half of the unzoomed copy, not a quarter of the first zoom.
     QCOMPARE(f.picture(Picture::Base).size(), QSize(20, 15));
     QVERIFY(sameColours(f.picture(Picture::Base), uniformPicture(20, 15, colour)));
@@ -507,7 +507,7 @@ void PicturesTest::zoomWovenWithoutPattern()
     f.loadBase(variedPicture(6, 4, 18));
     f.selectTab(Tab::Woven);
     const QStringList log = f.log();
-    f.c().zoomSlider->setValue(200);
+    f.c().zoomSlider.setValue(200);
     QCOMPARE(f.dialogs.messages(), QStringList{selectPattern()});
     QCOMPARE(f.ws.selectedTab(), Tab::PatternCollection);
     QCOMPARE(f.log(), log);
@@ -518,8 +518,8 @@ void PicturesTest::zoomWovenAfterTone()
 {
     WorkspaceFixture f;
     loadAndWeave(f, uniformPicture(10, 8, 0x00102030), uniformPicture(10, 8, 0x00506070));
-    f.c().toneSlider->setValue(20);
-    f.c().zoomSlider->setValue(200);
+    f.c().toneSlider.setValue(20);
+    f.c().zoomSlider.setValue(200);
     QCOMPARE(f.picture(Picture::Woven).size(), QSize(20, 16));
     // mix(0x50, 0x10) = 0x30 and so on, then toned by 20.
     QVERIFY(sameColours(f.picture(Picture::Woven), uniformPicture(20, 16, 0x00445464)));
@@ -536,8 +536,8 @@ void PicturesTest::refusesPicturesTooLarge()
     // 500 % would make 25000 × 18750 pixels from 200 × 150.
     f.loadBase(variedPicture(200, 150, 30));
     f.selectTab(Tab::Base);
-    f.c().zoomSlider->setValue(500);
-    f.c().toneSlider->setValue(10);
+    f.c().zoomSlider.setValue(500);
+    f.c().toneSlider.setValue(10);
     f.loadPattern(variedPicture(1000, 750, 31));
     f.ws.flags().patternLoaded = true;
     f.selectTab(Tab::Base);
@@ -545,7 +545,7 @@ void PicturesTest::refusesPicturesTooLarge()
     QCOMPARE(base.size(), QSize(1000, 750));
     const QStringList log = f.log();
 
-    f.c().zoomSlider->setValue(400);
+    f.c().zoomSlider.setValue(400);
     QCOMPARE(f.dialogs.messages(), QStringList{tooLarge(4000, 3000)});
     QVERIFY(sameColours(f.picture(Picture::Base), base));
     QCOMPARE(f.log(), log);
@@ -557,11 +557,11 @@ void PicturesTest::refusesPicturesTooLarge()
     f.clickEffectButton(EffectButton::Weave);
     const QImage woven = f.picture(Picture::Woven);
     const QStringList wovenLog = f.log();
-    f.c().zoomSlider->setValue(200);
+    f.c().zoomSlider.setValue(200);
     QCOMPARE(f.dialogs.messages().last(), tooLarge(2000, 1500));
     {
         const PixelCap smaller(500'000);
-        f.c().toneSlider->setValue(30);
+        f.c().toneSlider.setValue(30);
         QCOMPARE(f.dialogs.messages().last(), tooLarge(1000, 750));
         f.clickEffectButton(EffectButton::Weave);
         QCOMPARE(f.dialogs.messages().last(), tooLarge(1000, 750));
@@ -643,18 +643,17 @@ void PicturesTest::applyButtons()
     f.loadPattern(variedPicture(10, 8, 20));
     const int lines = int(f.log().size());
     const bool zoom = button == EffectButton::Zoom;
-    (zoom ? f.c().zoomBox : f.c().toneBox)->setText(text);
+    (zoom ? f.c().zoomBox : f.c().toneBox).setText(text);
     f.clickEffectButton(button);
 
-    QScrollBar *bar = zoom ? f.c().zoomSlider : f.c().toneSlider;
-    QCOMPARE(bar->value(), slider);
+    QCOMPARE((zoom ? f.c().zoomSlider : f.c().toneSlider).value(), slider);
     QCOMPARE(f.picture(Picture::Base).size(), baseSize);
     QCOMPARE(int(f.log().size()), lines + newLines);
     QVERIFY(f.dialogs.messages().isEmpty());
     // Only a zoom that ran drops the pattern.
     QCOMPARE(f.ws.flags().patternLoaded, !(zoom && newLines > 0));
     if (!zoom && newLines > 0) {
-        QCOMPARE(f.c().toneBox->text(), QStringLiteral(" 100"));
+        QCOMPARE(f.c().toneBox.text(), QStringLiteral(" 100"));
         QVERIFY(samePixels(f.picture(Picture::Base), formula::shifted(formula::shifted(base, 100), 100)));
     }
 }
@@ -719,13 +718,13 @@ void PicturesTest::flipKeepsZoomSource()
     f.selectTab(Tab::Pattern);
     weftara::workspace::flipLeftRight(f.ws);
     f.selectTab(Tab::Woven);
-    f.c().zoomSlider->setValue(200);
-    f.c().zoomSlider->setValue(100);
+    f.c().zoomSlider.setValue(200);
+    f.c().zoomSlider.setValue(100);
     QVERIFY(sameColours(f.picture(Picture::Woven), woven));
 
     // A flipped woven picture is zoomed flipped: the zoom starts from it.
     weftara::workspace::flipLeftRight(f.ws);
-    f.c().zoomSlider->setValue(50);
-    f.c().zoomSlider->setValue(100);
+    f.c().zoomSlider.setValue(50);
+    f.c().zoomSlider.setValue(100);
     QVERIFY(sameColours(f.picture(Picture::Woven), woven.mirrored(true, false)));
 }

@@ -74,16 +74,7 @@ void WorkspaceFixture::loadBase(const QImage &picture)
 
 void WorkspaceFixture::loadPattern(const QImage &tiled)
 {
-    using workspace::Picture;
-    platform::Surface &pattern = ws.picture(Picture::Pattern);
-    pattern.setAutoSize(false);
-    pattern.setGeometry(ws.picture(Picture::Base).geometry());
-    pattern.setPicture(tiled);
-    ws.picture(Picture::Woven).setGeometry(ws.picture(Picture::Base).geometry());
-    ws.copy(Picture::Woven).setPicture(tiled);
-    recipes::recordPatternLoad(ws.log(), QStringLiteral("C:\\Garae\\pattern.bmp"));
-    ws.flags().patternLoaded = true;
-    ws.flags().wovenUpToDate = false;
+    fakePatternLoad(ws, tiled);
 }
 
 QImage WorkspaceFixture::picture(workspace::Picture picture)
@@ -103,12 +94,12 @@ void WorkspaceFixture::clickChannelButton(engine::ChannelStep channel)
 
 void WorkspaceFixture::setThreshold(engine::WeavePart part, int value)
 {
-    ws.controls().thresholdSliders[part]->setValue(value);
+    ws.controls().thresholdSliders[part].setValue(value);
 }
 
 void WorkspaceFixture::tick(engine::WeavePart part, bool on)
 {
-    ws.controls().weaveOptionCheckBoxes[part]->setChecked(on);
+    ws.controls().weaveOptionCheckBoxes[part].setChecked(on);
 }
 
 } // namespace weftara::testing

@@ -60,7 +60,7 @@ public:
     QImage picture(workspace::Picture picture);
     QStringList log() const { return ws.log().lines(); }
     void selectTab(workspace::Tab tab) { ws.selectTab(tab); }
-    const workspace::Controls &c() const { return ws.controls(); }
+    workspace::Controls &c() { return ws.controls(); }
 
     void clickEffectButton(workspace::EffectButton button);
     void clickChannelButton(engine::ChannelStep channel);
