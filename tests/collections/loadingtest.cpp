@@ -6,6 +6,7 @@
 #include "platform/picturememory.h"
 #include "platform/surface.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -270,4 +271,30 @@ void LoadingTest::replayKeepsPatternHidden()
     QVERIFY(f.loading.loadPattern(tile));
     QVERIFY(f.ws.picture(Picture::Pattern).isHidden());
     QCOMPARE(f.log().size(), 2);
+}
+
+// A workspace without a window loads from files as the window's does, and
+// makes no widget for it.
+void LoadingTest::loadsWithoutWidgets()
+{
+    CollectionsFixture f;
+    const QString base = f.path(QStringLiteral("Motoe/base.bmp"));
+    const QString pattern = f.path(QStringLiteral("Garae/tile.bmp"));
+    QVERIFY(save(patterned({40, 30}, 3), base));
+    QVERIFY(save(patterned({7, 5}, 9), pattern));
+    const qsizetype widgets = QApplication::allWidgets().size();
+    weftara::testing::ScriptedDialogs dialogs;
+    weftara::workspace::Workspace bare(dialogs);
+    weftara::collections::PictureLoading loading(bare, f.programFolder);
+    for (weftara::collections::PictureLoading *each : {&loading, &f.loading}) {
+        QString basePath = base;
+        QString patternPath = pattern;
+        QVERIFY(each->loadBase(basePath));
+        QVERIFY(each->loadPattern(patternPath));
+    }
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+    QCOMPARE(bare.log().lines(), f.log());
+    for (const Picture picture : {Picture::Base, Picture::Pattern})
+        QVERIFY(weftara::testing::samePixels(bare.picture(picture).image(), f.ws.picture(picture).image()));
+    QVERIFY(dialogs.messages().isEmpty());
 }

@@ -16,4 +16,5 @@ private slots:
     void failedLoadLeavesWorkspace();
     void showsPictureWhenTabAlreadySelected();
     void replayKeepsPatternHidden();
+    void loadsWithoutWidgets();
 };
