@@ -3,7 +3,7 @@
 #include "collections/pictureloading.h"
 #include "platform/numbertext.h"
 #include "platform/surface.h"
-#include "textweave/textbox.h"
+#include "textweave/placedtext.h"
 #include "textweave/textweaver.h"
 #include "workspace/effects.h"
 #include "workspace/sliders.h"
@@ -116,16 +116,16 @@ void WindowReplayActions::runChannelStep(engine::ChannelStep channel) { workspac
 void WindowReplayActions::fixText() { m_textWeaver.fixText(); }
 void WindowReplayActions::eraseText() { m_textWeaver.eraseText(); }
 void WindowReplayActions::toggleTextMode() { m_textWeaver.toggleTextMode(); }
-void WindowReplayActions::setTextBoxText(const QString &text) { m_textWeaver.textBox().setText(text); }
-void WindowReplayActions::setTextBoxLeft(float left) { m_textWeaver.textBox().setLeft(left); }
-void WindowReplayActions::setTextBoxTop(float top) { m_textWeaver.textBox().setTop(top); }
-void WindowReplayActions::setTextBoxFont(const QString &fontName) { m_textWeaver.textBox().setFontName(fontName); }
-void WindowReplayActions::setTextBoxColor(qint32 color) { m_textWeaver.textBox().setColorValue(color); }
-void WindowReplayActions::setTextBoxFontName(const QString &fontName) { m_textWeaver.textBox().setFontName(fontName); }
-void WindowReplayActions::setTextBoxFontSize(float points) { m_textWeaver.textBox().setFontSize(points); }
-void WindowReplayActions::setTextBoxBold(bool on) { m_textWeaver.textBox().setFontBold(on); }
-void WindowReplayActions::setTextBoxItalic(bool on) { m_textWeaver.textBox().setFontItalic(on); }
-void WindowReplayActions::setTextBoxUnderline(bool on) { m_textWeaver.textBox().setFontUnderline(on); }
+void WindowReplayActions::setTextBoxText(const QString &text) { m_textWeaver.placedText().setText(text); }
+void WindowReplayActions::setTextBoxLeft(float left) { m_textWeaver.placedText().setLeft(left); }
+void WindowReplayActions::setTextBoxTop(float top) { m_textWeaver.placedText().setTop(top); }
+void WindowReplayActions::setTextBoxFont(const QString &fontName) { m_textWeaver.placedText().setFontName(fontName); }
+void WindowReplayActions::setTextBoxColor(qint32 color) { m_textWeaver.placedText().setColorValue(color); }
+void WindowReplayActions::setTextBoxFontName(const QString &fontName) { m_textWeaver.placedText().setFontName(fontName); }
+void WindowReplayActions::setTextBoxFontSize(float points) { m_textWeaver.placedText().setFontSize(points); }
+void WindowReplayActions::setTextBoxBold(bool on) { m_textWeaver.placedText().setFontBold(on); }
+void WindowReplayActions::setTextBoxItalic(bool on) { m_textWeaver.placedText().setFontItalic(on); }
+void WindowReplayActions::setTextBoxUnderline(bool on) { m_textWeaver.placedText().setFontUnderline(on); }
 void WindowReplayActions::drawText() { m_textWeaver.drawText(); }
 
 } // namespace weftara::app

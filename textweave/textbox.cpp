@@ -1,14 +1,14 @@
 #include "textweave/textbox.h"
 
 #include "platform/numbertext.h"
+#include "textweave/placedtext.h"
 #include "textweave/textlines.h"
-
-#include <cmath>
 
 namespace weftara::textweave {
 
-TextBox::TextBox(QWidget *surfaceView)
+TextBox::TextBox(PlacedText &placed, QWidget *surfaceView)
     : QPlainTextEdit(surfaceView)
+    , m_placed(placed)
 {
     setObjectName(QStringLiteral("textBox"));
     setAccessibleName(QStringLiteral("文字"));
@@ -21,38 +21,28 @@ TextBox::TextBox(QWidget *surfaceView)
     setLineWidth(1);
     setMinimumSize(0, 0);
     document()->setDocumentMargin(1);
-    m_attributes.fontName = defaultFontName();
-    applyAttributes();
+    showAttributes();
+    showText();
     setGeometry(0, 0, 0, 0);
+    showPosition();
     hide();
+    connect(&placed, &PlacedText::textChanged, this, &TextBox::showText);
+    connect(&placed, &PlacedText::positionChanged, this, &TextBox::showPosition);
+    connect(&placed, &PlacedText::attributesChanged, this, &TextBox::showAttributes);
+    connect(this, &QPlainTextEdit::textChanged, &placed, [this] { m_placed.setText(toPlainText()); });
 }
 
-QString TextBox::text() const
+void TextBox::showText()
 {
-    return toCrLf(toPlainText());
+    // The editor keeps LF line ends; setting it again would reset the
+    // cursor of the user typing.
+    if (toCrLf(toPlainText()) != m_placed.text())
+        setPlainText(QString(m_placed.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void TextBox::setText(const QString &text)
+void TextBox::showPosition()
 {
-    // The editor keeps LF line ends.
-    setPlainText(toCrLf(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-void TextBox::setLeft(float left)
-{
-    m_left = left;
-    applyPosition();
-}
-
-void TextBox::setTop(float top)
-{
-    m_top = top;
-    applyPosition();
-}
-
-void TextBox::applyPosition()
-{
-    move(platform::roundToInt32(double(m_left)), platform::roundToInt32(double(m_top)));
+    move(platform::roundToInt32(double(m_placed.left())), platform::roundToInt32(double(m_placed.top())));
 }
 
 bool TextBox::setBoxWidth(double width)
@@ -76,64 +66,13 @@ void TextBox::collapse()
     resize(0, 0);
 }
 
-bool TextBox::setFontName(const QString &name)
+void TextBox::showAttributes()
 {
-    if (name.trimmed().isEmpty())
-        return false;
-    m_attributes.fontName = name;
-    applyAttributes();
-    return true;
-}
-
-bool TextBox::setFontSize(double points)
-{
-    if (!usableFontSize(points))
-        return false;
-    m_attributes.fontSize = float(points);
-    applyAttributes();
-    return true;
-}
-
-void TextBox::setFontBold(bool on)
-{
-    m_attributes.bold = on;
-    applyAttributes();
-}
-
-void TextBox::setFontItalic(bool on)
-{
-    m_attributes.italic = on;
-    applyAttributes();
-}
-
-void TextBox::setFontUnderline(bool on)
-{
-    m_attributes.underline = on;
-    applyAttributes();
-}
-
-void TextBox::setColor(const QColor &color)
-{
-    m_attributes.color = color.toRgb();
-    m_attributes.color.setAlpha(255);
-    applyAttributes();
-}
-
-bool TextBox::setColorValue(qint64 value)
-{
-    const auto color = colorFromValue(value);
-    if (!color)
-        return false;
-    setColor(*color);
-    return true;
-}
-
-void TextBox::applyAttributes()
-{
-    setFont(m_attributes.font());
+    const TextAttributes &attributes = m_placed.attributes();
+    setFont(attributes.font());
     QPalette colors = palette();
     colors.setColor(QPalette::Base, QColor::fromRgb(BackColor));
-    colors.setColor(QPalette::Text, m_attributes.color);
+    colors.setColor(QPalette::Text, attributes.color);
     setPalette(colors);
 }
 

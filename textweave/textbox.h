@@ -1,16 +1,14 @@
 #pragma once
 
-#include "textweave/textattributes.h"
-
 #include <QPlainTextEdit>
 
 namespace weftara::textweave {
 
-// The text box: a multi-line box lying on a picture surface,
-// positioned in that surface's pixels. Its font and foreground colour are the
-// attributes the text is drawn with; its text is handed out with CR LF line
-// ends. Every setter can be driven from code (recipe replay) as well as by
-// the panel.
+class PlacedText;
+
+// The text box: a multi-line box lying on a picture surface, showing the
+// text being placed at its corner (in that surface's pixels), in its font
+// and foreground colour; what the user types goes into the placed text.
 class TextBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -21,19 +19,9 @@ public:
     static constexpr QRgb BackColor = 0xFFFFFFC0;
 
     // `surfaceView` shows the picture surface the box lies on (its parent).
-    explicit TextBox(QWidget *surfaceView);
+    TextBox(PlacedText &placed, QWidget *surfaceView);
 
-    // The text with CR LF line ends; setting accepts any line breaks.
-    QString text() const;
-    void setText(const QString &text);
-
-    // Top-left corner in the surface's pixels. The box itself stands at the
-    // nearest whole pixel; the values are kept as given, for drawing and the
-    // log.
-    float left() const { return m_left; }
-    float top() const { return m_top; }
-    void setLeft(float left);
-    void setTop(float top);
+    PlacedText &placed() { return m_placed; }
 
     // Width and height in pixels. Negative sizes are refused: false, and the
     // size stays.
@@ -42,30 +30,14 @@ public:
     // Zero wide and zero high (still placed and, if shown, still shown).
     void collapse();
 
-    const TextAttributes &attributes() const { return m_attributes; }
-    QString fontName() const { return m_attributes.fontName; }
-    float fontSize() const { return m_attributes.fontSize; }
-    QColor color() const { return m_attributes.color; }
-
-    // An empty name is refused (the font stays).
-    bool setFontName(const QString &name);
-    // Sizes outside MinFontPoints .. MaxFontPoints are refused.
-    bool setFontSize(double points);
-    void setFontBold(bool on);
-    void setFontItalic(bool on);
-    void setFontUnderline(bool on);
-    void setColor(const QColor &color);
-    // A colour as the log writes it; values naming no RGB colour are refused.
-    bool setColorValue(qint64 value);
-
 private:
+    void showText();
     // Shows the attributes: the font and the text colour of the box.
-    void applyAttributes();
-    void applyPosition();
+    void showAttributes();
+    // The box stands at the nearest whole pixel.
+    void showPosition();
 
-    TextAttributes m_attributes;
-    float m_left = 0.0f;
-    float m_top = 0.0f;
+    PlacedText &m_placed;
 };
 
 } // namespace weftara::textweave

@@ -1,6 +1,7 @@
 #include "textweave/textplacement.h"
 
 #include "platform/surface.h"
+#include "textweave/placedtext.h"
 #include "textweave/textbox.h"
 
 namespace weftara::textweave {
@@ -20,13 +21,13 @@ TextPlacement::TextPlacement(platform::Surface &surface, TextBox &box, TextModeF
 void TextPlacement::onMousePressed(Qt::MouseButton, QPoint position)
 {
     if (m_flags.textMode && !m_flags.sizingBox) {
-        m_box.setLeft(float(position.x()));
-        m_box.setTop(float(position.y()));
+        m_box.placed().setLeft(float(position.x()));
+        m_box.placed().setTop(float(position.y()));
         m_box.show();
         m_flags.sizingBox = true;
     }
-    m_surface.setTextFont(m_box.attributes().font());
-    m_surface.setForeColor(m_box.color());
+    m_surface.setTextFont(m_box.placed().attributes().font());
+    m_surface.setForeColor(m_box.placed().color());
 }
 
 void TextPlacement::onMouseMoved(Qt::MouseButtons buttons, QPoint position)
@@ -35,8 +36,8 @@ void TextPlacement::onMouseMoved(Qt::MouseButtons buttons, QPoint position)
         return;
     // Each side on its own: a drag above or left of the corner leaves that
     // side as it was.
-    m_box.setBoxWidth(double(position.x()) - double(m_box.left()));
-    m_box.setBoxHeight(double(position.y()) - double(m_box.top()));
+    m_box.setBoxWidth(double(position.x()) - double(m_box.placed().left()));
+    m_box.setBoxHeight(double(position.y()) - double(m_box.placed().top()));
 }
 
 void TextPlacement::onMouseReleased(Qt::MouseButton, QPoint)

@@ -6,6 +6,7 @@
 #include "platform/surfaceview.h"
 #include "recipes/loggroups.h"
 #include "recipes/textgroup.h"
+#include "textweave/placedtext.h"
 #include "textweave/textbox.h"
 #include "textweave/textlines.h"
 #include "textweave/textpanel.h"
@@ -32,7 +33,7 @@ TextWeaver::TextWeaver(workspace::Workspace &ws, platform::Dialogs &dialogs, QOb
     m_panel->hide();
     // The box lies on the woven picture's view.
     const workspace::PictureTabs *tabs = ws.controls().pictureTabs;
-    m_box = new TextBox(tabs ? tabs->canvas()->viewOf(woven()) : nullptr);
+    m_box = new TextBox(m_placed, tabs ? tabs->canvas()->viewOf(woven()) : nullptr);
     // Owned by this object, like the panel and the box by their parents.
     new TextPlacement(woven(), *m_box, m_flags, this);
     connectPanel();
@@ -82,9 +83,9 @@ void TextWeaver::toggleTextMode()
 
     m_ws.selectTab(workspace::Tab::Woven);
     showControlPanel(false);
-    m_panel->showFontName(m_box->fontName(), false);
-    m_panel->fontSizeBox()->setText(platform::formatNumber(m_box->fontSize()));
-    m_panel->showColor(m_box->color());
+    m_panel->showFontName(m_placed.fontName(), false);
+    m_panel->fontSizeBox()->setText(platform::formatNumber(m_placed.fontSize()));
+    m_panel->showColor(m_placed.color());
 
     woven().fixDrawing();
 
@@ -117,18 +118,18 @@ void TextWeaver::replayFinished()
 
 void TextWeaver::chooseFont()
 {
-    const std::optional<QFont> chosen = m_dialogs.chooseFont(m_box->attributes().font());
+    const std::optional<QFont> chosen = m_dialogs.chooseFont(m_placed.attributes().font());
     // Cancelled: the font stays as it was.
     if (!chosen)
         return;
     // Each attribute on its own: one the box refuses leaves that one as it
     // was.
-    m_box->setFontName(chosen->family());
-    m_box->setFontSize(chosen->pointSizeF());
-    m_box->setFontBold(chosen->bold());
-    m_box->setFontItalic(chosen->italic());
-    m_box->setFontUnderline(chosen->underline());
-    m_panel->showFontName(m_box->fontName(), true);
+    m_placed.setFontName(chosen->family());
+    m_placed.setFontSize(chosen->pointSizeF());
+    m_placed.setFontBold(chosen->bold());
+    m_placed.setFontItalic(chosen->italic());
+    m_placed.setFontUnderline(chosen->underline());
+    m_panel->showFontName(m_placed.fontName(), true);
     if (usableFontSize(chosen->pointSizeF()))
         m_panel->fontSizeBox()->setText(platform::formatNumber(float(chosen->pointSizeF())));
 }
@@ -150,22 +151,22 @@ void TextWeaver::onFontSizeClicked(QListWidgetItem *item)
 void TextWeaver::onFontSizeEdited()
 {
     // An unusable size (no number, zero, negative, huge) leaves the size.
-    m_box->setFontSize(platform::readNumber(m_panel->fontSizeBox()->text()));
+    m_placed.setFontSize(platform::readNumber(m_panel->fontSizeBox()->text()));
 }
 
 void TextWeaver::chooseTextColor()
 {
-    const std::optional<QColor> chosen = m_dialogs.chooseColor(m_box->color());
+    const std::optional<QColor> chosen = m_dialogs.chooseColor(m_placed.color());
     // Cancelled: the colour stays as it was.
     if (!chosen || !chosen->isValid())
         return;
-    m_box->setColor(*chosen);
-    m_panel->showColor(m_box->color());
+    m_placed.setColor(*chosen);
+    m_panel->showColor(m_placed.color());
 }
 
 void TextWeaver::writeVertically()
 {
-    m_box->setText(verticalText(m_box->text()));
+    m_placed.setText(verticalText(m_placed.text()));
 }
 
 void TextWeaver::drawText()
@@ -177,10 +178,10 @@ void TextWeaver::drawText()
     platform::Surface &surface = woven();
     if (!workspace::pictureAllowed(m_ws, surface.size()))
         return;
-    const TextAttributes &attributes = m_box->attributes();
-    const float left = m_box->left();
-    const float top = m_box->top();
-    const QString text = m_box->text();
+    const TextAttributes &attributes = m_placed.attributes();
+    const float left = m_placed.left();
+    const float top = m_placed.top();
+    const QString text = m_placed.text();
 
     surface.setCurrentX(double(left));
     surface.setCurrentY(double(top));
@@ -216,7 +217,7 @@ void TextWeaver::drawText()
 
     surface.setCurrentX(0.0);
     surface.setCurrentY(0.0);
-    m_box->setText(QString());
+    m_placed.setText(QString());
     m_box->collapse();
 }
 

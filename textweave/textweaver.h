@@ -1,5 +1,6 @@
 #pragma once
 
+#include "textweave/placedtext.h"
 #include "textweave/textplacement.h"
 
 #include <QObject>
@@ -36,6 +37,7 @@ public:
 
     TextPanel &textPanel() { return *m_panel; }
     TextBox &textBox() { return *m_box; }
+    PlacedText &placedText() { return m_placed; }
     bool textMode() const { return m_flags.textMode; }
     // Whether the text panel is shown (its own visibility, as the window's
     // other panels ask it).
@@ -79,6 +81,7 @@ private:
     workspace::Workspace &m_ws;
     platform::Dialogs &m_dialogs;
     TextModeFlags m_flags;
+    PlacedText m_placed;
     TextPanel *m_panel = nullptr;
     TextBox *m_box = nullptr;
 };

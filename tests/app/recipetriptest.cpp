@@ -158,11 +158,11 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
         a.panel().channelButton(weftara::engine::ChannelStep::RedUp)->click();
         weftara::textweave::TextWeaver &text = a.w.textWeaver();
         text.toggleTextMode();
-        text.textBox().setText(QStringLiteral("織込\r\nWeft"));
-        text.textBox().setLeft(5);
-        text.textBox().setTop(4);
-        text.textBox().setColor(QColor(200, 30, 40));
-        text.textBox().setFontSize(12);
+        text.placedText().setText(QStringLiteral("織込\r\nWeft"));
+        text.placedText().setLeft(5);
+        text.placedText().setTop(4);
+        text.placedText().setColor(QColor(200, 30, 40));
+        text.placedText().setFontSize(12);
         text.drawText();
         text.closeTextPanel();
         made = a.woven();

@@ -150,7 +150,7 @@ void WindowSession::applyText(const Operation &op)
         QTest::mouseRelease(woven, Qt::LeftButton, {}, QPoint(op.number, op.y));
         return;
     case Action::TypeText:
-        text.textBox().setText(QString(op.text).replace(u'|', QStringLiteral("\r\n")));
+        text.placedText().setText(QString(op.text).replace(u'|', QStringLiteral("\r\n")));
         return;
     case Action::TypeFontSize:
         panel.fontSizeBox()->setText(op.text);
@@ -160,7 +160,7 @@ void WindowSession::applyText(const Operation &op)
         panel.colorButton()->click();
         return;
     case Action::ChooseFontStyle:
-        m_dialogs.queueFont(fontWithStyle(text.textBox().attributes().font(), op.text));
+        m_dialogs.queueFont(fontWithStyle(text.placedText().attributes().font(), op.text));
         panel.fontButton()->click();
         return;
     case Action::WriteVertically:

@@ -47,7 +47,7 @@ void TextDrawingTest::threeLinesStartAtTheLeftEdge()
     TextFixture f;
     f.loadWoven(testing::uniformPicture(320, 240, White));
     f.weaver.toggleTextMode();
-    QVERIFY(f.box.setFontSize(20));
+    QVERIFY(f.placed.setFontSize(20));
     const float left = 40;
     const float top = 12;
     f.typeText(QStringLiteral("HIH\r\nHH\r\nHIHIH"), left, top);
@@ -56,7 +56,7 @@ void TextDrawingTest::threeLinesStartAtTheLeftEdge()
     const QImage woven = f.woven();
     const auto bands = testing::inkBands(woven, White);
     QCOMPARE(bands.size(), 3);
-    const double spacing = lineSpacingOf(f.box.attributes().font());
+    const double spacing = lineSpacingOf(f.placed.attributes().font());
     const QRect all = testing::inkBounds(woven, White);
     QVERIFY2(all.left() >= int(left), "ink left of the text box");
     for (int k = 0; k < 3; ++k) {
@@ -70,7 +70,7 @@ void TextDrawingTest::threeLinesStartAtTheLeftEdge()
                  qPrintable(QStringLiteral("line %1 starts at x %2").arg(k).arg(ink.left())));
     }
     // The box is emptied and folded away, still there for the next text.
-    QCOMPARE(f.box.text(), QString());
+    QCOMPARE(f.placed.text(), QString());
     QCOMPARE(f.box.size(), QSize(0, 0));
     QVERIFY(!f.box.isHidden());
 }
@@ -80,9 +80,9 @@ void TextDrawingTest::inkTakesTheTextColour()
     TextFixture f;
     f.loadWoven(testing::uniformPicture(200, 120, White));
     f.weaver.toggleTextMode();
-    f.box.setFontSize(48);
-    f.box.setFontBold(true);
-    f.box.setColor(QColor(0, 128, 255));
+    f.placed.setFontSize(48);
+    f.placed.setFontBold(true);
+    f.placed.setColor(QColor(0, 128, 255));
     f.typeText(QStringLiteral("H"), 5, 5);
     f.panel.drawButton()->click();
 
@@ -149,15 +149,15 @@ void TextDrawingTest::loggedGroup()
     f.loadWoven(testing::uniformPicture(200, 160, White));
     const QStringList before = f.log();
     f.weaver.toggleTextMode();
-    f.box.setText(text);
-    f.box.setLeft(left);
-    f.box.setTop(top);
-    QVERIFY(f.box.setFontName(family));
-    QVERIFY(f.box.setColorValue(textweave::colorValue(color)));
-    QVERIFY(f.box.setFontSize(size));
-    f.box.setFontBold(bold);
-    f.box.setFontItalic(italic);
-    f.box.setFontUnderline(underline);
+    f.placed.setText(text);
+    f.placed.setLeft(left);
+    f.placed.setTop(top);
+    QVERIFY(f.placed.setFontName(family));
+    QVERIFY(f.placed.setColorValue(textweave::colorValue(color)));
+    QVERIFY(f.placed.setFontSize(size));
+    f.placed.setFontBold(bold);
+    f.placed.setFontItalic(italic);
+    f.placed.setFontUnderline(underline);
     f.weaver.drawText();
 
     QCOMPARE(f.log(), before + expected);
@@ -169,7 +169,7 @@ void TextDrawingTest::japaneseTextIsDrawn()
     TextFixture f;
     f.loadWoven(testing::uniformPicture(200, 80, White));
     f.weaver.toggleTextMode();
-    f.box.setFontSize(24);
+    f.placed.setFontSize(24);
     f.typeText(QStringLiteral("文字織込"), 4, 4);
     f.weaver.drawText();
     const QRect ink = testing::inkBounds(f.woven(), White);

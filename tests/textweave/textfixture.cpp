@@ -43,6 +43,7 @@ TextFixture::TextFixture()
     : ws(form.workspace())
     , panel(weaver.textPanel())
     , box(weaver.textBox())
+    , placed(weaver.placedText())
 {
     form.resize(900, 650);
 }
@@ -60,9 +61,9 @@ QImage TextFixture::woven()
 
 void TextFixture::typeText(const QString &text, float left, float top)
 {
-    box.setText(text);
-    box.setLeft(left);
-    box.setTop(top);
+    placed.setText(text);
+    placed.setLeft(left);
+    placed.setTop(top);
 }
 
 } // namespace weftara::testing

@@ -37,6 +37,7 @@ public:
     textweave::TextWeaver weaver{ws, dialogs};
     textweave::TextPanel &panel;
     textweave::TextBox &box;
+    textweave::PlacedText &placed;
 
     // A base picture loaded (and logged) as the loader does, no pattern,
     // and the woven picture made from it: the woven picture is `picture`.

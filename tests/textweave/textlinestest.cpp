@@ -31,9 +31,9 @@ void TextLinesTest::verticalText()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     testing::TextFixture f;
-    f.box.setText(text);
+    f.placed.setText(text);
     f.panel.verticalButton()->click();
-    QCOMPARE(f.box.text(), expected);
+    QCOMPARE(f.placed.text(), expected);
     QCOMPARE(textweave::verticalText(text), expected);
 }
 
@@ -82,4 +82,24 @@ void TextLinesTest::colorValues()
         QCOMPARE(read->rgb(), color.rgb());
         QCOMPARE(qint64(textweave::colorValue(*read)), value);
     }
+}
+
+// The box is a view: what replay sets shows in it, and what the user types
+// (the editor's own line ends) is what is drawn and logged.
+void TextLinesTest::boxShowsPlacedText()
+{
+    testing::TextFixture f;
+    f.placed.setText(QStringLiteral("a\r\nb"));
+    f.placed.setLeft(12.4f);
+    f.placed.setTop(7.6f);
+    QVERIFY(f.placed.setFontSize(30));
+    QCOMPARE(f.box.toPlainText(), QStringLiteral("a\nb"));
+    QCOMPARE(f.box.pos(), QPoint(12, 8));
+    QCOMPARE(f.box.font().pointSizeF(), 30.0);
+
+    f.box.moveCursor(QTextCursor::End);
+    QTest::keyClick(&f.box, Qt::Key_Return);
+    QTest::keyClicks(&f.box, QStringLiteral("c"));
+    QCOMPARE(f.placed.text(), QStringLiteral("a\r\nb\r\nc"));
+    QCOMPARE(f.box.toPlainText(), QStringLiteral("a\nb\nc"));
 }

@@ -14,4 +14,5 @@ private slots:
     void drawnLines();
     void colorValues_data();
     void colorValues();
+    void boxShowsPlacedText();
 };

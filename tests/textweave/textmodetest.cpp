@@ -68,7 +68,7 @@ void TextModeTest::switchingOnTakesTheControlPanelsPlace()
     QCOMPARE(f.panel.geometry(), QRect(7, 5, 337, controlPanel->height()));
     QVERIFY(!f.box.isHidden());
     QCOMPARE(f.box.size(), QSize(0, 0));
-    QCOMPARE(f.panel.fontNameLabel()->text(), f.box.fontName());
+    QCOMPARE(f.panel.fontNameLabel()->text(), f.placed.fontName());
     QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral(" 9"));
 
     f.weaver.toggleTextMode();

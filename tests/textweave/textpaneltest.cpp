@@ -17,7 +17,7 @@ void TextPanelTest::fontDialogChosen()
 {
     TextFixture f;
     f.weaver.toggleTextMode();
-    const QString initialFamily = f.box.fontName();
+    const QString initialFamily = f.placed.fontName();
     QFont answer(QStringLiteral("DejaVu Serif"));
     answer.setPointSizeF(20);
     answer.setBold(true);
@@ -28,7 +28,7 @@ void TextPanelTest::fontDialogChosen()
     f.panel.fontButton()->click();
     QCOMPARE(f.dialogs.fontRequests().size(), 1);
     QCOMPARE(f.dialogs.fontRequests().first().family(), initialFamily);
-    const textweave::TextAttributes &a = f.box.attributes();
+    const textweave::TextAttributes &a = f.placed.attributes();
     QCOMPARE(a.fontName, QStringLiteral("DejaVu Serif"));
     QCOMPARE(a.fontSize, 20.0f);
     QVERIFY(a.bold && a.italic && a.underline);
@@ -41,13 +41,13 @@ void TextPanelTest::fontDialogCancelled()
 {
     TextFixture f;
     f.weaver.toggleTextMode();
-    f.box.setFontSize(30);
-    f.box.setFontItalic(true);
-    const textweave::TextAttributes before = f.box.attributes();
+    f.placed.setFontSize(30);
+    f.placed.setFontItalic(true);
+    const textweave::TextAttributes before = f.placed.attributes();
     const QString size = f.panel.fontSizeBox()->text();
     f.panel.fontButton()->click(); // nothing queued: cancelled
     QCOMPARE(f.dialogs.fontRequests().size(), 1);
-    QVERIFY(f.box.attributes() == before);
+    QVERIFY(f.placed.attributes() == before);
     QCOMPARE(f.panel.fontSizeBox()->text(), size);
 }
 
@@ -58,14 +58,14 @@ void TextPanelTest::colourDialog()
     const QColor chosen(0, 128, 255);
     f.dialogs.queueColor(chosen);
     f.panel.colorButton()->click();
-    QCOMPARE(f.box.color().rgb(), chosen.rgb());
+    QCOMPARE(f.placed.color().rgb(), chosen.rgb());
     QCOMPARE(f.panel.colorSampleLabel()->palette().color(QPalette::WindowText).rgb(), chosen.rgb());
     QCOMPARE(f.box.palette().color(QPalette::Text).rgb(), chosen.rgb());
 
     f.panel.colorButton()->click(); // cancelled: the colour stays
     QCOMPARE(f.dialogs.colorRequests().size(), 2);
     QCOMPARE(f.dialogs.colorRequests().last().rgb(), chosen.rgb());
-    QCOMPARE(f.box.color().rgb(), chosen.rgb());
+    QCOMPARE(f.placed.color().rgb(), chosen.rgb());
     QCOMPARE(f.panel.colorSampleLabel()->palette().color(QPalette::WindowText).rgb(), chosen.rgb());
 }
 
@@ -90,11 +90,11 @@ void TextPanelTest::fontSizeList()
     QCOMPARE(list->geometry(), QRect(f.panel.x() + f.panel.fontSizeButton()->x(),
                                      f.panel.y() + f.panel.height(), 52, 196));
     QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral("12"));
-    QCOMPARE(f.box.fontSize(), 12.0f);
+    QCOMPARE(f.placed.fontSize(), 12.0f);
 
     emit list->itemClicked(list->item(9)); // "24"
     QCOMPARE(f.panel.fontSizeBox()->text(), QStringLiteral("24"));
-    QCOMPARE(f.box.fontSize(), 24.0f);
+    QCOMPARE(f.placed.fontSize(), 24.0f);
     QVERIFY(list->isHidden());
 
     // Closing the panel with the list open takes the list away too.
@@ -124,9 +124,9 @@ void TextPanelTest::fontSizeBox()
     QFETCH(QString, text);
     QFETCH(float, size);
     TextFixture f;
-    QCOMPARE(f.box.fontSize(), 9.0f);
+    QCOMPARE(f.placed.fontSize(), 9.0f);
     f.panel.fontSizeBox()->setText(text);
-    QCOMPARE(f.box.fontSize(), size);
+    QCOMPARE(f.placed.fontSize(), size);
     QCOMPARE(f.box.font().pointSizeF(), double(size));
 }
 
@@ -175,11 +175,11 @@ void TextPanelTest::mousePlacesAndSizesTheBox()
     QVERIFY(f.box.isHidden());
 
     f.weaver.toggleTextMode();
-    f.box.setFontSize(18);
+    f.placed.setFontSize(18);
     QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(20, 15));
     QCOMPARE(f.box.pos(), QPoint(20, 15));
-    QCOMPARE(f.box.left(), 20.0f);
-    QCOMPARE(f.box.top(), 15.0f);
+    QCOMPARE(f.placed.left(), 20.0f);
+    QCOMPARE(f.placed.top(), 15.0f);
     QVERIFY(f.box.isVisible());
     QCOMPARE(woven.textFont().pointSizeF(), 18.0);
 
@@ -202,7 +202,7 @@ void TextPanelTest::mousePlacesAndSizesTheBox()
     QCOMPARE(f.box.geometry(), QRect(150, 100, 50, 30));
 
     // Typed text is drawn at the box's corner.
-    f.box.setText(QStringLiteral("H"));
+    f.placed.setText(QStringLiteral("H"));
     f.panel.drawButton()->click();
     const QRect ink = testing::inkBounds(f.woven(), 0xFFFFFFFF);
     QVERIFY(ink.left() >= 150 && ink.left() < 156);
