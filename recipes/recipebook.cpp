@@ -189,14 +189,9 @@ void RecipeBook::selectRecipe()
 
 void RecipeBook::replay(const QString &name, const QStringList &block)
 {
-    workspace::Flags &flags = m_ws.flags();
-    flags.replaying = true;
-    m_ws.picture(workspace::Picture::Pattern).hide();
     m_panel.nameBox()->setText(name);
     m_panel.raise();
-
-    replayRecipe(block, m_replayActions);
-    flags.replaying = false;
+    replayOnWorkspace(m_ws, block, m_replayActions);
     if (m_replayFinished)
         m_replayFinished();
 }

@@ -1,5 +1,6 @@
 #include "recipes/replay.h"
 
+#include "platform/surface.h"
 #include "recipes/loggroups.h"
 #include "recipes/recipekeys.h"
 #include "recipes/textgroup.h"
@@ -236,6 +237,15 @@ void Replayer::drawText(qsizetype line, int)
 void replayRecipe(const QStringList &block, ReplayActions &actions)
 {
     Replayer(block, actions).run();
+}
+
+void replayOnWorkspace(workspace::Workspace &ws, const QStringList &block, ReplayActions &actions)
+{
+    workspace::Flags &flags = ws.flags();
+    flags.replaying = true;
+    ws.picture(workspace::Picture::Pattern).hide();
+    replayRecipe(block, actions);
+    flags.replaying = false;
 }
 
 } // namespace weftara::recipes

@@ -16,4 +16,9 @@ namespace weftara::recipes {
 // a whole.
 void replayRecipe(const QStringList &block, ReplayActions &actions);
 
+// Replays the block as the workspace's replay: the workspace counts as
+// replaying meanwhile (loaded pictures stay hidden, text mode stays on), and
+// the pattern picture is put away first.
+void replayOnWorkspace(workspace::Workspace &ws, const QStringList &block, ReplayActions &actions);
+
 } // namespace weftara::recipes

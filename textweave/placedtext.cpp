@@ -95,4 +95,18 @@ bool PlacedText::setColorValue(qint64 value)
     return true;
 }
 
+void PlacedText::setTextMode(bool on)
+{
+    if (on == m_textMode)
+        return;
+    m_textMode = on;
+    emit textModeChanged(on);
+}
+
+void PlacedText::clearDrawn()
+{
+    setText(QString());
+    emit drawn();
+}
+
 } // namespace weftara::textweave

@@ -44,10 +44,19 @@ public:
     // A colour as the log writes it; values naming no RGB colour are refused.
     bool setColorValue(qint64 value);
 
+    // Text mode: text is being placed on the woven picture.
+    bool textMode() const { return m_textMode; }
+    void setTextMode(bool on);
+
+    // The text went onto the picture: the next one starts empty.
+    void clearDrawn();
+
 signals:
     void textChanged();
     void positionChanged();
     void attributesChanged();
+    void textModeChanged(bool on);
+    void drawn();
 
 private:
     void changeAttributes(const TextAttributes &attributes);
@@ -56,6 +65,7 @@ private:
     float m_left = 0.0f;
     float m_top = 0.0f;
     TextAttributes m_attributes;
+    bool m_textMode = false;
 };
 
 } // namespace weftara::textweave

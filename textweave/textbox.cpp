@@ -29,6 +29,7 @@ TextBox::TextBox(PlacedText &placed, QWidget *surfaceView)
     connect(&placed, &PlacedText::textChanged, this, &TextBox::showText);
     connect(&placed, &PlacedText::positionChanged, this, &TextBox::showPosition);
     connect(&placed, &PlacedText::attributesChanged, this, &TextBox::showAttributes);
+    connect(&placed, &PlacedText::drawn, this, &TextBox::collapse);
     connect(this, &QPlainTextEdit::textChanged, &placed, [this] { m_placed.setText(toPlainText()); });
 }
 

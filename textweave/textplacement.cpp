@@ -20,7 +20,7 @@ TextPlacement::TextPlacement(platform::Surface &surface, TextBox &box, TextModeF
 
 void TextPlacement::onMousePressed(Qt::MouseButton, QPoint position)
 {
-    if (m_flags.textMode && !m_flags.sizingBox) {
+    if (m_box.placed().textMode() && !m_flags.sizingBox) {
         m_box.placed().setLeft(float(position.x()));
         m_box.placed().setTop(float(position.y()));
         m_box.show();
@@ -45,7 +45,7 @@ void TextPlacement::onMouseReleased(Qt::MouseButton, QPoint)
     const bool wasSizing = m_flags.sizingBox;
     m_flags.sizingBox = false;
     // The box just drawn takes the typing.
-    if (wasSizing && m_flags.textMode && !m_box.isHidden())
+    if (wasSizing && m_box.placed().textMode() && !m_box.isHidden())
         m_box.setFocus(Qt::MouseFocusReason);
 }
 

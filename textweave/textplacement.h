@@ -13,7 +13,6 @@ class TextBox;
 
 struct TextModeFlags
 {
-    bool textMode = false;
     bool sizingBox = false; // the text box is being sized with the mouse
 };
 

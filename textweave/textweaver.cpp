@@ -4,19 +4,16 @@
 #include "platform/numbertext.h"
 #include "platform/surface.h"
 #include "platform/surfaceview.h"
-#include "recipes/loggroups.h"
-#include "recipes/textgroup.h"
 #include "textweave/placedtext.h"
 #include "textweave/textbox.h"
 #include "textweave/textlines.h"
 #include "textweave/textpanel.h"
+#include "textweave/textwriting.h"
 #include "workspace/controlpanel.h"
 #include "workspace/picturecanvas.h"
 #include "workspace/picturetabs.h"
-#include "workspace/surfaceops.h"
 #include "workspace/workspace.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,6 +33,7 @@ TextWeaver::TextWeaver(workspace::Workspace &ws, platform::Dialogs &dialogs, QOb
     m_box = new TextBox(m_placed, tabs ? tabs->canvas()->viewOf(woven()) : nullptr);
     // Owned by this object, like the panel and the box by their parents.
     new TextPlacement(woven(), *m_box, m_flags, this);
+    connect(&m_placed, &PlacedText::textModeChanged, this, &TextWeaver::showTextMode);
     connectPanel();
 }
 
@@ -72,7 +70,7 @@ void TextWeaver::showControlPanel(bool shown)
 
 void TextWeaver::toggleTextMode()
 {
-    if (m_flags.textMode) {
+    if (m_placed.textMode()) {
         // Replay draws every text through here: a second text of a recipe
         // must not switch text mode off, or a later erase would no longer
         // reach the texts before it.
@@ -80,39 +78,45 @@ void TextWeaver::toggleTextMode()
             endTextPlacement();
         return;
     }
+    enterTextMode(m_ws, m_placed);
+}
 
-    m_ws.selectTab(workspace::Tab::Woven);
+void TextWeaver::showTextMode(bool on)
+{
+    if (!on) {
+        m_flags.sizingBox = false;
+        m_box->hide();
+        m_panel->hide();
+        showControlPanel(true);
+        return;
+    }
     showControlPanel(false);
     m_panel->showFontName(m_placed.fontName(), false);
     m_panel->fontSizeBox()->setText(platform::formatNumber(m_placed.fontSize()));
     m_panel->showColor(m_placed.color());
-
-    woven().fixDrawing();
-
     if (const QWidget *controlPanel = m_ws.controls().controlPanel)
         m_panel->placeAt(*controlPanel);
     if (!m_ws.flags().replaying) {
         m_panel->show();
         m_panel->raise();
     }
-
-    m_flags.textMode = true;
     m_box->collapse();
     m_box->show();
 }
 
 void TextWeaver::endTextPlacement()
 {
-    m_flags.textMode = false;
-    m_flags.sizingBox = false;
-    m_box->hide();
-    m_panel->hide();
-    showControlPanel(true);
+    // Out of text mode too, the control panel comes back (a base picture
+    // chosen while another panel stood in its place).
+    if (m_placed.textMode())
+        m_placed.setTextMode(false);
+    else
+        showTextMode(false);
 }
 
 void TextWeaver::replayFinished()
 {
-    if (m_flags.textMode && !m_ws.flags().replaying)
+    if (m_placed.textMode() && !m_ws.flags().replaying)
         endTextPlacement();
 }
 
@@ -171,77 +175,23 @@ void TextWeaver::writeVertically()
 
 void TextWeaver::drawText()
 {
-    // The text goes onto the woven picture as it should be: shown, and woven
-    // again first if the base or pattern changed in text mode (a weave made
-    // later would throw the text away).
-    m_ws.selectTab(workspace::Tab::Woven);
-    platform::Surface &surface = woven();
-    if (!workspace::pictureAllowed(m_ws, surface.size()))
-        return;
-    const TextAttributes &attributes = m_placed.attributes();
-    const float left = m_placed.left();
-    const float top = m_placed.top();
-    const QString text = m_placed.text();
-
-    surface.setCurrentX(double(left));
-    surface.setCurrentY(double(top));
-    surface.setTextFont(attributes.font());
-    surface.setForeColor(attributes.color);
-
-    recipes::TextWritten written;
-    written.text = text;
-    written.left = left;
-    written.top = top;
-    written.font = attributes.fontName;
-    written.color = colorValue(attributes.color);
-    written.fontName = attributes.fontName;
-    written.fontSize = attributes.fontSize;
-    written.bold = attributes.bold;
-    written.italic = attributes.italic;
-    written.underline = attributes.underline;
-
-    // Let the window repaint once before drawing; no user input is taken
-    // here, so no other command can run in the middle of this one.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-
-    workspace::SurfaceRollback rollback{&surface};
-    for (const QString &line : drawnLines(text)) {
-        surface.setCurrentX(double(left));
-        surface.printLine(line);
-    }
-    if (!rollback.keepIfMade(m_ws, surface.size()))
-        return;
-    m_ws.log().append(recipes::formatTextWrittenGroup(written));
-    // The woven picture shows the text: a later tone or zoom keeps it.
-    m_ws.flags().copyOutdated(workspace::Picture::Woven);
-
-    surface.setCurrentX(0.0);
-    surface.setCurrentY(0.0);
-    m_placed.setText(QString());
-    m_box->collapse();
+    drawPlacedText(m_ws, m_placed);
 }
 
 void TextWeaver::eraseText()
 {
-    woven().cls();
-    recipes::recordTextErased(m_ws.log());
+    eraseDrawnText(m_ws);
 }
 
 void TextWeaver::fixText()
 {
-    platform::Surface &surface = woven();
-    surface.fixDrawing();
-    surface.refresh();
-    recipes::recordTextFixed(m_ws.log());
+    fixDrawnText(m_ws);
 }
 
 void TextWeaver::closeTextPanel()
 {
     fixText();
-    m_panel->hide();
-    showControlPanel(true);
-    m_box->hide();
-    m_flags.textMode = false;
+    endTextPlacement();
 }
 
 } // namespace weftara::textweave

@@ -38,7 +38,7 @@ public:
     TextPanel &textPanel() { return *m_panel; }
     TextBox &textBox() { return *m_box; }
     PlacedText &placedText() { return m_placed; }
-    bool textMode() const { return m_flags.textMode; }
+    bool textMode() const { return m_placed.textMode(); }
     // Whether the text panel is shown (its own visibility, as the window's
     // other panels ask it).
     bool panelShown() const;
@@ -77,6 +77,9 @@ private:
     platform::Surface &woven();
     void connectPanel();
     void showControlPanel(bool shown);
+    // Shows text mode entered or left: the panel and the box in place of
+    // the control panel, or the control panel again.
+    void showTextMode(bool on);
 
     workspace::Workspace &m_ws;
     platform::Dialogs &m_dialogs;

@@ -1,20 +1,27 @@
 #include "app/recipetriptest.h"
 
 #include "app/mainwindow.h"
+#include "collections/pictureloading.h"
 #include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "platform/surfaceview.h"
+#include "recipes/picturerecipe.h"
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
+#include "recipes/replay.h"
+#include "recipes/workspacereplayactions.h"
 #include "support/exiforientation.h"
 #include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
-#include "textweave/textbox.h"
+#include "textweave/placedtext.h"
 #include "textweave/textweaver.h"
 #include "workspace/controlpanel.h"
+#include "workspace/controlreactions.h"
+#include "workspace/sliders.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QDir>
@@ -181,6 +188,22 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
     QCOMPARE(withoutSize(b.s.log().lines()), madeLog);
     QVERIFY(!b.s.flags().replaying);
     QVERIFY(!b.w.textWeaver().panelShown());
+
+    // The same recipe on a workspace without a window: the same picture and
+    // log, and no widget made for it.
+    const qsizetype widgets = QApplication::allWidgets().size();
+    ScriptedDialogs dialogs;
+    ws::Workspace bare(dialogs);
+    ws::Sliders sliders(bare);
+    ws::connectReactions(bare, sliders);
+    weftara::collections::PictureLoading loading(bare, program.folder());
+    weftara::textweave::PlacedText placed;
+    weftara::recipes::WorkspaceReplayActions actions(bare, sliders, loading, placed);
+    weftara::recipes::replayOnWorkspace(bare, weftara::recipes::recipeBlockOf(QStringLiteral("旅"), madeLog), actions);
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+    QVERIFY(dialogs.messages().isEmpty());
+    QVERIFY(samePixels(bare.picture(ws::Picture::Woven).image(), made));
+    QCOMPARE(withoutSize(bare.log().lines()), madeLog);
 }
 
 void RecipeTripTest::tonesOnEachPictureRoundTrip()
