@@ -1,11 +1,14 @@
 #include "batch/batchweaver.h"
 
-#include "app/mainwindow.h"
 #include "batch/batchdialogs.h"
 #include "batch/interruptcleanup.h"
-#include "recipes/recipebook.h"
+#include "collections/pictureloading.h"
+#include "recipes/replay.h"
+#include "recipes/workspacereplayactions.h"
+#include "textweave/placedtext.h"
+#include "workspace/controlreactions.h"
+#include "workspace/sliders.h"
 #include "workspace/workspace.h"
-#include "workspace/workspaceform.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -23,19 +26,20 @@ BatchWeaver::BatchWeaver(app::ProgramFolders folders, QStringList recipeBlock, Q
 
 QString BatchWeaver::weave(const BatchJob &job) const
 {
-    // A fresh window for every picture: what one replay leaves in the
-    // controls must not reach the next.
+    // A fresh workspace for every picture: what one replay leaves in the
+    // control values must not reach the next. No window: nothing is shown.
     BatchDialogs dialogs;
-    app::MainWindow window(m_folders, &dialogs);
-    // What the window's start says (about its settings file) is not about
-    // this picture.
-    dialogs.takeMessages();
-    window.recipeBook().replay(QString(), blockForJob(m_recipeBlock, job));
+    workspace::Workspace ws(dialogs);
+    workspace::Sliders sliders(ws);
+    workspace::connectReactions(ws, sliders);
+    collections::PictureLoading loading(ws, m_folders.files);
+    textweave::PlacedText placed;
+    recipes::WorkspaceReplayActions actions(ws, sliders, loading, placed);
+    recipes::replayOnWorkspace(ws, blockForJob(m_recipeBlock, job), actions);
     const QStringList messages = dialogs.takeMessages();
     if (!messages.isEmpty())
         return messages.join(QStringLiteral(" / "));
 
-    workspace::Workspace &ws = window.form().workspace();
     const QImage picture = output::pictureToSave(ws);
     QByteArray bytes;
     QBuffer buffer(&bytes);

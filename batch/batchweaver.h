@@ -9,10 +9,10 @@
 
 namespace weftara::batch {
 
-// Weaves one job the way the window does: a fresh main window on the
-// program's folders (its settings and fallback folders), never shown, replays the recipe with the job's pictures,
-// and what "絵の保存" would write then (with the rebuilt log in a JPEG) is
-// written into the output folder.
+// Weaves one job the way the window does: a fresh workspace without a window,
+// on the program's folders (its fallback folders), replays the recipe with
+// the job's pictures, and what "絵の保存" would write then (with the rebuilt
+// log in a JPEG) is written into the output folder.
 class BatchWeaver
 {
 public:

@@ -7,7 +7,7 @@
 #include "help/version.h"
 #include "recipes/recipekeys.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -29,18 +29,19 @@ int main(int argc, char **argv)
             return 0;
         }
     }
-    // Nothing is ever shown: the window that replays needs no display.
+    // Nothing is ever shown: the workspace that replays has no widget and
+    // needs no display, only fonts and pictures.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Weftara"));
-    QApplication::setApplicationVersion(weftara::help::programVersion());
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Weftara"));
+    QGuiApplication::setApplicationVersion(weftara::help::programVersion());
 
     // The folders the window works with: the settings, the recipes and the
     // fallback folders are the same for the batch.
     const weftara::app::ProgramFolders folders =
         weftara::app::chooseProgramFolders(weftara::app::placeOfExecutable(QStringLiteral(WEFTARA_INSTALLED_DATA)));
     auto parsed =
-        parseBatchOptions(QApplication::arguments(), folders.files.filePath(weftara::recipes::recipeFileName()));
+        parseBatchOptions(QGuiApplication::arguments(), folders.files.filePath(weftara::recipes::recipeFileName()));
     if (const auto *error = std::get_if<QString>(&parsed)) {
         err << *error << Qt::endl << QStringLiteral("weftara-batch --help で使い方を表示します。") << Qt::endl;
         return int(ExitCode::BadArguments);
