@@ -2,12 +2,7 @@
 
 #include "batch/batchdialogs.h"
 #include "batch/interruptcleanup.h"
-#include "collections/pictureloading.h"
-#include "recipes/replay.h"
-#include "recipes/workspacereplayactions.h"
-#include "textweave/placedtext.h"
-#include "workspace/controlreactions.h"
-#include "workspace/sliders.h"
+#include "recipes/windowlessreplay.h"
 #include "workspace/workspace.h"
 
 #include <QBuffer>
@@ -29,13 +24,9 @@ QString BatchWeaver::weave(const BatchJob &job) const
     // A fresh workspace for every picture: what one replay leaves in the
     // control values must not reach the next. No window: nothing is shown.
     BatchDialogs dialogs;
-    workspace::Workspace ws(dialogs);
-    workspace::Sliders sliders(ws);
-    workspace::connectReactions(ws, sliders);
-    collections::PictureLoading loading(ws, m_folders.files);
-    textweave::PlacedText placed;
-    recipes::WorkspaceReplayActions actions(ws, sliders, loading, placed);
-    recipes::replayOnWorkspace(ws, blockForJob(m_recipeBlock, job), actions);
+    recipes::WindowlessReplay replay(dialogs, m_folders.files);
+    replay.replay(blockForJob(m_recipeBlock, job));
+    workspace::Workspace &ws = replay.workspace();
     const QStringList messages = dialogs.takeMessages();
     if (!messages.isEmpty())
         return messages.join(QStringLiteral(" / "));

@@ -1,7 +1,6 @@
 #include "app/recipetriptest.h"
 
 #include "app/mainwindow.h"
-#include "collections/pictureloading.h"
 #include "platform/picturememory.h"
 #include "platform/surface.h"
 #include "platform/surfaceview.h"
@@ -9,15 +8,12 @@
 #include "recipes/recipebook.h"
 #include "recipes/recipepanel.h"
 #include "recipes/replay.h"
-#include "recipes/workspacereplayactions.h"
+#include "recipes/windowlessreplay.h"
 #include "support/exiforientation.h"
 #include "support/imagecompare.h"
 #include "support/scripteddialogs.h"
-#include "textweave/placedtext.h"
 #include "textweave/textweaver.h"
 #include "workspace/controlpanel.h"
-#include "workspace/controlreactions.h"
-#include "workspace/sliders.h"
 #include "workspace/workspace.h"
 #include "workspace/workspaceform.h"
 
@@ -193,13 +189,9 @@ void RecipeTripTest::roundTripGivesTheSamePicture()
     // log, and no widget made for it.
     const qsizetype widgets = QApplication::allWidgets().size();
     ScriptedDialogs dialogs;
-    ws::Workspace bare(dialogs);
-    ws::Sliders sliders(bare);
-    ws::connectReactions(bare, sliders);
-    weftara::collections::PictureLoading loading(bare, program.folder());
-    weftara::textweave::PlacedText placed;
-    weftara::recipes::WorkspaceReplayActions actions(bare, sliders, loading, placed);
-    weftara::recipes::replayOnWorkspace(bare, weftara::recipes::recipeBlockOf(QStringLiteral("旅"), madeLog), actions);
+    weftara::recipes::WindowlessReplay replay(dialogs, program.folder());
+    replay.replay(weftara::recipes::recipeBlockOf(QStringLiteral("旅"), madeLog));
+    ws::Workspace &bare = replay.workspace();
     QCOMPARE(QApplication::allWidgets().size(), widgets);
     QVERIFY(dialogs.messages().isEmpty());
     QVERIFY(samePixels(bare.picture(ws::Picture::Woven).image(), made));
